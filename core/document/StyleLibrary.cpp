@@ -1,0 +1,35 @@
+#include "document/StyleLibrary.h"
+
+#include "document/ProjectFile.h"
+#include "shell/Checked.h"
+#include "shell/Messages.h"
+#include "shell/ProgramFolder.h"
+
+namespace vx {
+
+std::vector<LogoParams> LoadStyles(const std::string& folder) {
+    std::vector<LogoParams> styles;
+    for (int n = 1; static_cast<int>(styles.size()) < MAX_STYLES; ++n) {
+        const std::string path = folder + "/" + std::to_string(n) + ".zeb";
+        LeFile lf;
+        const ProjectResult r = ReadProjectFile(path, lf);
+        if (r.status == ProjectStatus::CANNOT_OPEN) {
+            if (n == 1) ShowMessage(MSG_STYLES_MISSING);
+            break;
+        }
+        if (r.status == ProjectStatus::REFUSED) {
+            ShowMessage(MSG_STYLES_MISSING);
+            continue;
+        }
+        if (r.status == ProjectStatus::UNREADABLE) {
+            ShowMessage(MSG_CANNOT_OPEN + path);
+            continue;
+        }
+        if (lf.objs > 0) styles.push_back(lf.obj[0]->lt);
+    }
+    return styles;
+}
+
+std::vector<LogoParams> LoadProgramStyles() { return LoadStyles(ProgramPath("\\styles")); }
+
+}  // namespace vx

@@ -1,0 +1,28 @@
+#pragma once
+
+// The style library: styles/1.zeb, 2.zeb, ... under the program folder, each a
+// project file whose first object's parameters are the style.
+
+#include <string>
+#include <vector>
+
+#include "document/LogoParams.h"
+
+namespace vx {
+
+constexpr int MAX_STYLES = 1000;
+
+inline constexpr const char* MSG_STYLES_MISSING =
+    "Style library could not be opened. Please reinstall software.";
+
+// Reads styles from `folder` + "/1.zeb" upward until a file cannot be opened or
+// MAX_STYLES are held. Files without objects are skipped. Problems are shown
+// with ShowMessage: a missing first file or a refused header with
+// MSG_STYLES_MISSING, a file that opens but cannot be read with
+// "File could not be opened: " + path.
+std::vector<LogoParams> LoadStyles(const std::string& folder);
+
+// The program folder's style library.
+std::vector<LogoParams> LoadProgramStyles();
+
+}  // namespace vx

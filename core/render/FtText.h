@@ -1,0 +1,118 @@
+#pragma once
+
+// FtText is the render engine of one logo object, and (through its static
+// members) the program-wide font and symbol libraries it draws from.
+//
+// Libraries: InitFt loads the symbol library and the text font libraries of the
+// program folder once at start-up into FreeType faces held for the whole run;
+// FreeFt releases them at shutdown. Faces are looked up by name.
+//
+// Renderer: Render turns a parameter record into 8-bit coverage `cov` (and for
+// effects the blurred coverage `eff` and the outline table `otab`); BltToBuf
+// paints the last render into a 0x00RRGGBB pixel buffer. Painting never changes
+// the renderer, so one render may be painted many times.
+//
+// Not thread-safe: faces carry per-face size and transform state, so renders run
+// one at a time on the user-interface thread.
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "document/LogoParams.h"
+
+namespace vx {
+
+constexpr int MAX_FONTS = 1060;    // faces of all libraries together
+constexpr int MAX_SYMS = 10000;    // entries of the shape table
+constexpr int MAX_GLYPHS = 500;    // glyphs of one object
+constexpr int LIBRARY_MAGIC = 0x2D97;
+
+// One loaded face. `face` is opened over `fdt`, which must outlive it.
+struct FontData {
+    FT_Face face = nullptr;
+    std::string name;   // FreeType family + " " + style: the lookup name
+    std::string label;  // stored ahead of the face in its library file
+    std::vector<std::uint8_t> fdt;
+    int cat = -1;  // -1 for symbol faces, else the text category
+};
+
+// One shape offered to image objects: a glyph of a symbol face.
+struct SymEntry {
+    std::string font;
+    std::string label;
+    int glyph = 0;
+};
+
+// One laid-out glyph: pen position (FreeType orientation during layout, buffer
+// pixels after it) and the glyph's rotation in 16.16 fixed point.
+struct GlyphPos {
+    int index = 0;
+    int x = 0;
+    int y = 0;
+    FT_Matrix matrix{0x10000, 0, 0, 0x10000};
+};
+
+class FtText {
+public:
+    // ---- Font and symbol libraries (program-wide) ----
+
+    static int InitFt();
+    static int FreeFt();
+    static int ReadLib(int ncat, const std::string& path);
+    static int PrepSymLib();
+
+    // The first face named `name` in load order (symbol faces first), else the
+    // first text font.
+    static FT_Face FindFace(const std::string& name);
+    static int TextFontCount() { return n_fonts - n_symfonts; }
+    static const FontData& TextFont(int nf);  // checked "nf<n_fonts"
+    static const SymEntry& Shape(int n);      // checked "n<syms"
+
+    static FT_Library library;
+    static std::vector<FontData> fonts;
+    static int n_fonts;
+    static int n_symfonts;
+    static std::vector<SymEntry> sym;
+    static int syms;
+
+    // ---- Renderer of one object ----
+
+    // mode 0: exact pixel size; 1: shrink until the line height fits `size`;
+    // 2: shrink until the line height and the widest advance fit. `effects` 1
+    // prepares outline and shadow.
+    int Render(const LogoParams& lt, int mode, int effects);
+
+    // Paints the last render into `out` (bw x bh) in three layers: shadow, fill,
+    // outline. With xcnt/ycnt the coverage centre goes to (box, boy), otherwise
+    // the first glyph's pen origin does. Clips to the buffer.
+    int BltToBuf(const LogoParams& lt, std::uint32_t* out, int bw, int bh, int box, int boy,
+                 int xcnt, int ycnt) const;
+
+    int effects = 0;
+    std::vector<std::uint8_t> cov;  // szx x szy coverage, 0 empty .. 255 covered
+    int org_x = 0;                  // pen origin of the first glyph inside cov
+    int org_y = 0;
+    std::vector<std::uint8_t> eff;  // blurred coverage, szx x szy
+    std::array<int, 256> otab{};    // outline response to blurred coverage
+    int slen = 0;
+    std::vector<GlyphPos> gp;
+    FT_Face face = nullptr;  // borrowed from the libraries
+    int szx = 0;
+    int szy = 0;
+    // Multiplies sizes, spacing and effect distances: 1 except in scaled export.
+    float scale = 1.0f;
+
+private:
+    int PrepareStr(const LogoParams& lt);
+    int RenderStr(const LogoParams& lt);
+    int PrepareEffects(const LogoParams& lt);
+    int Gradient(const LogoParams& lt, std::uint32_t* out, int bw, int bh, int box,
+                 int boy) const;
+};
+
+}  // namespace vx

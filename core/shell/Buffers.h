@@ -1,0 +1,44 @@
+#pragma once
+
+// Sizes and allocations of our own buffers. Pixel and byte counts are computed
+// in size_t through one checked multiply, never as int products; a failed
+// allocation is reported as out of memory instead of escaping as an exception.
+
+#include <cstddef>
+#include <new>
+#include <optional>
+#include <vector>
+
+#include "shell/Checked.h"
+
+namespace vx {
+
+// w * h for non-negative dimensions; nothing when either is negative or the
+// product does not fit.
+inline std::optional<std::size_t> CheckedArea(long long w, long long h) {
+    if (w < 0 || h < 0) return std::nullopt;
+    std::size_t area = 0;
+    if (__builtin_mul_overflow(static_cast<std::size_t>(w), static_cast<std::size_t>(h), &area))
+        return std::nullopt;
+    return area;
+}
+
+// Replaces the contents of `v` by `n` copies of `fill`. On allocation failure
+// reports out of memory, leaves `v` empty and returns false.
+template <class T>
+bool AllocBuffer(std::vector<T>& v, std::size_t n, const T& fill = T{}) {
+    try {
+        v.assign(n, fill);
+        return true;
+    } catch (const std::bad_alloc&) {
+        v = std::vector<T>();
+        VX_OUT_OF_MEMORY();
+        return false;
+    } catch (const std::length_error&) {
+        v = std::vector<T>();
+        VX_OUT_OF_MEMORY();
+        return false;
+    }
+}
+
+}  // namespace vx

@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <bit>
+#include <filesystem>
+#include <random>
+
+#include "document/Archive.h"
+#include "document/ProjectFile.h"
+#include "shell/AtomicFile.h"
+#include "shell/ReadFile.h"
+#include "support/Documents.h"
+#include "support/Recorders.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+// The invariants every document keeps, whatever a file held.
+::testing::AssertionResult Consistent(const LeFile& lf) {
+    if (lf.objs < 0 || lf.objs > MAX_OBJS) return ::testing::AssertionFailure() << "objs " << lf.objs;
+    for (int n = 0; n < MAX_OBJS; ++n)
+        if ((lf.obj[n] != nullptr) != (n < lf.objs))
+            return ::testing::AssertionFailure() << "slot " << n << " does not match objs " << lf.objs;
+    if (lf.cur < -1 || lf.cur >= lf.objs) return ::testing::AssertionFailure() << "cur " << lf.cur;
+    return ::testing::AssertionSuccess();
+}
+
+void PutUint32(Bytes& b, std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+// Offsets at which each object record of `lf`'s file starts, and the file's end.
+std::vector<std::size_t> RecordOffsets(const LeFile& lf) {
+    std::vector<std::size_t> offsets;
+    LeFile prefix;
+    for (int n = 0; n <= lf.objs; ++n) {
+        offsets.push_back(EncodeProject(prefix).size());
+        if (n < lf.objs) {
+            prefix.obj[n] = std::make_unique<LogoObject>();
+            lf.obj[n]->CopyParamsTo(*prefix.obj[n]);
+            prefix.objs = n + 1;
+        }
+    }
+    return offsets;
+}
+
+class ProjectFileTest : public test::RecordingTest {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("vx_project_" + std::to_string(getpid()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        fs::remove_all(dir);
+        RecordingTest::TearDown();
+    }
+    std::string Write(const std::string& name, const Bytes& bytes) {
+        const std::string path = (dir / name).string();
+        EXPECT_TRUE(WriteFileAtomically(path, bytes));
+        return path;
+    }
+    fs::path dir;
+};
+
+TEST_F(ProjectFileTest, EmptyLogoIsFortyBytes) {
+    LeFile lf;
+    lf.bgc = HslF{0, 240, 240};
+    const Bytes b = EncodeProject(lf);
+    ASSERT_EQ(b.size(), 40u);
+    EXPECT_EQ(Bytes(b.begin(), b.begin() + 8), (Bytes{0xDF, 0x39, 0, 0, 0x02, 0, 0, 0}));
+    EXPECT_EQ(Bytes(b.begin() + 20, b.end()),
+              (Bytes{0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0}));
+}
+
+TEST_F(ProjectFileTest, RecordLayoutOfADefaultObject) {
+    LeFile lf;
+    lf.AddObj(std::make_unique<LogoObject>());
+    const Bytes b = EncodeProject(lf);
+    // versions, shape -1, then "New Text" with a one-byte length
+    EXPECT_EQ(Bytes(b.begin() + 40, b.begin() + 53),
+              (Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 8}));
+    // the record ends with the masked face name, file "", x, y, w, h, type
+    const std::string font = DEFAULT_FONT;
+    const std::size_t tail = 1 + 5 * 4;
+    const std::size_t font_at = b.size() - tail - font.size();
+    EXPECT_EQ(b[font_at], static_cast<std::uint8_t>('A'));
+    EXPECT_EQ(b[font_at + 1], static_cast<std::uint8_t>('c' + 1));
+    EXPECT_EQ(b.size(), 40u + 8 + 4 + 9 + 36 * 4 + 4 + font.size() + tail)
+        << "every number 4 bytes, strings with their prefixes";
+}
+
+TEST_F(ProjectFileTest, EveryFieldRoundTripsBitForBit) {
+    LeFile lf = test::MakeVariedDocument(7);
+    lf.obj[3]->lt.angle = std::bit_cast<float>(0x7FC01234u);  // NaN with a payload
+    lf.obj[4]->lt.bend = -0.0f;
+    lf.obj[5]->lt.str = std::string(70000, 'q');  // the longest length form
+    lf.obj[6]->lt.font = std::string(300, '\xFF');
+    LeFile back;
+    ASSERT_EQ(DecodeProject(EncodeProject(lf), back).status, ProjectStatus::OK);
+    std::string why;
+    EXPECT_TRUE(test::SameStoredDocument(lf, back, &why)) << why;
+    EXPECT_EQ(back.obj[0]->lib_index, 0) << "never stored";
+}
+
+TEST_F(ProjectFileTest, VersionOneFilesHaveNoCanvasFields) {
+    const LeFile saved = test::MakeVariedDocument(2);
+    const Bytes v1 = EncodeProject(saved, 1);
+    EXPECT_EQ(v1.size(), EncodeProject(saved).size() - 12);
+    EXPECT_EQ(v1[28], 0) << "the first record starts at offset 28";
+    LeFile lf;
+    lf.canvas_w = 321;
+    lf.canvas_h = 123;
+    lf.fixed_canvas = 1;
+    const ProjectResult r = DecodeProject(v1, lf);
+    ASSERT_EQ(r.status, ProjectStatus::OK);
+    EXPECT_EQ(r.version, 1u);
+    EXPECT_EQ(lf.objs, 2);
+    EXPECT_EQ(lf.fixed_canvas, 0);
+    EXPECT_EQ(lf.canvas_w, 321);
+    EXPECT_EQ(lf.canvas_h, 123);
+    std::string why;
+    EXPECT_TRUE(test::SameStoredFields(*saved.obj[1], *lf.obj[1], &why)) << why;
+}
+
+TEST_F(ProjectFileTest, NewerVersionsAndForeignFilesAreRefusedLeavingTheDocument) {
+    Bytes v3 = EncodeProject(test::MakeVariedDocument(1));
+    PutUint32(v3, 4, 3);
+    Bytes foreign = v3;
+    PutUint32(foreign, 0, 0x39DE);
+    for (const Bytes& b : {v3, foreign}) {
+        LeFile lf = test::MakeVariedDocument(2);
+        EXPECT_EQ(DecodeProject(b, lf).status, ProjectStatus::REFUSED);
+        EXPECT_EQ(lf.objs, 2);
+    }
+    LeFile lf;
+    LoadProject(Write("v3.zeb", v3), lf);
+    EXPECT_EQ(rec.messages, std::vector<std::string>{MSG_WRONG_VERSION});
+}
+
+TEST_F(ProjectFileTest, NonZeroRecordVersionStopsWithTheRecordsBefore) {
+    const LeFile saved = test::MakeVariedDocument(3);
+    const Bytes good = EncodeProject(saved);
+    const std::size_t second_record = RecordOffsets(saved)[1];
+    for (const std::size_t at : {second_record, second_record + 4}) {
+        Bytes b = good;
+        PutUint32(b, at, 1);
+        LeFile lf;
+        EXPECT_EQ(DecodeProject(b, lf).status, ProjectStatus::REFUSED);
+        EXPECT_EQ(lf.objs, 1);
+        EXPECT_TRUE(Consistent(lf));
+    }
+}
+
+TEST_F(ProjectFileTest, EveryTruncationLeavesAConsistentDocument) {
+    const LeFile saved = test::MakeVariedDocument(4);
+    const Bytes full = EncodeProject(saved);
+    const std::vector<std::size_t> starts = RecordOffsets(saved);
+    for (std::size_t len = 0; len < full.size(); ++len) {
+        LeFile lf = test::MakeVariedDocument(1);
+        const ProjectResult r = DecodeProject(std::span(full.data(), len), lf);
+        ASSERT_EQ(r.status, ProjectStatus::UNREADABLE) << len;
+        ASSERT_TRUE(Consistent(lf)) << len;
+        // Before the version is known the document is untouched; after it, the
+        // document holds exactly the records read in full.
+        int whole_records = len < 8 ? 1 : 0;
+        while (len >= 8 && whole_records < saved.objs && starts[whole_records + 1] <= len)
+            ++whole_records;
+        ASSERT_EQ(lf.objs, whole_records) << len;
+    }
+    LeFile lf;
+    LoadProject(Write("short.zeb", Bytes(full.begin(), full.end() - 1)), lf);
+    EXPECT_EQ(rec.messages, std::vector<std::string>{MSG_CANNOT_OPEN + (dir / "short.zeb").string()});
+}
+
+TEST_F(ProjectFileTest, AbsurdCountsAndLengthsAreRefusedBeforeUse) {
+    const Bytes good = EncodeProject(test::MakeVariedDocument(2));
+    for (const std::uint32_t objs : {0xFFFFFFFFu, 101u, 0x7FFFFFFFu}) {
+        Bytes b = good;
+        PutUint32(b, 20, objs);
+        LeFile lf = test::MakeVariedDocument(3);
+        EXPECT_EQ(DecodeProject(b, lf).status, ProjectStatus::UNREADABLE);
+        EXPECT_EQ(lf.objs, 0);
+        EXPECT_TRUE(Consistent(lf));
+    }
+    Bytes long_text = good;
+    const std::size_t str_at = 40 + 12;  // after the versions and the shape
+    long_text.insert(long_text.begin() + str_at + 1, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+    long_text[str_at] = 0xFF;
+    LeFile lf;
+    EXPECT_EQ(DecodeProject(long_text, lf).status, ProjectStatus::UNREADABLE);
+    EXPECT_EQ(lf.objs, 0);
+}
+
+TEST_F(ProjectFileTest, CurOutsideTheObjectsBecomesMinusOne) {
+    for (const int cur : {-7, 2, 1000}) {
+        LeFile saved = test::MakeVariedDocument(2);
+        saved.cur = cur;
+        LeFile lf;
+        ASSERT_EQ(DecodeProject(EncodeProject(saved), lf).status, ProjectStatus::OK);
+        EXPECT_EQ(lf.cur, -1);
+    }
+}
+
+TEST_F(ProjectFileTest, RandomBytesNeverBreakTheDocument) {
+    std::mt19937 rng(1234);
+    const Bytes good = EncodeProject(test::MakeVariedDocument(3));
+    for (int i = 0; i < 3000; ++i) {
+        Bytes b = good;
+        const int flips = 1 + static_cast<int>(rng() % 8);
+        for (int f = 0; f < flips; ++f) b[8 + rng() % (b.size() - 8)] = static_cast<std::uint8_t>(rng());
+        if (i % 3 == 0) b.resize(rng() % b.size());
+        LeFile lf;
+        DecodeProject(b, lf);
+        ASSERT_TRUE(Consistent(lf)) << i;
+    }
+}
+
+TEST_F(ProjectFileTest, SaveAndLoadThroughFiles) {
+    const LeFile saved = test::MakeVariedDocument(3);
+    const std::string path = (dir / "logo.zeb").string();
+    SaveProject(path, saved);
+    LeFile lf;
+    LoadProject(path, lf);
+    std::string why;
+    EXPECT_TRUE(test::SameStoredDocument(saved, lf, &why)) << why;
+    EXPECT_TRUE(rec.messages.empty());
+
+    LoadProject((dir / "missing.zeb").string(), lf);
+    SaveProject((dir / "no-such-folder" / "x.zeb").string(), saved);
+    EXPECT_EQ(rec.messages,
+              (std::vector<std::string>{MSG_CANNOT_OPEN + (dir / "missing.zeb").string(),
+                                        MSG_CANNOT_SAVE + (dir / "no-such-folder" / "x.zeb").string()}));
+}
+
+}  // namespace
+}  // namespace vx

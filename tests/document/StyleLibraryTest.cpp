@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "document/ProjectFile.h"
+#include "document/StyleLibrary.h"
+#include "shell/AtomicFile.h"
+#include "support/Documents.h"
+#include "support/Recorders.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+class StyleLibraryTest : public test::RecordingTest {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("vx_styles_" + std::to_string(getpid()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        fs::remove_all(dir);
+        RecordingTest::TearDown();
+    }
+    void Style(int n, const LeFile& lf) { SaveProject((dir / (std::to_string(n) + ".zeb")).string(), lf); }
+    fs::path dir;
+};
+
+TEST_F(StyleLibraryTest, TakesObjectZeroOfEachFileUntilOneIsMissing) {
+    LeFile two = test::MakeVariedDocument(2);
+    two.obj[0]->lt.str = "first";
+    Style(1, two);
+    Style(2, LeFile());  // no objects: skipped
+    Style(3, test::MakeVariedDocument(1));
+    Style(5, test::MakeVariedDocument(1));  // after the gap at 4: not read
+    const std::vector<LogoParams> styles = LoadStyles(dir.string());
+    ASSERT_EQ(styles.size(), 2u);
+    EXPECT_EQ(styles[0].str, "first");
+    EXPECT_TRUE(rec.messages.empty());
+}
+
+TEST_F(StyleLibraryTest, MissingFirstFileAndUnreadableFilesAreReported) {
+    EXPECT_TRUE(LoadStyles(dir.string()).empty());
+    EXPECT_EQ(rec.messages, std::vector<std::string>{MSG_STYLES_MISSING});
+    rec.messages.clear();
+
+    Style(1, test::MakeVariedDocument(1));
+    std::vector<std::uint8_t> bad = EncodeProject(test::MakeVariedDocument(1));
+    bad.pop_back();
+    WriteFileAtomically((dir / "2.zeb").string(), bad);
+    bad[4] = 9;  // a version we cannot read
+    WriteFileAtomically((dir / "3.zeb").string(), bad);
+    Style(4, test::MakeVariedDocument(1));
+    EXPECT_EQ(LoadStyles(dir.string()).size(), 2u);
+    EXPECT_EQ(rec.messages, (std::vector<std::string>{MSG_CANNOT_OPEN + (dir / "2.zeb").string(),
+                                                      MSG_STYLES_MISSING}));
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include "document/UndoTrack.h"
+#include "support/Recorders.h"
+
+namespace vx {
+namespace {
+
+using test::RecordingTest;
+
+class UndoTrackTest : public RecordingTest {
+protected:
+    // Each change sets canvas_w to a new value, so states are easy to tell apart.
+    void Change(int value) {
+        lf.canvas_w = value;
+        track.Track(lf);
+    }
+    LeFile lf;
+    UndoTrack track;
+};
+
+TEST_F(UndoTrackTest, UndoAndRedoOneChange) {
+    lf.canvas_w = 1;
+    track.Reset(lf);
+    EXPECT_EQ(track.undoes, 0);
+    Change(2);
+    track.Undo(lf);
+    EXPECT_EQ(lf.canvas_w, 1);
+    EXPECT_EQ(track.undoes, 0);
+    EXPECT_EQ(track.redoes, 1);
+    track.Redo(lf);
+    EXPECT_EQ(lf.canvas_w, 2);
+    EXPECT_EQ(track.redoes, 0);
+}
+
+TEST_F(UndoTrackTest, ANewChangeClearsRedo) {
+    track.Reset(lf);
+    Change(2);
+    track.Undo(lf);
+    Change(3);
+    EXPECT_EQ(track.redoes, 0);
+    track.Undo(lf);
+    EXPECT_EQ(lf.canvas_w, 1);
+}
+
+TEST_F(UndoTrackTest, DepthSaturatesAt99AndTheRingWraps) {
+    lf.canvas_w = 0;
+    track.Reset(lf);
+    for (int i = 1; i <= 150; ++i) Change(i);
+    EXPECT_EQ(track.undoes, MAX_UNDO - 1);
+    EXPECT_EQ(track.pf, 150 % MAX_UNDO);
+    for (int i = 0; i < 99; ++i) track.Undo(lf);
+    EXPECT_EQ(lf.canvas_w, 150 - 99);
+    EXPECT_EQ(track.undoes, 0);
+    EXPECT_EQ(track.redoes, 99);
+}
+
+TEST_F(UndoTrackTest, PfWrapsBothWays) {
+    track.Reset(lf);
+    track.pf = 99;
+    Change(5);
+    EXPECT_EQ(track.pf, 0);
+    EXPECT_EQ(track.slots[0].canvas_w, 5);
+    track.slots[99].canvas_w = 42;
+    track.Undo(lf);
+    EXPECT_EQ(track.pf, 99);
+    EXPECT_EQ(lf.canvas_w, 42);
+}
+
+TEST_F(UndoTrackTest, CancelledBarRestoresAndLeavesOneRedo) {
+    lf.canvas_w = 10;
+    track.Reset(lf);
+    Change(11);  // an earlier, committed edit
+    lf.canvas_w = 99;  // previewed while the bar is open
+    track.Track(lf);   // Cancel records the preview ...
+    track.Undo(lf);    // ... and steps back to the state before the bar
+    EXPECT_EQ(lf.canvas_w, 11);
+    EXPECT_EQ(track.undoes, 1);
+    EXPECT_EQ(track.redoes, 1);
+}
+
+TEST_F(UndoTrackTest, SnapshotsHoldNoPixels) {
+    auto o = std::make_unique<LogoObject>();
+    o->cbm.assign(100, 0xFF00FF00u);
+    o->ft.cov.assign(100, 255);
+    lf.AddObj(std::move(o));
+    track.Reset(lf);
+    ASSERT_EQ(track.slots[0].objs, 1);
+    EXPECT_TRUE(track.slots[0].obj[0]->cbm.empty());
+    EXPECT_TRUE(track.slots[0].obj[0]->ft.cov.empty());
+}
+
+TEST_F(UndoTrackTest, UndoWithNothingToUndoReportsAndChangesNothing) {
+    lf.canvas_w = 7;
+    track.Reset(lf);
+    track.Undo(lf);
+    track.Redo(lf);
+    EXPECT_EQ(rec.FailedExpressions(), (std::vector<std::string>{"undoes>0", "redoes>0"}));
+    rec.reports.clear();
+    EXPECT_EQ(lf.canvas_w, 7);
+    EXPECT_EQ(track.undoes, 0);
+    EXPECT_EQ(track.redoes, 0);
+    EXPECT_EQ(track.pf, 0);
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include "shell/Cp1252.h"
+
+namespace vx {
+namespace {
+
+TEST(Cp1252, EveryByteRoundTripsThroughUtf8) {
+    std::string all;
+    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    const std::optional<std::string> back = Utf8ToCp1252(Cp1252ToUtf8(all));
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, all);
+}
+
+TEST(Cp1252, HighControlsAndUndefinedBytes) {
+    EXPECT_EQ(Cp1252ToUnicode(0x80), U'\u20AC');
+    EXPECT_EQ(Cp1252ToUnicode(0x9F), U'\u0178');
+    EXPECT_EQ(Cp1252ToUnicode(0xE9), U'\u00E9');
+    for (const unsigned undefined : {0x81u, 0x8Du, 0x8Fu, 0x90u, 0x9Du})
+        EXPECT_EQ(Cp1252ToUnicode(static_cast<std::uint8_t>(undefined)), static_cast<char32_t>(undefined));
+    EXPECT_EQ(UnicodeToCp1252(U'\u20AC'), std::optional<std::uint8_t>(0x80));
+    EXPECT_FALSE(UnicodeToCp1252(0x80).has_value()) << "U+0080 has no byte; 0x80 is the euro sign";
+    EXPECT_FALSE(UnicodeToCp1252(U'\u0100').has_value());
+}
+
+TEST(Cp1252, RefusesWhatTheCodePageCannotHoldAndBrokenUtf8) {
+    char32_t bad = 0;
+    EXPECT_FALSE(Utf8ToCp1252("caf\xC3\xA9 \xE2\x98\x83", &bad).has_value());
+    EXPECT_EQ(bad, U'\u2603');
+    EXPECT_FALSE(Utf8ToCp1252("\xC3").has_value()) << "truncated sequence";
+    EXPECT_FALSE(Utf8ToCp1252("\xC0\xAF").has_value()) << "overlong form";
+    EXPECT_FALSE(Utf8ToCp1252("\xED\xA0\x80").has_value()) << "surrogate";
+    EXPECT_EQ(Utf8ToCp1252("caf\xC3\xA9"), std::optional<std::string>("caf\xE9"));
+}
+
+}  // namespace
+}  // namespace vx
