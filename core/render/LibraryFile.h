@@ -1,0 +1,28 @@
+#pragma once
+
+// Font library files (basgl.bgd, embedded/emb*.gld): a stream of magic 0x2D97,
+// a record count, then per record a label string, a 32-bit length and that many
+// bytes of a font file. On disk the stream is scrambled by subtracting a
+// 17-byte key that runs over the whole file; packing adds it.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace vx {
+
+struct LibraryRecord {
+    std::string label;
+    std::vector<std::uint8_t> font;  // a complete font file
+};
+
+// Subtracts (Unscramble) or adds (Scramble) the key in place, mod 256, with the
+// key position running continuously from the first byte of the file.
+void UnscrambleLibrary(std::span<std::uint8_t> data);
+void ScrambleLibrary(std::span<std::uint8_t> data);
+
+// The scrambled file for `records`: what the data build writes.
+std::vector<std::uint8_t> PackLibrary(const std::vector<LibraryRecord>& records);
+
+}  // namespace vx
