@@ -3,7 +3,6 @@
 
 #include <filesystem>
 
-#include "document/Archive.h"
 #include "render/FtText.h"
 #include "render/LibraryFile.h"
 #include "render/SymbolExclusions.h"
@@ -92,27 +91,15 @@ int FtText::ReadLib(int ncat, const std::string& path) {
     }
     UnscrambleLibrary(dta);
 
-    ArchiveReader iar(dta);
-    std::int32_t magic = 0;
-    std::int32_t count = 0;
-    if (!iar.Int32(magic) || !iar.Int32(count) || magic != LIBRARY_MAGIC) {
+    std::vector<LibraryRecordView> records;
+    const LibraryStatus status = ParseLibrary(dta, records);
+    if (status == LibraryStatus::BAD_MAGIC) {
         ShowMessage(MSG_CORRUPT_INSTALL);
         EndProgram(0);
     }
-    // Records are read one at a time against what remains of the file; the
-    // count is never used to size anything.
-    for (std::int32_t i = 0; i < count; ++i) {
-        std::string label;
-        std::int32_t ffl = 0;
-        std::span<const std::uint8_t> font;
-        const bool head = iar.String(label) && iar.Int32(ffl);
-        VX_CHECK(head, "iar>>label>>ffl");
-        if (!head) return 0;
-        const bool body = ffl >= 0 && iar.Bytes(static_cast<std::size_t>(ffl), font);
-        VX_CHECK(body, "iar.Read(fd->fdt,ffl)==ffl");
-        if (!body) return 0;
-        AddFace(ncat, std::move(label), font);
-    }
+    for (LibraryRecordView& r : records) AddFace(ncat, std::move(r.label), r.font);
+    VX_CHECK(status != LibraryStatus::BAD_RECORD_HEAD, "iar>>label>>ffl");
+    VX_CHECK(status != LibraryStatus::BAD_RECORD_BODY, "iar.Read(fd->fdt,ffl)==ffl");
     return 0;
 }
 

@@ -38,4 +38,23 @@ std::vector<std::uint8_t> PackLibrary(const std::vector<LibraryRecord>& records)
     return data;
 }
 
+LibraryStatus ParseLibrary(std::span<const std::uint8_t> data,
+                           std::vector<LibraryRecordView>& records) {
+    records.clear();
+    ArchiveReader iar(data);
+    std::int32_t magic = 0;
+    std::int32_t count = 0;
+    if (!iar.Int32(magic) || !iar.Int32(count) || magic != LIBRARY_MAGIC)
+        return LibraryStatus::BAD_MAGIC;
+    for (std::int32_t i = 0; i < count; ++i) {
+        LibraryRecordView r;
+        std::int32_t ffl = 0;
+        if (!iar.String(r.label) || !iar.Int32(ffl)) return LibraryStatus::BAD_RECORD_HEAD;
+        if (ffl < 0 || !iar.Bytes(static_cast<std::size_t>(ffl), r.font))
+            return LibraryStatus::BAD_RECORD_BODY;
+        records.push_back(std::move(r));
+    }
+    return LibraryStatus::OK;
+}
+
 }  // namespace vx

@@ -25,4 +25,23 @@ void ScrambleLibrary(std::span<std::uint8_t> data);
 // The scrambled file for `records`: what the data build writes.
 std::vector<std::uint8_t> PackLibrary(const std::vector<LibraryRecord>& records);
 
+// One record of an unscrambled library, viewing the caller's buffer.
+struct LibraryRecordView {
+    std::string label;
+    std::span<const std::uint8_t> font;
+};
+
+enum class LibraryStatus {
+    OK,
+    BAD_MAGIC,       // not a library, or scrambled with another key
+    BAD_RECORD_HEAD, // a label or font length runs past the end
+    BAD_RECORD_BODY, // a font length is negative or runs past the end
+};
+
+// Reads the records of an unscrambled library. Every length is checked against
+// what remains and the count sizes nothing; on a bad record `records` holds the
+// good records before it.
+LibraryStatus ParseLibrary(std::span<const std::uint8_t> data,
+                           std::vector<LibraryRecordView>& records);
+
 }  // namespace vx
