@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <new>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 #include "shell/Checked.h"
@@ -31,14 +32,11 @@ bool AllocBuffer(std::vector<T>& v, std::size_t n, const T& fill = T{}) {
         v.assign(n, fill);
         return true;
     } catch (const std::bad_alloc&) {
-        v = std::vector<T>();
-        VX_OUT_OF_MEMORY();
-        return false;
     } catch (const std::length_error&) {
-        v = std::vector<T>();
-        VX_OUT_OF_MEMORY();
-        return false;
     }
+    v = std::vector<T>();
+    VX_OUT_OF_MEMORY();
+    return false;
 }
 
 }  // namespace vx

@@ -1,0 +1,34 @@
+#pragma once
+
+// PNG reading and writing with libpng, on our pixel layout: one 32-bit word per
+// pixel, 0xAARRGGBB (alpha in the top byte, zero when unused), rows top to
+// bottom, stride equal to the width.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace vx {
+
+enum class PngChannels { RGB, RGBA };
+
+// Encodes `pixels` (w x h) as an 8-bit-per-channel PNG. RGB drops the top byte.
+bool EncodePng(const std::uint32_t* pixels, int w, int h, PngChannels channels,
+               std::vector<std::uint8_t>& out, std::string* error = nullptr);
+
+// EncodePng, then an atomic write to `path`.
+bool WritePngFile(const std::string& path, const std::uint32_t* pixels, int w, int h,
+                  PngChannels channels, std::string* error = nullptr);
+
+struct PngImage {
+    int w = 0;
+    int h = 0;
+    std::vector<std::uint32_t> pixels;  // 0xAARRGGBB; alpha 255 where the file has none
+    bool has_alpha = false;             // the file carried an alpha channel
+};
+
+// Decodes any PNG (palette, grey, 16-bit, interlaced) into PngImage.
+bool DecodePng(std::span<const std::uint8_t> data, PngImage& out, std::string* error = nullptr);
+
+}  // namespace vx
