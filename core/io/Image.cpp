@@ -2,16 +2,19 @@
 
 #include "io/ImageLimits.h"
 
+#include <iterator>
+
 namespace vx {
 
 bool Image::Decode(std::span<const std::uint8_t> data, int type) {
     *this = Image{};
-    switch (type) {
-        case IMAGE_PNG:
-            return DecodePngImage(data, *this);
-        default:
-            return Fail("Unsupported operation for this format");
-    }
+    using Decoder = bool (*)(std::span<const std::uint8_t>, Image&);
+    // Indexed by type number.
+    static constexpr Decoder DECODERS[] = {DecodeBmp, DecodeGif,  DecodeJpeg, DecodePngImage,
+                                           DecodeIco, DecodeTiff, DecodeTga};
+    if (type < 0 || type >= static_cast<int>(std::size(DECODERS)))
+        return Fail("Unsupported operation for this format");
+    return DECODERS[type](data, *this);
 }
 
 bool Image::Create(long long width, long long height, bool with_palette, const char* alloc_error) {
