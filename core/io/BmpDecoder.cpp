@@ -9,6 +9,7 @@
 #include "io/ByteReader.h"
 #include "io/Dib.h"
 #include "io/Image.h"
+#include "io/ImageLimits.h"
 
 namespace vx {
 
@@ -120,22 +121,39 @@ const char* ReadInfo(std::span<const std::uint8_t> file, std::size_t at, DibInfo
     return nullptr;
 }
 
-// Reads the palette (paletted pictures only); returns where it ends.
-bool ReadPalette(std::span<const std::uint8_t> file, const DibInfo& info, Image& img,
-                 std::size_t& end) {
-    const std::size_t count =
-        info.colours != 0 ? std::min<std::size_t>(info.colours, 256) : std::size_t{1} << info.bits;
+// Entries read into the palette; a longer palette is skipped over.
+std::size_t PaletteCount(const DibInfo& info) {
+    if (info.bits > 8) return 0;
+    return info.colours != 0 ? std::min<std::size_t>(info.colours, 256)
+                             : std::size_t{1} << info.bits;
+}
+
+std::size_t PaletteEnd(const DibInfo& info) {
+    const std::size_t stored =
+        std::max<std::size_t>(PaletteCount(info), info.bits <= 8 ? info.colours : 0);
+    return info.palette_at + stored * static_cast<std::size_t>(info.palette_entry);
+}
+
+bool ReadPalette(std::span<const std::uint8_t> file, const DibInfo& info, Image& img) {
     ByteReader in(file);
     in.Seek(info.palette_at);
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < PaletteCount(info); ++i) {
         const std::span<const std::uint8_t> e =
             in.Bytes(static_cast<std::size_t>(info.palette_entry));
         if (!in.ok()) return false;
         img.palette[i] = std::uint32_t{e[2]} << 16 | std::uint32_t{e[1]} << 8 | e[0];
     }
-    // A palette longer than 256 entries still occupies its full length.
-    end = info.palette_at + std::max<std::size_t>(count, info.colours) * info.palette_entry;
     return true;
+}
+
+// Whether the file holds every row of uncompressed pixels from `at`; the
+// last row may lack its padding.
+bool RowsPresent(std::span<const std::uint8_t> file, std::size_t at, const DibInfo& info,
+                 long long h) {
+    const std::size_t bits = static_cast<std::size_t>(info.w) * static_cast<std::size_t>(info.bits);
+    const std::size_t stride = (bits + 31) / 32 * 4;
+    const std::size_t need = stride * static_cast<std::size_t>(h - 1) + (bits + 7) / 8;
+    return at <= file.size() && file.size() - at >= need;
 }
 
 // One bit-field channel scaled to 8 bits.
@@ -179,18 +197,15 @@ void UnpackRow(const std::uint8_t* src, const DibInfo& info, const Channel (&ch)
     }
 }
 
-bool DecodeRows(std::span<const std::uint8_t> file, std::size_t at, const DibInfo& info,
+// Uncompressed rows, whose presence RowsPresent has checked.
+void DecodeRows(std::span<const std::uint8_t> file, std::size_t at, const DibInfo& info,
                 Image& img) {
     const std::size_t stride = (static_cast<std::size_t>(img.w) * info.bits + 31) / 32 * 4;
-    const std::size_t last = (static_cast<std::size_t>(img.w) * info.bits + 7) / 8;
-    // The last row may lack its padding.
-    if (at > file.size() || file.size() - at < stride * (img.h - 1) + last) return false;
     const Channel ch[3] = {Channel(info.masks[0]), Channel(info.masks[1]), Channel(info.masks[2])};
     for (int r = 0; r < img.h; ++r) {
         const int y = info.top_down ? r : img.h - 1 - r;
         UnpackRow(file.data() + at + stride * r, info, ch, img.Row(y), img.w);
     }
-    return true;
 }
 
 // Run-length encoded 8- or 4-bit pixels; skipped pixels keep index 0. Runs
@@ -246,14 +261,19 @@ bool DecodeDib(std::span<const std::uint8_t> file, std::size_t header, std::size
     const bool icon = pixels == SIZE_MAX;
     const long long h = icon ? info.h / 2 : info.h;
     if (h <= 0) return img.Fail(BAD_INFO);
-    if (!img.Create(info.w, h, info.bits <= 8, NO_MEMORY)) return false;
-    std::size_t palette_end = info.palette_at;
-    if (img.paletted && !ReadPalette(file, info, img, palette_end)) return img.Fail(BAD_INFO);
-    const std::size_t at = icon ? palette_end : pixels;
+    if (!ImageSizeAllowed(info.w, h)) return img.Fail(IMAGE_TOO_LARGE_TEXT);
+    const std::size_t at = icon ? PaletteEnd(info) : pixels;
     const bool rle = info.compression == RLE8 || info.compression == RLE4;
-    if (!(rle ? DecodeRle(file, at, info, img) : DecodeRows(file, at, info, img)))
-        return img.Fail(ENDS_EARLY);
-    return true;
+    // A header that promises more pixels than the file holds is refused
+    // before the picture is allocated.
+    if (!rle && !RowsPresent(file, at, info, h)) return img.Fail(ENDS_EARLY);
+    if (!img.Create(info.w, h, info.bits <= 8, NO_MEMORY)) return false;
+    if (img.paletted && !ReadPalette(file, info, img)) return img.Fail(BAD_INFO);
+    if (!rle) {
+        DecodeRows(file, at, info, img);
+        return true;
+    }
+    return DecodeRle(file, at, info, img) || img.Fail(ENDS_EARLY);
 }
 
 bool DecodeBmp(std::span<const std::uint8_t> data, Image& img) {

@@ -2,12 +2,15 @@
 // local colour table or else the global one. Transparency is not imported: the
 // transparent colour shows.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <new>
 #include <vector>
 
 #include "io/ByteReader.h"
 #include "io/Image.h"
+#include "io/ImageLimits.h"
 
 namespace vx {
 
@@ -64,16 +67,17 @@ std::vector<int> RowOrder(int h, bool interlaced) {
     return rows;
 }
 
-// Decodes the LZW stream into the picture's indices; false when the data is
-// invalid or ends before every pixel is set.
-bool Lzw(ByteReader& in, int min_size, bool interlaced, Image& img) {
-    const std::vector<int> rows = RowOrder(img.h, interlaced);
-    const std::size_t total = static_cast<std::size_t>(img.w) * img.h;
+// Decodes the LZW stream into `out`, `total` indices in stored row order;
+// false when the data is invalid or ends before every pixel is set. The
+// buffer grows with the data, so a header that claims a huge picture over a
+// few bytes is refused without allocating the picture.
+bool Lzw(ByteReader& in, int min_size, std::size_t total, std::vector<std::uint8_t>& out) {
+    out.clear();
+    out.reserve(std::min(total, in.remaining() * 4));
     std::size_t done = 0;
     const auto put = [&](std::uint8_t index) {
         if (done < total) {
-            const std::size_t r = done / img.w;
-            img.Row(rows[r])[done % img.w] = index;
+            out.push_back(index);
             ++done;
         }
     };
@@ -131,13 +135,13 @@ bool Lzw(ByteReader& in, int min_size, bool interlaced, Image& img) {
     return done == total;
 }
 
-bool ReadColourTable(ByteReader& in, std::uint8_t flags, Image& img) {
+bool ReadColourTable(ByteReader& in, std::uint8_t flags, std::vector<std::uint32_t>& palette) {
     const std::size_t n = std::size_t{2} << (flags & 7);
     const std::span<const std::uint8_t> table = in.Bytes(n * 3);
     if (!in.ok()) return false;
     for (std::size_t i = 0; i < n; ++i)
-        img.palette[i] = std::uint32_t{table[3 * i]} << 16 | std::uint32_t{table[3 * i + 1]} << 8 |
-                         table[3 * i + 2];
+        palette[i] = std::uint32_t{table[3 * i]} << 16 | std::uint32_t{table[3 * i + 1]} << 8 |
+                     table[3 * i + 2];
     return true;
 }
 
@@ -156,10 +160,9 @@ bool DecodeGif(std::span<const std::uint8_t> data, Image& img) {
     in.Skip(4);  // logical screen size
     const std::uint8_t screen_flags = in.U8();
     in.Skip(2);  // background colour, aspect
-    Image global;
-    global.palette.assign(256, 0);
-    global.paletted = true;
-    if ((screen_flags & 0x80) && !ReadColourTable(in, screen_flags, global))
+    // A local table replaces the entries of the global one that it holds.
+    std::vector<std::uint32_t> palette(256, 0);
+    if ((screen_flags & 0x80) && !ReadColourTable(in, screen_flags, palette))
         return img.Fail(CORRUPTED);
 
     while (in.ok()) {
@@ -173,12 +176,22 @@ bool DecodeGif(std::span<const std::uint8_t> data, Image& img) {
             const std::uint16_t h = in.U16();
             const std::uint8_t flags = in.U8();
             if (!in.ok() || w == 0 || h == 0) return img.Fail(CORRUPTED);
-            if (!img.Create(w, h, true, NO_MEMORY)) return false;
-            img.palette = global.palette;
-            if ((flags & 0x80) && !ReadColourTable(in, flags, img)) return img.Fail(CORRUPTED);
+            if (!ImageSizeAllowed(w, h)) return img.Fail(IMAGE_TOO_LARGE_TEXT);
+            if ((flags & 0x80) && !ReadColourTable(in, flags, palette)) return img.Fail(CORRUPTED);
             const int min_size = in.U8();
             if (!in.ok() || min_size < 1 || min_size > 8) return img.Fail(CORRUPTED);
-            if (!Lzw(in, min_size, flags & 0x40, img)) return img.Fail(CORRUPTED);
+            std::vector<std::uint8_t> stream;
+            try {
+                if (!Lzw(in, min_size, static_cast<std::size_t>(w) * h, stream))
+                    return img.Fail(CORRUPTED);
+            } catch (const std::bad_alloc&) {
+                return img.Fail(NO_MEMORY);
+            }
+            if (!img.Create(w, h, true, NO_MEMORY)) return false;
+            img.palette = palette;
+            const std::vector<int> rows = RowOrder(h, flags & 0x40);
+            for (int r = 0; r < h; ++r)
+                std::copy_n(stream.data() + static_cast<std::size_t>(r) * w, w, img.Row(rows[r]));
             return true;
         } else if (block == 0x3B) {
             return img.Fail(NO_IMAGE);

@@ -53,6 +53,22 @@ bool WriteGif(GifFileType* gif, const PalettePicture& pic, int w, int h, int tra
     return true;
 }
 
+// Readers that ignore GIF transparency show the transparent entry's colour:
+// make it the average of the pixels it stands for (the export's background).
+void ShowBackgroundWhereClear(const WritePixels& in, PalettePicture& pic, int transparent) {
+    std::uint64_t sum[3] = {0, 0, 0};
+    std::uint64_t count = 0;
+    for (std::size_t i = 0; i < pic.indices.size(); ++i) {
+        if (pic.indices[i] != transparent) continue;
+        for (int c = 0; c < 3; ++c) sum[c] += in.px[i] >> (8 * c) & 0xFF;
+        ++count;
+    }
+    if (count == 0) return;
+    std::uint32_t rgb = 0;
+    for (int c = 0; c < 3; ++c) rgb |= static_cast<std::uint32_t>(sum[c] / count) << (8 * c);
+    pic.palette[static_cast<std::size_t>(transparent)] = rgb;  // alpha 0
+}
+
 }  // namespace
 
 bool EncodeGif(const WritePixels& in, std::vector<std::uint8_t>& out, std::string* error) {
@@ -63,6 +79,7 @@ bool EncodeGif(const WritePixels& in, std::vector<std::uint8_t>& out, std::strin
     if (in.alpha)
         for (std::size_t i = 0; i < pic.palette.size() && transparent < 0; ++i)
             if (pic.palette[i] >> 24 == 0) transparent = static_cast<int>(i);
+    if (transparent >= 0) ShowBackgroundWhereClear(in, pic, transparent);
     int status = 0;
     GifFileType* gif = EGifOpen(&out, AppendToVector, &status);
     bool ok = gif && WriteGif(gif, pic, in.w, in.h, transparent);

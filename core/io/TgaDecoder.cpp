@@ -105,13 +105,18 @@ bool DecodeTga(std::span<const std::uint8_t> data, Image& img) {
     if (!valid_depth || head.w == 0 || head.h == 0) return img.Fail(CORRUPTED);
     if (!ImageSizeAllowed(head.w, head.h)) return img.Fail(IMAGE_TOO_LARGE_TEXT);
     in.Skip(head.id_length);
+    // Refuse a header that promises more pixels than the file can hold before
+    // allocating: a run-length packet of 1 + pixel bytes gives at most 128.
+    const std::size_t pixel_bytes = (head.bits + 7u) / 8;
+    const std::size_t count = static_cast<std::size_t>(head.w) * head.h;
+    const std::size_t need =
+        head.type > 8 ? (count + 127) / 128 * (1 + pixel_bytes) : count * pixel_bytes;
+    if (in.remaining() < need) return img.Fail(CORRUPTED);
     if (!img.Create(head.w, head.h, mapped || kind == 3, CREATE_FAILED)) return false;
     if (head.map_type == 1 && !ReadColourMap(in, head, img)) return img.Fail(CORRUPTED);
     if (kind == 3)
         for (std::uint32_t g = 0; g < 256; ++g) img.palette[g] = g << 16 | g << 8 | g;
 
-    const std::size_t pixel_bytes = (head.bits + 7u) / 8;
-    const std::size_t count = static_cast<std::size_t>(img.w) * img.h;
     std::vector<std::uint8_t> unpacked;
     std::span<const std::uint8_t> src;
     if (head.type > 8) {
