@@ -1,0 +1,60 @@
+#include "TestFonts.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+#include "render/FtText.h"
+#include "render/LibraryFile.h"
+#include "shell/ProgramFolder.h"
+
+namespace vx::test {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const DEJAVU = "/usr/share/fonts/truetype/dejavu/";
+
+LibraryRecord Record(const char* file) {
+    const fs::path path = fs::path(DEJAVU) / file;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("missing test font " + path.string());
+    LibraryRecord r;
+    r.label = file;
+    r.font.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return r;
+}
+
+void WriteLibrary(const fs::path& path, const std::vector<LibraryRecord>& records) {
+    fs::create_directories(path.parent_path());
+    const std::vector<std::uint8_t> bytes = PackLibrary(records);
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+}  // namespace
+
+std::string InstallTestFonts() {
+    std::string pattern = (fs::temp_directory_path() / "vexo-fonts-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    const fs::path dir = pattern;
+    WriteLibrary(dir / "basgl.bgd", {Record("DejaVuSansMono.ttf")});
+    WriteLibrary(dir / "embedded" / "emb1.gld",
+                 {Record("DejaVuSans.ttf"), Record("DejaVuSerif.ttf")});
+    WriteLibrary(dir / "embedded" / "emb0.gld", {Record("DejaVuSans-Bold.ttf")});
+    ep = dir.string();
+    FtText::InitFt();
+    return dir.string();
+}
+
+void RemoveTestFonts(const std::string& folder) {
+    FtText::FreeFt();
+    std::error_code ec;
+    fs::remove_all(folder, ec);
+}
+
+}  // namespace vx::test

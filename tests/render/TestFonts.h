@@ -1,0 +1,25 @@
+#pragma once
+
+// Font libraries for render tests and benchmarks, packed from Debian's DejaVu
+// fonts (fonts-dejavu-core) into a temporary program folder:
+//   symbol library   "DejaVu Sans Mono Book"
+//   text category 0  "DejaVu Sans Book", "DejaVu Serif Book"
+//   text category 1  "DejaVu Sans Bold"
+// So the first text font, used for unknown face names, is DejaVu Sans.
+
+#include <string>
+
+namespace vx::test {
+
+inline constexpr const char* SANS = "DejaVu Sans Book";
+inline constexpr const char* SERIF = "DejaVu Serif Book";
+inline constexpr const char* SANS_BOLD = "DejaVu Sans Bold";
+inline constexpr const char* SYMBOLS = "DejaVu Sans Mono Book";
+
+// Writes the libraries into a fresh temporary folder, points the program folder
+// there and loads them with FtText::InitFt. Returns the folder.
+std::string InstallTestFonts();
+// FtText::FreeFt and removes the folder.
+void RemoveTestFonts(const std::string& folder);
+
+}  // namespace vx::test
