@@ -38,7 +38,7 @@ void WriteLibrary(const fs::path& path, const std::vector<LibraryRecord>& record
 
 }  // namespace
 
-std::string InstallTestFonts() {
+std::string WriteTestLibraries() {
     std::string pattern = (fs::temp_directory_path() / "vexo-fonts-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     const fs::path dir = pattern;
@@ -46,9 +46,14 @@ std::string InstallTestFonts() {
     WriteLibrary(dir / "embedded" / "emb1.gld",
                  {Record("DejaVuSans.ttf"), Record("DejaVuSerif.ttf")});
     WriteLibrary(dir / "embedded" / "emb0.gld", {Record("DejaVuSans-Bold.ttf")});
-    ep = dir.string();
-    FtText::InitFt();
     return dir.string();
+}
+
+std::string InstallTestFonts() {
+    const std::string dir = WriteTestLibraries();
+    ep = dir;
+    FtText::InitFt();
+    return dir;
 }
 
 void RemoveTestFonts(const std::string& folder) {

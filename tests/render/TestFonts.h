@@ -16,6 +16,8 @@ inline constexpr const char* SERIF = "DejaVu Serif Book";
 inline constexpr const char* SANS_BOLD = "DejaVu Sans Bold";
 inline constexpr const char* SYMBOLS = "DejaVu Sans Mono Book";
 
+// Creates a fresh temporary folder holding the three library files.
+std::string WriteTestLibraries();
 // Writes the libraries into a fresh temporary folder, points the program folder
 // there and loads them with FtText::InitFt. Returns the folder.
 std::string InstallTestFonts();
