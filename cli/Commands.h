@@ -26,5 +26,6 @@ int Misuse(const char* command);
 
 int ToJson(Args args);
 int FromJson(Args args);
+int Import(Args args);
 
 }  // namespace vx::cli
