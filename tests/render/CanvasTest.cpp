@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <climits>
+#include <filesystem>
 #include <memory>
 
 #include "TestFonts.h"
 #include "document/LeFile.h"
+#include "io/PngFile.h"
 #include "render/Color.h"
 #include "support/Recorders.h"
 
@@ -157,6 +159,28 @@ TEST_F(Canvas, ExtremePositionsAndSizesDoNotOverflow) {
     int w = 0, h = 0;
     lf.CenterObjects(w, h);
     EXPECT_GE(w, 0);
+}
+
+TEST_F(Canvas, ImportedBitmapsAreLoadedOnFirstUseWithTheirAlpha) {
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "vexo-canvas-bitmap.png").string();
+    const std::vector<std::uint32_t> px = {0xFFFF0000, 0x00FF0000, 0x8000FF00, 0xFF0000FF};
+    ASSERT_TRUE(WritePngFile(path, px.data(), 2, 2, PngChannels::RGBA));
+    auto o = std::make_unique<LogoObject>();
+    o->type = BITMAP_OBJECT;
+    o->file = path;
+    LogoObject* bitmap = o.get();
+    lf.AddObj(std::move(o));
+    lf.Update(100, 100, -1, -1);
+    std::filesystem::remove(path);
+    EXPECT_EQ(bitmap->w, 2);
+    EXPECT_EQ(bitmap->cbm.size(), 4u);
+    const int x0 = LeFile::ob.dw / 2 - 1;
+    const int y0 = LeFile::ob.dh / 2 - 1;
+    EXPECT_EQ(Pixel(x0, y0), 0xFF0000u);
+    EXPECT_EQ(Pixel(x0 + 1, y0), 0xFFFFFFu);
+    EXPECT_EQ(Pixel(x0, y0 + 1), Blend(0xFFFFFF, 0x00FF00, 0x80));
+    EXPECT_EQ(Pixel(x0 + 1, y0 + 1), 0x0000FFu);
 }
 
 TEST_F(Canvas, CenterObjectsMovesTheCommonBoxOntoTheCentre) {
