@@ -35,37 +35,16 @@ void AllEffects(LogoParams& lt, int strength) {
     lt.outline_color = {0, 0, 240};
 }
 
-std::unique_ptr<LogoObject> Text(const std::string& str, const char* font, int size, int x, int y) {
-    auto o = std::make_unique<LogoObject>();
-    o->lt.str = str;
-    o->lt.font = font;
-    o->lt.size = size;
-    o->x = x;
-    o->y = y;
-    return o;
-}
-
-std::unique_ptr<LogoObject> Shape(int glyph, int size, int x, int y) {
-    auto o = std::make_unique<LogoObject>();
-    o->type = SHAPE_OBJECT;
-    o->lt.font = test::SYMBOLS;
-    o->lt.shape = glyph;
-    o->lt.size = o->lt.width = size;
-    o->x = x;
-    o->y = y;
-    return o;
-}
-
 // (a): a title, a slogan, a bent line and two shapes.
 void TypicalLogo(LeFile& lf) {
-    lf.AddObj(Text("Vexo Logo", test::SANS_BOLD, 72, 0, -40));
-    lf.AddObj(Text("design made simple", test::SERIF, 28, 0, 30));
-    auto bent = Text("since 2024", test::SANS, 24, 0, 80);
+    lf.AddObj(test::TextObject("Vexo Logo", test::SANS_BOLD, 72, 0, -40));
+    lf.AddObj(test::TextObject("design made simple", test::SERIF, 28, 0, 30));
+    auto bent = test::TextObject("since 2024", test::SANS, 24, 0, 80);
     bent->lt.has_transform = bent->lt.has_bend = 1;
     bent->lt.bend = 0.5f;
     lf.AddObj(std::move(bent));
-    lf.AddObj(Shape(2652, 90, -220, -40));
-    lf.AddObj(Shape(36, 80, 220, -40));
+    lf.AddObj(test::ShapeObject(2652, 90, 90, -220, -40));
+    lf.AddObj(test::ShapeObject(36, 80, 80, 220, -40));
     for (int n = 0; n < lf.objs; ++n) AllEffects(lf.obj[n]->lt, 3);
     lf.cur = 0;
 }
@@ -75,8 +54,8 @@ void StressLogo(LeFile& lf) {
     for (int n = 0; n < MAX_OBJS; ++n) {
         const int x = (n % 10) * 140 - 630;
         const int y = (n / 10) * 90 - 405;
-        auto o = n % 3 == 2 ? Shape(36 + n, 60, x, y)
-                            : Text("Logo " + std::to_string(n), test::SANS, 36, x, y);
+        auto o = n % 3 == 2 ? test::ShapeObject(36 + n, 60, 60, x, y)
+                            : test::TextObject("Logo " + std::to_string(n), test::SANS, 36, x, y);
         AllEffects(o->lt, 10);
         o->lt.angle = 0.01f * static_cast<float>(n % 7);
         o->lt.has_transform = 1;

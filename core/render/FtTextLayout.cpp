@@ -64,7 +64,7 @@ void FtText::SetEmpty() {
     gp.clear();
     szx = szy = EMPTY_SIZE;
     org_x = org_y = 0;
-    AllocBuffer(cov, static_cast<std::size_t>(EMPTY_SIZE * EMPTY_SIZE), std::uint8_t{0});
+    AllocBuffer(cov, std::size_t{EMPTY_SIZE} * EMPTY_SIZE, std::uint8_t{0});
 }
 
 bool FtText::SetPixelSize(int mode, int fw, int fh) {

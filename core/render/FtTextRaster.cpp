@@ -37,7 +37,7 @@ class GreyRows {
                 Point(grey);
                 for (int r = 0; r < rows_; ++r)
                     for (int c = 0; c < width_; ++c)
-                        own_[static_cast<std::size_t>(r * width_ + c)] =
+                        own_[static_cast<std::size_t>(r) * width_ + c] =
                             static_cast<std::uint8_t>(Row(r)[c] * 255 / top);
                 top_ = own_.data();
                 pitch_ = width_;

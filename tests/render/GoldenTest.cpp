@@ -26,28 +26,6 @@ constexpr std::uint32_t SEED = 20240607;
 constexpr int SPACE_W = 320;
 constexpr int SPACE_H = 200;
 
-std::unique_ptr<LogoObject> Text(const std::string& str, const char* font, int size, int x, int y) {
-    auto o = std::make_unique<LogoObject>();
-    o->lt.str = str;
-    o->lt.font = font;
-    o->lt.size = size;
-    o->x = x;
-    o->y = y;
-    return o;
-}
-
-std::unique_ptr<LogoObject> Shape(int glyph, int width, int height, int x, int y) {
-    auto o = std::make_unique<LogoObject>();
-    o->type = SHAPE_OBJECT;
-    o->lt.font = test::SYMBOLS;
-    o->lt.shape = glyph;
-    o->lt.width = width;
-    o->lt.size = height;
-    o->x = x;
-    o->y = y;
-    return o;
-}
-
 // A soft disc of blue with alpha falling off towards its rim.
 std::unique_ptr<LogoObject> Disc(int d, int x, int y) {
     auto o = std::make_unique<LogoObject>();
@@ -83,24 +61,25 @@ void PrintTo(const Golden& g, std::ostream* os) {
 }
 
 const Golden GOLDENS[] = {
-    {"text_straight", [](LeFile& lf) { lf.AddObj(Text("Vexo Logo", test::SANS, 40, 0, 0)); }},
+    {"text_straight",
+     [](LeFile& lf) { lf.AddObj(test::TextObject("Vexo Logo", test::SANS, 40, 0, 0)); }},
     {"text_rotated",
      [](LeFile& lf) {
-         auto o = Text("Turned", test::SERIF, 36, 0, 0);
+         auto o = test::TextObject("Turned", test::SERIF, 36, 0, 0);
          o->lt.angle = 0.08f;
          o->lt.has_transform = 1;
          lf.AddObj(std::move(o));
      }},
     {"text_bent_outside",
      [](LeFile& lf) {
-         auto o = Text("Arching text", test::SANS_BOLD, 30, 0, 0);
+         auto o = test::TextObject("Arching text", test::SANS_BOLD, 30, 0, 0);
          o->lt.has_transform = o->lt.has_bend = 1;
          o->lt.bend = 0.55f;
          lf.AddObj(std::move(o));
      }},
     {"text_bent_inside",
      [](LeFile& lf) {
-         auto o = Text("Sagging text", test::SANS, 30, 0, 0);
+         auto o = test::TextObject("Sagging text", test::SANS, 30, 0, 0);
          o->lt.has_transform = o->lt.has_bend = o->lt.bend_in = 1;
          o->lt.bend = 0.55f;
          o->lt.angle = 0.97f;
@@ -108,7 +87,7 @@ const Golden GOLDENS[] = {
      }},
     {"outline_shadow",
      [](LeFile& lf) {
-         auto o = Text("Shadow", test::SANS_BOLD, 44, 0, 0);
+         auto o = test::TextObject("Shadow", test::SANS_BOLD, 44, 0, 0);
          o->lt.color = {40, 240, 200};
          Effects(o->lt);
          lf.AddObj(std::move(o));
@@ -116,7 +95,7 @@ const Golden GOLDENS[] = {
     {"gradient",
      [](LeFile& lf) {
          lf.bgc = {120, 60, 220};
-         auto o = Text("Gradient", test::SANS_BOLD, 46, 0, 0);
+         auto o = test::TextObject("Gradient", test::SANS_BOLD, 46, 0, 0);
          o->lt.grad = 1;
          o->lt.grad_angle = 30;
          o->lt.grad_color1 = {0, 240, 120};
@@ -126,8 +105,8 @@ const Golden GOLDENS[] = {
      }},
     {"shapes",
      [](LeFile& lf) {
-         lf.AddObj(Shape(2652, 90, 45, -70, 0));  // a star stretched wide
-         auto turned = Shape(36, 50, 70, 70, 0);
+         lf.AddObj(test::ShapeObject(2652, 90, 45, -70, 0));  // a star stretched wide
+         auto turned = test::ShapeObject(36, 50, 70, 70, 0);
          turned->lt.angle = 0.125f;
          turned->lt.has_transform = 1;
          turned->lt.color = {20, 200, 110};
@@ -141,14 +120,14 @@ const Golden GOLDENS[] = {
     {"overlapping",
      [](LeFile& lf) {
          lf.AddObj(Disc(90, -30, 10));
-         auto star = Shape(2652, 80, 80, 30, -10);
+         auto star = test::ShapeObject(2652, 80, 80, 30, -10);
          star->lt.grad = 1;
          star->lt.grad_angle = 90;
          star->lt.grad_color1 = {30, 240, 120};
          star->lt.grad_color2 = {0, 240, 100};
          Effects(star->lt);
          lf.AddObj(std::move(star));
-         auto text = Text("Front", test::SERIF, 34, 0, 25);
+         auto text = test::TextObject("Front", test::SERIF, 34, 0, 25);
          text->lt.color = {200, 240, 60};
          text->lt.has_outline = 1;
          text->lt.outline_color = {0, 0, 240};

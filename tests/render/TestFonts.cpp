@@ -62,4 +62,27 @@ void RemoveTestFonts(const std::string& folder) {
     fs::remove_all(folder, ec);
 }
 
+std::unique_ptr<LogoObject> TextObject(const std::string& str, const char* font, int size, int x,
+                                       int y) {
+    auto o = std::make_unique<LogoObject>();
+    o->lt.str = str;
+    o->lt.font = font;
+    o->lt.size = size;
+    o->x = x;
+    o->y = y;
+    return o;
+}
+
+std::unique_ptr<LogoObject> ShapeObject(int glyph, int width, int height, int x, int y) {
+    auto o = std::make_unique<LogoObject>();
+    o->type = SHAPE_OBJECT;
+    o->lt.font = SYMBOLS;
+    o->lt.shape = glyph;
+    o->lt.width = width;
+    o->lt.size = height;
+    o->x = x;
+    o->y = y;
+    return o;
+}
+
 }  // namespace vx::test

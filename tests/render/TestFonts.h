@@ -7,7 +7,10 @@
 //   text category 1  "DejaVu Sans Bold"
 // So the first text font, used for unknown face names, is DejaVu Sans.
 
+#include <memory>
 #include <string>
+
+#include "document/LogoObject.h"
 
 namespace vx::test {
 
@@ -23,5 +26,11 @@ std::string WriteTestLibraries();
 std::string InstallTestFonts();
 // FtText::FreeFt and removes the folder.
 void RemoveTestFonts(const std::string& folder);
+
+// A text object in `font` at (x, y).
+std::unique_ptr<LogoObject> TextObject(const std::string& str, const char* font, int size, int x,
+                                       int y);
+// A shape object: glyph `glyph` of the symbol face, width x height, at (x, y).
+std::unique_ptr<LogoObject> ShapeObject(int glyph, int width, int height, int x, int y);
 
 }  // namespace vx::test
