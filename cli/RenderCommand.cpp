@@ -18,7 +18,7 @@ constexpr int DEFAULT_W = 800;
 constexpr int DEFAULT_H = 600;
 // The canvas assembly does nothing below 10; the top bounds the buffer.
 constexpr int MIN_SPACE = 10;
-constexpr int MAX_SPACE = 16384;
+constexpr int MAX_SPACE = 8192;
 
 template <class T>
 bool ParseNumber(const std::string& text, T& out) {
