@@ -1,5 +1,4 @@
 // Import decoding of large photographs and the export writers on their own.
-//   build/release/bench/vexo_io_bench
 
 #include <benchmark/benchmark.h>
 
@@ -90,5 +89,3 @@ BENCHMARK_CAPTURE(WriteLogoSized, Jpeg, ImageFormat::JPEG)->Unit(benchmark::kMil
 
 }  // namespace
 }  // namespace vx
-
-BENCHMARK_MAIN();

@@ -27,5 +27,6 @@ int Misuse(const char* command);
 int ToJson(Args args);
 int FromJson(Args args);
 int Import(Args args);
+int Render(Args args);
 
 }  // namespace vx::cli

@@ -18,6 +18,8 @@ constexpr Command COMMANDS[] = {
     {"to-json", "FILE.zeb", "print a project file as JSON", ToJson},
     {"from-json", "FILE.json OUT.zeb", "write a project file from JSON", FromJson},
     {"import", "IMAGE OUT.png", "decode a picture as Import Custom Bitmap does", Import},
+    {"render", "FILE.zeb OUT.png [--size WxH] [--seed N]", "render the logo canvas as a PNG",
+     Render},
 };
 
 void PrintHelp(std::FILE* to) {

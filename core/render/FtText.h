@@ -92,6 +92,15 @@ public:
     // the first glyph's pen origin does. Clips to the buffer.
     int BltToBuf(const LogoParams& lt, std::uint32_t* out, int bw, int bh, int box, int boy,
                  int xcnt, int ycnt) const;
+    // The pictures of the font list, the shape selector and owner-drawn buttons:
+    // `dta` becomes dw x dh pixels of `bgc` (or, with `chk`, a checkerboard) with
+    // the object painted centred vertically and, horizontally, centred with
+    // `xcnt` or with its pen origin at column `box`. The window layer shows it.
+    int BltToDC(const LogoParams& lt, std::vector<std::uint32_t>& dta, int dw, int dh, int box,
+                std::uint32_t bgc, bool xcnt = false, bool chk = false) const;
+    // The library thumbnails: as BltToDC, plain `bgc`, centred both ways.
+    int BltToBitmap(const LogoParams& lt, std::vector<std::uint32_t>& dta, int dw, int dh,
+                    std::uint32_t bgc) const;
 
     int effects = 0;
     std::vector<std::uint8_t> cov;  // szx x szy coverage, 0 empty .. 255 covered
@@ -108,8 +117,15 @@ public:
     float scale = 1.0f;
 
 private:
-    int PrepareStr(const LogoParams& lt);
-    int RenderStr(const LogoParams& lt);
+    // Chooses the pixel size for `mode`; false when the face refused it.
+    bool SetPixelSize(int mode, int fw, int fh);
+    // Lays out the glyphs and sizes the buffer. Glyphs that fail a check are
+    // left out (after the report); false when none is left.
+    bool PrepareStr(const LogoParams& lt);
+    // Rasterizes the laid-out glyphs into cov; false when cov cannot be had.
+    bool RenderStr();
+    // The result of a render that draws nothing: 10 x 10 empty coverage.
+    void SetEmpty();
     int PrepareEffects(const LogoParams& lt);
     int Gradient(const LogoParams& lt, std::uint32_t* out, int bw, int bh, int box,
                  int boy) const;

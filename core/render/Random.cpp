@@ -1,0 +1,10 @@
+#include "render/Random.h"
+
+namespace vx {
+
+RandomSource& EngineRandom() {
+    static RandomSource source;
+    return source;
+}
+
+}  // namespace vx

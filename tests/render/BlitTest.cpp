@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+#include "document/LogoObject.h"
+#include "render/Color.h"
+#include "render/EffectFilter.h"
+#include "render/FtText.h"
+#include "support/Recorders.h"
+
+namespace vx {
+namespace {
+
+// A renderer holding a hand-made coverage, as Render would leave it.
+FtText MakeCoverage(int w, int h, std::uint8_t value) {
+    FtText ft;
+    ft.szx = w;
+    ft.szy = h;
+    ft.cov.assign(static_cast<std::size_t>(w * h), value);
+    ft.org_x = 1;
+    ft.org_y = h - 1;
+    return ft;
+}
+
+// A w x h target inside guard rows and columns that must stay untouched.
+struct Target {
+    static constexpr std::uint32_t GUARD = 0xDEADBEEF;
+    static constexpr int PAD = 16;
+    int w, h;
+    std::vector<std::uint32_t> all;
+    Target(int w_, int h_, std::uint32_t fill) : w(w_), h(h_) {
+        all.assign(static_cast<std::size_t>((w + 2 * PAD) * (h + 2 * PAD)), GUARD);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) at(x, y) = fill;
+    }
+    std::uint32_t& at(int x, int y) { return all[(y + PAD) * (w + 2 * PAD) + x + PAD]; }
+    // The target as a plain buffer: rows must be contiguous, so copy out and back.
+    std::vector<std::uint32_t> Plain() {
+        std::vector<std::uint32_t> p;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) p.push_back(at(x, y));
+        return p;
+    }
+    void Store(const std::vector<std::uint32_t>& p) {
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) at(x, y) = p[y * w + x];
+    }
+};
+
+TEST(BltToBuf, SolidFillReplacesFullCoverageAndBlendsPartial) {
+    LogoParams lt;
+    lt.color = {0, 0, 0};
+    FtText ft = MakeCoverage(2, 1, 255);
+    ft.cov[1] = 128;
+    std::vector<std::uint32_t> out(2, 0xFFFFFF);
+    ft.BltToBuf(lt, out.data(), 2, 1, 1, 0, 1, 1);
+    EXPECT_EQ(out[0], 0x000000u);
+    EXPECT_EQ(out[1], 0x7F7F7Fu);
+}
+
+TEST(BltToBuf, PlacesTheCentreOrThePenOrigin) {
+    LogoParams lt;
+    FtText ft = MakeCoverage(4, 3, 0);
+    ft.cov[1 * 4 + 2] = 255;  // the centre pixel (4/2, 3/2)
+    ft.org_x = 3;
+    ft.org_y = 0;
+    std::vector<std::uint32_t> out(100, 0xFFFFFF);
+    ft.BltToBuf(lt, out.data(), 10, 10, 5, 5, 1, 1);
+    EXPECT_EQ(out[5 * 10 + 5], 0u);
+    std::fill(out.begin(), out.end(), 0xFFFFFF);
+    ft.BltToBuf(lt, out.data(), 10, 10, 5, 5, 0, 0);  // pen origin (3, 0) at (5, 5)
+    EXPECT_EQ(out[6 * 10 + 4], 0u);
+}
+
+TEST(BltToBuf, ClipsAtEveryEdgeAndWritesNothingOutside) {
+    LogoParams lt;
+    lt.has_shadow = 1;
+    lt.has_outline = 1;
+    lt.shadow_distance = 7;
+    FtText ft = MakeCoverage(20, 20, 200);
+    ft.eff.assign(ft.cov.size(), 255);
+    ft.otab = OutlineTable(0.5f);
+    for (const auto& [cx, cy] : {std::pair{-5, 50},
+                                 {105, 50},
+                                 {50, -5},
+                                 {50, 55},
+                                 {-5, -5},
+                                 {104, 54},
+                                 {-1000000, 3},
+                                 {INT_MAX, INT_MIN}}) {
+        for (const int grad : {0, 1}) {
+            lt.grad = grad;
+            Target t(100, 50, 0xFFFFFF);
+            std::vector<std::uint32_t> plain = t.Plain();
+            ft.BltToBuf(lt, plain.data(), 100, 50, cx, cy, 1, 1);
+            t.Store(plain);
+            for (std::size_t i = 0; i < t.all.size(); ++i) {
+                const int x = static_cast<int>(i % (100 + 2 * Target::PAD)) - Target::PAD;
+                const int y = static_cast<int>(i / (100 + 2 * Target::PAD)) - Target::PAD;
+                if (x < 0 || y < 0 || x >= 100 || y >= 50) {
+                    ASSERT_EQ(t.all[i], Target::GUARD);
+                }
+            }
+        }
+    }
+}
+
+TEST(BltToBuf, ShowsOnlyTheRightPartOfAnObjectCentredLeftOfTheBuffer) {
+    LogoParams lt;
+    FtText ft = MakeCoverage(20, 4, 255);
+    std::vector<std::uint32_t> out(100 * 4, 0xFFFFFF);
+    ft.BltToBuf(lt, out.data(), 100, 4, -5, 2, 1, 1);  // columns -15..4
+    for (int x = 0; x < 100; ++x) EXPECT_EQ(out[x], x <= 4 ? 0u : 0xFFFFFFu) << x;
+}
+
+TEST(BltToBuf, ShadowWeightIsBlurTimesOpacity) {
+    LogoParams lt;
+    lt.has_shadow = 1;
+    lt.shadow_angle = 0;
+    lt.shadow_distance = 3;
+    lt.shadow_opacity = 0.5f;  // 127
+    lt.shadow_color = {0, 0, 0};
+    FtText ft = MakeCoverage(1, 1, 0);
+    ft.eff = {255};
+    std::vector<std::uint32_t> out(10, 0xFFFFFF);
+    ft.BltToBuf(lt, out.data(), 10, 1, 2, 0, 1, 1);
+    EXPECT_EQ(out[5], Blend(0xFFFFFF, 0, 127));
+    EXPECT_EQ(out[2], 0xFFFFFFu);  // no coverage, so no fill either
+
+    // 45 degrees puts the shadow below and to the right (y down).
+    lt.shadow_angle = 45;
+    lt.shadow_distance = 5;  // dx = dy = truncate(3.54) = 3
+    std::vector<std::uint32_t> sq(100, 0xFFFFFF);
+    ft.BltToBuf(lt, sq.data(), 10, 10, 2, 2, 1, 1);
+    EXPECT_NE(sq[5 * 10 + 5], 0xFFFFFFu);
+}
+
+TEST(BltToBuf, OutlineLiesOnlyOutsideTheSolidInside) {
+    LogoParams lt;
+    lt.has_outline = 1;
+    lt.outline_color = {0, 240, 120};  // red
+    lt.outline_opacity = 1.0f;
+    lt.color = {0, 0, 0};
+    FtText ft = MakeCoverage(3, 1, 0);
+    ft.cov = {255, 100, 0};
+    ft.eff = {255, 255, 0};
+    ft.otab = OutlineTable(0.5f);
+    std::vector<std::uint32_t> out(3, 0x12FFFFFF);
+    ft.BltToBuf(lt, out.data(), 3, 1, 1, 0, 1, 1);
+    EXPECT_EQ(out[0], 0x000000u);  // fully covered: fill only
+    const std::uint32_t filled = Blend(0xFFFFFF, 0, 100);
+    EXPECT_EQ(out[1], Blend(filled, 0xFF0000, 255 * 155 * 255 / 65025));
+    EXPECT_EQ(out[2], 0x12FFFFFFu);  // nothing there: untouched, top byte kept
+}
+
+TEST(BltToBuf, WrittenPixelsGetAZeroTopByteEvenAtWeightZero) {
+    LogoParams lt;
+    lt.has_shadow = 1;
+    lt.shadow_opacity = 0.0f;
+    lt.shadow_distance = 0;
+    FtText ft = MakeCoverage(1, 1, 0);
+    ft.eff = {200};
+    std::vector<std::uint32_t> out(1, 0xAB123456);
+    ft.BltToBuf(lt, out.data(), 1, 1, 0, 0, 1, 1);
+    EXPECT_EQ(out[0], 0x123456u);
+}
+
+TEST(BltToBuf, IgnoresEffectLayersWithoutEffectBuffers) {
+    LogoParams lt;
+    lt.has_shadow = 1;
+    lt.has_outline = 1;
+    FtText ft = MakeCoverage(4, 4, 0);  // rendered without effects: no eff
+    std::vector<std::uint32_t> out(16, 0xFFFFFF);
+    ft.BltToBuf(lt, out.data(), 4, 4, 2, 2, 1, 1);
+    EXPECT_EQ(out, std::vector<std::uint32_t>(16, 0xFFFFFF));
+}
+
+TEST(BltToDC, FillsACheckerboardOrAColourAndCentresVertically) {
+    LogoParams lt;
+    FtText ft = MakeCoverage(1, 1, 255);
+    ft.org_x = 0;
+    std::vector<std::uint32_t> dta;
+    ft.BltToDC(lt, dta, 20, 20, 3, 0xFFFFFF, false, true);
+    ASSERT_EQ(dta.size(), 400u);
+    EXPECT_EQ(dta[0], 0xC0C0C0u);
+    EXPECT_EQ(dta[7], 0xC0C0C0u);
+    EXPECT_EQ(dta[8], 0xFFFFFFu);
+    EXPECT_EQ(dta[8 * 20], 0xFFFFFFu);
+    EXPECT_EQ(dta[8 * 20 + 8], 0xC0C0C0u);
+    EXPECT_EQ(dta[19 * 20 + 19], 0xC0C0C0u);  // square (2, 2)
+    EXPECT_EQ(dta[10 * 20 + 3], 0u);          // the object: column box, row dh/2
+
+    ft.BltToBitmap(lt, dta, 6, 4, 0x00FF00);
+    ASSERT_EQ(dta.size(), 24u);
+    EXPECT_EQ(dta[2 * 6 + 3], 0u);
+    EXPECT_EQ(dta[0], 0x00FF00u);
+}
+
+TEST(BltCust, PaintsEachPixelWithItsOwnAlpha) {
+    test::Recorders rec;
+    LogoObject o;
+    o.type = BITMAP_OBJECT;
+    o.w = 3;
+    o.h = 1;
+    o.cbm = {0x00FF0000, 0xFF00FF00, 0x800000FF};
+    std::vector<std::uint32_t> out(5, 0xFFFFFF);
+    o.BltCust(out.data(), 5, 1, 2, 0);
+    EXPECT_EQ(out[1], 0xFFFFFFu);  // alpha 0: unchanged
+    EXPECT_EQ(out[2], 0x00FF00u);  // alpha 255: replaced, top byte 0
+    EXPECT_EQ(out[3], Blend(0xFFFFFF, 0x0000FF, 0x80));
+    EXPECT_EQ(out[0], 0xFFFFFFu);
+    EXPECT_EQ(out[4], 0xFFFFFFu);
+    EXPECT_TRUE(rec.reports.empty());
+}
+
+TEST(BltCust, ClipsAndPlacesAOnePixelBitmapAtItsPosition) {
+    LogoObject o;
+    o.type = BITMAP_OBJECT;
+    o.x = 3;
+    o.y = -2;
+    o.w = o.h = 1;
+    o.cbm = {0xFF000000};
+    std::vector<std::uint32_t> out(100, 0xFFFFFF);
+    o.BltToBuf(out.data(), 10, 10, 5, 5);
+    EXPECT_EQ(out[3 * 10 + 8], 0u);
+    EXPECT_EQ(std::count(out.begin(), out.end(), 0u), 1);
+    o.x = INT_MAX;  // far outside: nothing, no overflow
+    o.BltToBuf(out.data(), 10, 10, 5, 5);
+    EXPECT_EQ(std::count(out.begin(), out.end(), 0u), 1);
+}
+
+TEST(BltCust, PaintsNothingWhenTheBitmapCannotBeHad) {
+    test::Recorders rec;
+    LogoObject o;
+    o.type = BITMAP_OBJECT;
+    o.file = "/nonexistent/picture.png";
+    o.w = o.h = 4;
+    std::vector<std::uint32_t> out(64, 0xFFFFFF);
+    o.BltCust(out.data(), 8, 8, 4, 4);
+    EXPECT_EQ(out, std::vector<std::uint32_t>(64, 0xFFFFFF));
+    // Pixels that do not match the stated size are refused, not read past.
+    o.cbm = {0xFF000000};
+    o.BltCust(out.data(), 8, 8, 4, 4);
+    EXPECT_EQ(out, std::vector<std::uint32_t>(64, 0xFFFFFF));
+    EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>{"cbm.size()==w*h"});
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numeric>
+#include <vector>
+
+#include "render/EffectFilter.h"
+
+namespace vx {
+namespace {
+
+constexpr int TAPS[5] = {1, 4, 6, 4, 1};
+
+// The filter written out pixel by pixel, as the reference.
+std::vector<std::uint8_t> ReferenceBlur(const std::vector<std::uint8_t>& s, int w, int h) {
+    std::vector<std::uint8_t> out(s.size());
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            int sum = 0;
+            for (int j = 0; j < 5; ++j)
+                for (int i = 0; i < 5; ++i) {
+                    const int sx = x + i - 2;
+                    const int sy = y + j - 2;
+                    if (sx >= 0 && sy >= 0 && sx < w && sy < h)
+                        sum += TAPS[i] * TAPS[j] * s[sy * w + sx];
+                }
+            out[y * w + x] = static_cast<std::uint8_t>(sum / 256);
+        }
+    return out;
+}
+
+TEST(BinomialBlur, SpreadsOnePixelOverFiveByFiveWithCentre35) {
+    const int w = 11, h = 9;
+    std::vector<std::uint8_t> src(w * h, 0), dst(w * h, 77);
+    src[4 * w + 5] = 255;
+    BinomialBlur(src.data(), dst.data(), w, h);
+    EXPECT_EQ(dst[4 * w + 5], 35);  // 255 * 36 / 256
+    EXPECT_EQ(dst[4 * w + 4], 23);  // 255 * 24 / 256
+    EXPECT_EQ(dst[2 * w + 3], 0);   // 255 * 1 / 256
+    EXPECT_EQ(dst[2 * w + 5], 5);   // 255 * 6 / 256
+    int touched = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (dst[y * w + x] != 0) {
+                ++touched;
+                EXPECT_LE(std::abs(x - 5), 2);
+                EXPECT_LE(std::abs(y - 4), 2);
+            }
+    EXPECT_EQ(touched, 25 - 4);  // the corners truncate to 0
+}
+
+TEST(BinomialBlur, MatchesTheFilterWrittenOutIncludingTheEdges) {
+    const int w = 13, h = 7;
+    std::vector<std::uint8_t> src(w * h);
+    for (int i = 0; i < w * h; ++i) src[i] = static_cast<std::uint8_t>((i * 97 + 13) % 256);
+    std::vector<std::uint8_t> dst(w * h);
+    BinomialBlur(src.data(), dst.data(), w, h);
+    EXPECT_EQ(dst, ReferenceBlur(src, w, h));
+    // Tiny buffers: everything is edge.
+    for (const auto& [tw, th] : {std::pair{1, 1}, {2, 1}, {1, 3}, {4, 4}}) {
+        std::vector<std::uint8_t> s(tw * th, 255), d(tw * th);
+        BinomialBlur(s.data(), d.data(), tw, th);
+        EXPECT_EQ(d, ReferenceBlur(s, tw, th)) << tw << "x" << th;
+    }
+}
+
+TEST(BinomialBlur, LosesWhatSpreadsOutsideAndNeverWraps) {
+    const int w = 6, h = 6;
+    std::vector<std::uint8_t> src(w * h, 0), dst(w * h);
+    src[0] = 255;  // top-left corner
+    BinomialBlur(src.data(), dst.data(), w, h);
+    EXPECT_EQ(dst[0], 35);
+    EXPECT_EQ(dst[w - 1], 0);        // the right edge of the same row
+    EXPECT_EQ(dst[(h - 1) * w], 0);  // the bottom row
+    EXPECT_EQ(dst[(h - 1) * w + w - 1], 0);
+}
+
+TEST(BinomialBlur, LeavesZeroCoverageZero) {
+    std::vector<std::uint8_t> src(100, 0), dst(100, 9);
+    BinomialBlur(src.data(), dst.data(), 10, 10);
+    EXPECT_EQ(std::accumulate(dst.begin(), dst.end(), 0), 0);
+}
+
+TEST(StretchToFullRange, MapsLowestToZeroAndHighestTo255) {
+    std::vector<std::uint8_t> v = {10, 35, 20, 10};
+    StretchToFullRange(v);
+    EXPECT_EQ(v, (std::vector<std::uint8_t>{0, 255, 102, 0}));  // 10 * 255 / 25
+    std::vector<std::uint8_t> flat(5, 40);
+    StretchToFullRange(flat);
+    EXPECT_EQ(flat, std::vector<std::uint8_t>(5, 40));
+}
+
+TEST(OutlineTable, RunsFromZeroTo255ForEverySharpness) {
+    for (const float s : {0.0f, 0.25f, 0.5f, 1.0f}) {
+        const auto t = OutlineTable(s);
+        EXPECT_EQ(t[0], 0) << s;
+        EXPECT_EQ(t[255], 255) << s;
+        for (int i = 1; i < 256; ++i) EXPECT_GE(t[i], t[i - 1]) << s << " at " << i;
+    }
+}
+
+TEST(OutlineTable, AtSharpnessZeroReaches255At106) {
+    const auto t = OutlineTable(0.0f);
+    EXPECT_EQ(t[105], 253);
+    EXPECT_EQ(t[106], 255);
+    EXPECT_EQ(t[1], static_cast<int>(510.0 * std::log(1.0 + 1.0 / 255.0) / std::log(2.0)));
+}
+
+TEST(OutlineTable, SharperRisesFasterNearZero) {
+    EXPECT_GT(OutlineTable(1.0f)[10], OutlineTable(0.0f)[10]);
+}
+
+TEST(OutlineTable, OutOfRangeSharpnessStaysDefined) {
+    EXPECT_EQ(OutlineTable(std::nanf("")), OutlineTable(0.0f));
+    EXPECT_EQ(OutlineTable(1000.0f), OutlineTable(1.0f));
+    EXPECT_EQ(OutlineTable(-3.0f), OutlineTable(0.0f));
+}
+
+}  // namespace
+}  // namespace vx

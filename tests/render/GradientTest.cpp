@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "render/Color.h"
+#include "render/FtText.h"
+#include "render/Random.h"
+
+namespace vx {
+namespace {
+
+constexpr std::uint32_t SEED = 1234;
+
+// Fills a fully covered w x h object over `background` with a black-to-white
+// gradient at `angle`, the object exactly covering the buffer.
+std::vector<std::uint32_t> Paint(int w, int h, int angle, float op1 = 1.0f, float op2 = 1.0f,
+                                 std::uint32_t background = 0) {
+    LogoParams lt;
+    lt.grad = 1;
+    lt.grad_angle = angle;
+    lt.grad_color1 = {0, 0, 0};
+    lt.grad_color2 = {0, 0, 240};
+    lt.grad_opacity1 = op1;
+    lt.grad_opacity2 = op2;
+    FtText ft;
+    ft.szx = w;
+    ft.szy = h;
+    ft.cov.assign(static_cast<std::size_t>(w * h), 255);
+    std::vector<std::uint32_t> out(static_cast<std::size_t>(w * h), background);
+    EngineRandom().Seed(SEED);
+    ft.BltToBuf(lt, out.data(), w, h, w / 2, h / 2, 1, 1);
+    return out;
+}
+
+// The dither of each pixel, drawn in the same order as the fill draws it.
+std::vector<std::uint32_t> Dither(std::size_t n) {
+    RandomSource r(SEED);
+    std::vector<std::uint32_t> d(n);
+    for (auto& v : d) v = static_cast<std::uint32_t>(7 * r.Next() / RandomSource::MAX);
+    return d;
+}
+
+// Black to white over black at full opacity: a channel is t * 255 / 9000
+// (truncated) plus the dither, where t is the pixel's position 0..9000.
+void ExpectPositions(int angle, int w, int h, std::uint32_t (*t)(int c, int r, int w, int h)) {
+    const std::vector<std::uint32_t> out = Paint(w, h, angle);
+    const std::vector<std::uint32_t> n = Dither(out.size());
+    for (int r = 0; r < h; ++r)
+        for (int c = 0; c < w; ++c) {
+            const std::size_t i = static_cast<std::size_t>(r * w + c);
+            const std::uint32_t v = std::min(255u, t(c, r, w, h) * 65025 / 2295000 + n[i]);
+            ASSERT_EQ(out[i], PackRgb(v, v, v)) << "angle " << angle << " at " << c << "," << r;
+        }
+}
+
+std::uint32_t U(int v) {
+    return static_cast<std::uint32_t>(v);
+}
+
+TEST(Gradient, RunsLeftToRightAtZeroAnd360) {
+    auto t = [](int c, int, int w, int) { return U(c) * 9000 / U(w); };
+    ExpectPositions(0, 17, 5, t);
+    ExpectPositions(360, 17, 5, t);
+}
+
+TEST(Gradient, RunsTopToBottomAt90) {
+    ExpectPositions(90, 6, 13, [](int, int r, int, int h) { return U(r) * 9000 / U(h); });
+}
+
+TEST(Gradient, RunsRightToLeftAt180AndBottomToTopAt270) {
+    ExpectPositions(180, 11, 3, [](int c, int, int w, int) { return (U(w) - U(c)) * 9000 / U(w); });
+    ExpectPositions(270, 3, 11, [](int, int r, int, int h) { return (U(h) - U(r)) * 9000 / U(h); });
+}
+
+TEST(Gradient, RunsDiagonallyAt45WithEachTermTruncated) {
+    ExpectPositions(45, 9, 9, [](int c, int r, int w, int h) {
+        return U(c) * 4500 / U(w) + U(r) * 4500 / U(h);
+    });
+    const std::vector<std::uint32_t> out = Paint(9, 9, 45);
+    EXPECT_LE(out.front() & 0xFF, 7u);  // colour 1 plus dither
+    EXPECT_GE(out.back() & 0xFF, 200u);
+}
+
+TEST(Gradient, WrapsAnglesOutsideTheBarsRange) {
+    EXPECT_EQ(Paint(8, 8, 405), Paint(8, 8, 45));
+    EXPECT_EQ(Paint(8, 8, -90), Paint(8, 8, 270));
+}
+
+TEST(Gradient, FadesOutAndStillDithersTransparentPixels) {
+    // Opacity 1 at colour 1 and 0 at colour 2, over white: the right side keeps
+    // the background; the dither is added even where the opacity is 0 and is
+    // clamped at 255.
+    const std::vector<std::uint32_t> out = Paint(10, 1, 0, 1.0f, 0.0f, 0xFFFFFF);
+    EXPECT_LE(out[0] & 0xFF, 7u);
+    EXPECT_GE(out[9] & 0xFF, 250u);  // nearly transparent: nearly the background
+    const std::vector<std::uint32_t> grey = Paint(10, 1, 0, 0.0f, 0.0f, 0x101010);
+    const std::vector<std::uint32_t> n = Dither(10);
+    for (int c = 0; c < 10; ++c) EXPECT_EQ(grey[c] & 0xFF, 0x10 + n[c]);
+}
+
+TEST(Gradient, DrawsOneNumberPerPaintedPixelOnly) {
+    LogoParams lt;
+    lt.grad = 1;
+    FtText ft;
+    ft.szx = 4;
+    ft.szy = 1;
+    ft.cov = {0, 255, 0, 255};
+    std::vector<std::uint32_t> out(2, 0);  // clips the last two columns
+    EngineRandom().Seed(SEED);
+    ft.BltToBuf(lt, out.data(), 2, 1, 2, 0, 1, 1);
+    RandomSource r(SEED);
+    r.Next();  // the one painted pixel
+    EXPECT_EQ(EngineRandom().Next(), r.Next());
+    EXPECT_EQ(out[0], 0u);
+}
+
+}  // namespace
+}  // namespace vx

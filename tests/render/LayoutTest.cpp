@@ -1,0 +1,341 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "TestFonts.h"
+#include "render/FtText.h"
+#include "support/Recorders.h"
+
+namespace vx {
+namespace {
+
+using test::RecordingTest;
+
+LogoParams Text(const std::string& str, int size = 48) {
+    LogoParams lt;
+    lt.font = test::SANS;
+    lt.str = str;
+    lt.size = size;
+    return lt;
+}
+
+LogoParams Shape(int glyph, int width, int height) {
+    LogoParams lt;
+    lt.font = test::SYMBOLS;
+    lt.shape = glyph;
+    lt.width = width;
+    lt.size = height;
+    return lt;
+}
+
+int Ink(const FtText& ft) {
+    int n = 0;
+    for (const std::uint8_t v : ft.cov) n += v > 0;
+    return n;
+}
+
+bool SameRender(const FtText& a, const FtText& b) {
+    return a.szx == b.szx && a.szy == b.szy && a.org_x == b.org_x && a.org_y == b.org_y &&
+           a.cov == b.cov;
+}
+
+class Layout : public RecordingTest {};
+
+TEST_F(Layout, EmptyTextIsTenByTenZerosWithOriginAtTheCorner) {
+    for (const int effects : {0, 1}) {
+        FtText ft;
+        LogoParams lt = Text("", 200);
+        lt.has_outline = lt.has_shadow = 1;
+        ft.Render(lt, 0, effects);
+        EXPECT_EQ(ft.szx, 10);
+        EXPECT_EQ(ft.szy, 10);
+        EXPECT_EQ(ft.org_x, 0);
+        EXPECT_EQ(ft.org_y, 0);
+        EXPECT_EQ(ft.cov, std::vector<std::uint8_t>(100, 0));
+        if (effects) {
+            EXPECT_EQ(ft.eff, std::vector<std::uint8_t>(100, 0));
+        }
+    }
+}
+
+TEST_F(Layout, SizeZeroOrNegativeRendersOnePixelHigh) {
+    FtText one, zero, negative;
+    one.Render(Text("Hi", 1), 0, 0);
+    zero.Render(Text("Hi", 0), 0, 0);
+    negative.Render(Text("Hi", -40), 0, 0);
+    EXPECT_TRUE(SameRender(one, zero));
+    EXPECT_TRUE(SameRender(one, negative));
+    EXPECT_LE(one.szy, 6);
+}
+
+TEST_F(Layout, AspectZeroGivesOnePixelWideGlyphs) {
+    LogoParams lt = Text("MMMM");
+    FtText wide, thin;
+    wide.Render(lt, 0, 0);
+    lt.aspect = 0.0f;
+    thin.Render(lt, 0, 0);
+    EXPECT_EQ(thin.szy, wide.szy);
+    EXPECT_LT(thin.szx, 16);
+    EXPECT_GT(wide.szx, 100);
+}
+
+TEST_F(Layout, PenOriginIsTheFirstGlyphsPositionAndMarginsFollowEffects) {
+    FtText plain, effects;
+    plain.Render(Text("Logo"), 0, 0);
+    effects.Render(Text("Logo"), 0, 1);
+    ASSERT_FALSE(plain.gp.empty());
+    EXPECT_EQ(plain.gp[0].x, plain.org_x);
+    EXPECT_EQ(plain.gp[0].y, plain.org_y);
+    EXPECT_EQ(effects.szx, plain.szx + 18);
+    EXPECT_EQ(effects.szy, plain.szy + 18);
+    EXPECT_EQ(effects.org_x, plain.org_x + 9);
+    EXPECT_EQ(effects.org_y, plain.org_y + 9);
+    // One pixel of margin: the first and last rows and columns stay empty, and
+    // the ink touches the row and column next to them.
+    auto row_ink = [&](int y) {
+        int n = 0;
+        for (int x = 0; x < plain.szx; ++x) n += plain.cov[y * plain.szx + x];
+        return n;
+    };
+    EXPECT_EQ(row_ink(0), 0);
+    EXPECT_EQ(row_ink(plain.szy - 1), 0);
+    EXPECT_GT(row_ink(1) + row_ink(plain.szy - 2), 0);
+}
+
+TEST_F(Layout, SpacingTightensEveryGapButNotTheFirstGlyph) {
+    LogoParams lt = Text("HHH");
+    FtText normal, tight;
+    normal.Render(lt, 0, 0);
+    lt.spacing = -3;
+    tight.Render(lt, 0, 0);
+    EXPECT_EQ(tight.org_x, normal.org_x);
+    EXPECT_EQ(tight.gp[1].x - tight.gp[0].x, normal.gp[1].x - normal.gp[0].x - 3);
+    EXPECT_EQ(tight.gp[2].x - tight.gp[0].x, normal.gp[2].x - normal.gp[0].x - 6);
+    EXPECT_EQ(tight.szx, normal.szx - 6);
+}
+
+TEST_F(Layout, NoSpacingNextToACharacterTheFaceLacks) {
+    // 0x81 maps to the control character U+0081, which the face does not have.
+    LogoParams lt = Text("H\x81H");
+    FtText normal, spaced;
+    normal.Render(lt, 0, 0);
+    lt.spacing = 20;
+    spaced.Render(lt, 0, 0);
+    ASSERT_EQ(normal.gp.size(), 3u);
+    EXPECT_EQ(normal.gp[1].index, 0);
+    for (int n = 0; n < 3; ++n) EXPECT_EQ(spaced.gp[n].x, normal.gp[n].x) << n;
+    EXPECT_GT(Ink(normal), 0);
+
+    LogoParams two = Text("HH");
+    FtText a, b;
+    a.Render(two, 0, 0);
+    two.spacing = 20;
+    b.Render(two, 0, 0);
+    EXPECT_EQ(b.gp[1].x - a.gp[1].x, 20);
+}
+
+TEST_F(Layout, OverlappingGlyphsCombineByMaximum) {
+    FtText single, pair;
+    single.Render(Text("l"), 0, 0);
+    LogoParams lt = Text("ll");
+    lt.spacing = -1000;  // far past the first: measure the advance first
+    FtText probe;
+    probe.Render(Text("ll"), 0, 0);
+    lt.spacing = -(probe.gp[1].x - probe.gp[0].x);
+    pair.Render(lt, 0, 0);
+    ASSERT_EQ(pair.gp[1].x, pair.gp[0].x);
+    EXPECT_TRUE(SameRender(single, pair));
+}
+
+TEST_F(Layout, QuarterTurnRunsStraightUp) {
+    LogoParams lt = Text("HHHH");
+    lt.angle = 0.25f;
+    lt.has_transform = 1;
+    FtText ft;
+    ft.Render(lt, 0, 0);
+    for (int n = 1; n < 4; ++n) {
+        EXPECT_EQ(ft.gp[n].x, ft.gp[0].x);
+        EXPECT_LT(ft.gp[n].y, ft.gp[n - 1].y);
+    }
+    EXPECT_GT(ft.szy, ft.szx);
+    EXPECT_EQ(ft.gp[0].matrix.xx, 0);      // truncate(cos(pi/2) * 65536)
+    EXPECT_EQ(ft.gp[0].matrix.yx, 65535);  // sin of the float quarter turn, truncated
+    EXPECT_EQ(ft.gp[0].matrix.xy, -65535);
+}
+
+TEST_F(Layout, BendNeedsRotationSwitchedOnToo) {
+    LogoParams lt = Text("Bend");
+    FtText straight, flagged;
+    straight.Render(lt, 0, 0);
+    lt.has_bend = 1;
+    lt.bend = 1.0f;
+    flagged.Render(lt, 0, 0);
+    EXPECT_TRUE(SameRender(straight, flagged));
+}
+
+TEST_F(Layout, FullBendFallsAwayOutsideAndRisesInside) {
+    LogoParams lt = Text("OOOO");
+    lt.has_bend = lt.has_transform = 1;
+    lt.bend = 1.0f;
+    FtText outside, inside;
+    outside.Render(lt, 0, 0);
+    lt.bend_in = 1;
+    inside.Render(lt, 0, 0);
+    for (int n = 1; n < 4; ++n) {
+        EXPECT_GT(outside.gp[n].y, outside.gp[n - 1].y) << n;  // screen y grows downwards
+        EXPECT_LT(inside.gp[n].y, inside.gp[n - 1].y) << n;
+    }
+}
+
+TEST_F(Layout, NoBendIsAVeryLargeRadiusAndLooksStraight) {
+    LogoParams lt = Text("Straight");
+    lt.has_bend = lt.has_transform = 1;
+    lt.bend = 0.0f;
+    FtText ft;
+    ft.Render(lt, 0, 0);
+    for (const GlyphPos& g : ft.gp) EXPECT_LE(std::abs(g.y - ft.gp[0].y), 1);
+}
+
+TEST_F(Layout, FittingModesShrinkToTheBox) {
+    for (const int mode : {1, 2}) {
+        LogoParams lt = Text("Wg", 30);
+        FtText fitted;
+        fitted.Render(lt, mode, 0);
+        EXPECT_LE(fitted.szy, 30 + 2 + 8) << mode;
+        FtText tiny;
+        tiny.Render(Text("Wg", 3), mode, 0);  // stops at 2 pixels
+        EXPECT_GT(tiny.szx, 0);
+    }
+}
+
+TEST_F(Layout, ShapesTakeWidthAndHeightIndependently) {
+    FtText square, wide;
+    square.Render(Shape(36, 50, 50), 0, 0);
+    wide.Render(Shape(36, 100, 50), 0, 0);
+    EXPECT_EQ(wide.szy, square.szy);
+    EXPECT_NEAR(wide.szx - 2, 2 * (square.szx - 2), 3);
+    // Text fields do not apply to a shape.
+    LogoParams lt = Shape(36, 100, 50);
+    lt.str = "ignored";
+    lt.spacing = 40;
+    FtText same;
+    same.Render(lt, 0, 0);
+    EXPECT_TRUE(SameRender(same, wide));
+    EXPECT_EQ(same.slen, 1);
+}
+
+TEST_F(Layout, HalfTurnShapeIsUpsideDown) {
+    LogoParams lt = Shape(36, 60, 60);
+    FtText up, down;
+    up.Render(lt, 0, 0);
+    lt.angle = 0.5f;
+    lt.has_transform = 1;
+    down.Render(lt, 0, 0);
+    // The pen origin is the bottom-left of the upright glyph and the top-right
+    // of the turned one.
+    EXPECT_LT(up.org_x, up.szx / 2);
+    EXPECT_GT(up.org_y, up.szy / 2);
+    EXPECT_GT(down.org_x, down.szx / 2);
+    EXPECT_LT(down.org_y, down.szy / 2);
+}
+
+TEST_F(Layout, UnknownFaceUsesTheFirstTextFont) {
+    FtText known, unknown;
+    known.Render(Text("Face"), 0, 0);
+    LogoParams lt = Text("Face");
+    lt.font = "No Such Face";
+    unknown.Render(lt, 0, 0);
+    EXPECT_TRUE(SameRender(known, unknown));
+}
+
+TEST_F(Layout, Renders499BytesAndCutsLongerTextAfterTheReport) {
+    const std::string text(499, 'i');
+    FtText full;
+    full.Render(Text(text, 3), 0, 0);
+    EXPECT_EQ(full.slen, 499);
+    EXPECT_TRUE(rec.reports.empty());
+
+    FtText over;
+    over.Render(Text(text + "iiiiiiiiii", 3), 0, 0);
+    EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>{"slen<500"});
+    rec.reports.clear();
+    EXPECT_TRUE(SameRender(full, over));
+}
+
+TEST_F(Layout, ObjectsBeyondTheSanityWindowAreReportedAndCut) {
+    LogoParams lt = Text("ABC");
+    lt.spacing = 1000000;  // the second glyph lands a million pixels away
+    FtText ft;
+    ft.Render(lt, 0, 1);
+    EXPECT_EQ(rec.FailedExpressions(),
+              std::vector<std::string>{"minx>5000 || miny>5000 || maxx<-5000 || maxy<-5000"});
+    rec.reports.clear();
+    FtText first;
+    first.Render(Text("A"), 0, 1);
+    EXPECT_TRUE(SameRender(ft, first));
+
+    for (const int size : {1000000, 20000}) {
+        FtText huge;
+        huge.Render(Text("W", size), 0, 1);
+        EXPECT_EQ(rec.reports.size(), 1u) << size;
+        rec.reports.clear();
+        EXPECT_EQ(huge.szx, 10);  // nothing left: the empty object
+    }
+}
+
+TEST_F(Layout, NonFiniteAndOutOfRangeFieldsRenderSafely) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    for (const float v : {nan, inf, -inf, -50.0f, 1e30f}) {
+        LogoParams lt = Text("Safe");
+        lt.has_transform = lt.has_bend = lt.has_outline = lt.has_shadow = lt.grad = 1;
+        lt.angle = lt.bend = lt.aspect = v;
+        lt.outline_sharpness = lt.outline_opacity = lt.shadow_opacity = v;
+        lt.grad_opacity1 = lt.grad_opacity2 = v;
+        lt.color = lt.grad_color1 = {v, v, v};
+        lt.strength = 1 << 30;
+        lt.shadow_distance = -(1 << 30);
+        lt.grad_angle = -123456789;
+        FtText ft;
+        ft.Render(lt, 0, 1);
+        std::vector<std::uint32_t> out(200 * 200, 0xFFFFFF);
+        ft.BltToBuf(lt, out.data(), 200, 200, 100, 100, 1, 1);
+        EXPECT_LE(ft.szx, 10100) << v;
+        EXPECT_LE(ft.szy, 10100) << v;
+        rec.reports.clear();  // a box past the window may be reported
+    }
+}
+
+TEST_F(Layout, GlyphIndicesTheFaceDoesNotHaveAreReported) {
+    for (const int glyph : {-5, 1 << 30}) {
+        FtText ft;
+        ft.Render(Shape(glyph, 40, 40), 0, 1);
+        EXPECT_EQ(rec.FailedExpressions(),
+                  std::vector<std::string>{"FT_Load_Glyph(face,gp[n].index,FT_LOAD_DEFAULT)"});
+        rec.reports.clear();
+        EXPECT_EQ(ft.szx, 10);
+    }
+}
+
+TEST_F(Layout, EffectsBlurOnceAtStrengthZero) {
+    LogoParams lt = Text(".");
+    lt.has_shadow = 1;
+    lt.strength = 0;
+    FtText once, twice;
+    once.Render(lt, 0, 1);
+    lt.strength = 1;
+    twice.Render(lt, 0, 1);
+    ASSERT_EQ(once.eff.size(), once.cov.size());
+    EXPECT_NE(once.eff, twice.eff);
+    EXPECT_EQ(*std::max_element(once.eff.begin(), once.eff.end()), 255);  // stretched
+    lt.has_shadow = 0;
+    FtText none;
+    none.Render(lt, 0, 1);
+    EXPECT_TRUE(none.eff.empty());
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,145 @@
+// vexologo-cli render, run as a user runs it: a copy of the tool in a program
+// folder of packed test fonts, compared with the canvas rendered in-process.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "TestFonts.h"
+#include "document/LeFile.h"
+#include "document/ProjectFile.h"
+#include "io/PngFile.h"
+#include "render/Random.h"
+#include "support/Recorders.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RenderCommand : public test::RecordingTest {
+  protected:
+    void SetUp() override {
+        dir_ = test::WriteTestLibraries();
+        cli_ = (fs::path(dir_) / "vexologo-cli").string();
+        fs::copy_file(VX_CLI_PATH, cli_);
+    }
+    void TearDown() override {
+        test::RecordingTest::TearDown();
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+
+    std::string Path(const std::string& name) const { return (fs::path(dir_) / name).string(); }
+
+    // Runs the tool; returns its exit status and leaves stderr in `err`.
+    int Run(const std::string& args) {
+        const std::string cmd = cli_ + " " + args + " 2>" + Path("err.txt");
+        const int status = std::system(cmd.c_str());
+        std::ifstream in(Path("err.txt"));
+        err.assign(std::istreambuf_iterator<char>(in), {});
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    PngImage ReadPng(const std::string& name) const {
+        std::ifstream in(Path(name), std::ios::binary);
+        const std::vector<std::uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
+        PngImage img;
+        EXPECT_TRUE(DecodePng(bytes, img)) << name;
+        return img;
+    }
+
+    // The project of `lf` as a file of the temporary folder.
+    std::string Save(const LeFile& lf, const std::string& name) {
+        const std::string path = Path(name);
+        EXPECT_TRUE(WriteProjectFile(path, lf));
+        return path;
+    }
+
+    std::string err;
+
+  private:
+    std::string dir_;
+    std::string cli_;
+};
+
+LeFile Logo() {
+    LeFile lf;
+    auto text = std::make_unique<LogoObject>();
+    text->lt.font = test::SANS_BOLD;
+    text->lt.str = "Command line";
+    text->lt.grad = text->lt.has_outline = text->lt.has_shadow = 1;
+    lf.AddObj(std::move(text));
+    auto shape = std::make_unique<LogoObject>();
+    shape->type = SHAPE_OBJECT;
+    shape->lt.font = test::SYMBOLS;
+    shape->lt.shape = 36;
+    shape->y = 60;
+    lf.AddObj(std::move(shape));
+    return lf;
+}
+
+// The canvas as LeFile::Update leaves it for that space and seed.
+std::vector<std::uint32_t> InProcess(LeFile& lf, int w, int h, std::uint32_t seed) {
+    EngineRandom().Seed(seed);
+    lf.Update(w, h, -1, -1);
+    return LeFile::ob.dta;
+}
+
+void ExpectSame(const PngImage& png, const std::vector<std::uint32_t>& canvas, int w, int h) {
+    ASSERT_EQ(png.w, w);
+    ASSERT_EQ(png.h, h);
+    ASSERT_FALSE(png.has_alpha);
+    for (std::size_t i = 0; i < canvas.size(); ++i)
+        ASSERT_EQ(png.pixels[i] & 0xFFFFFF, canvas[i])
+            << "first difference at " << i % w << "," << i / w;
+}
+
+TEST_F(RenderCommand, WritesTheCanvasTheOutputWindowWouldShow) {
+    LeFile lf = Logo();
+    const std::string zeb = Save(lf, "logo.zeb");
+    ASSERT_EQ(Run("render " + zeb + " " + Path("out.png") + " --size 500x300 --seed 99"), 0) << err;
+    const std::vector<std::uint32_t> canvas = InProcess(lf, 500, 300, 99);
+    ExpectSame(ReadPng("out.png"), canvas, LeFile::ob.dw, LeFile::ob.dh);
+
+    // Default space 800 x 600; another seed changes only the dither.
+    ASSERT_EQ(Run("render " + zeb + " " + Path("default.png") + " --seed 5"), 0) << err;
+    const std::vector<std::uint32_t> big = InProcess(lf, 800, 600, 5);
+    ExpectSame(ReadPng("default.png"), big, LeFile::ob.dw, LeFile::ob.dh);
+    EXPECT_NE(big, InProcess(lf, 800, 600, 6));
+}
+
+TEST_F(RenderCommand, RefusesBadArgumentsWithoutWritingAFile) {
+    const std::string zeb = Save(Logo(), "logo.zeb");
+    const std::string out = Path("never.png");
+    EXPECT_EQ(Run("render " + zeb + " " + out + " --size 9x300"), 1);
+    EXPECT_NE(err.find("--size"), std::string::npos) << err;
+    EXPECT_EQ(Run("render " + zeb + " " + out + " --size 20000x300"), 1);
+    EXPECT_EQ(Run("render " + zeb + " " + out + " --seed -1"), 1);
+    EXPECT_EQ(Run("render " + zeb + " " + out + " --colour red"), 2);
+    EXPECT_EQ(Run("render " + zeb), 2);
+    EXPECT_EQ(Run("render " + Path("missing.zeb") + " " + out), 1);
+    EXPECT_NE(err.find("File could not be opened: " + Path("missing.zeb")), std::string::npos)
+        << err;
+    EXPECT_FALSE(fs::exists(out));
+}
+
+TEST_F(RenderCommand, ReportsALogoItCannotRenderAndWritesNothing) {
+    LeFile lf;
+    auto huge = std::make_unique<LogoObject>();
+    huge->lt.size = 1000000;
+    lf.AddObj(std::move(huge));
+    const std::string out = Path("huge.png");
+    EXPECT_EQ(Run("render " + Save(lf, "huge.zeb") + " " + out), 1);
+    // The glyph at that size is refused (by the box check or by FreeType).
+    EXPECT_NE(err.find("Fatal error"), std::string::npos) << err;
+    EXPECT_NE(err.find("ft.Render(lt,0,1)"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(out));
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,88 @@
+#include "TestFonts.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+#include "render/FtText.h"
+#include "render/LibraryFile.h"
+#include "shell/ProgramFolder.h"
+
+namespace vx::test {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const DEJAVU = "/usr/share/fonts/truetype/dejavu/";
+
+LibraryRecord Record(const char* file) {
+    const fs::path path = fs::path(DEJAVU) / file;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("missing test font " + path.string());
+    LibraryRecord r;
+    r.label = file;
+    r.font.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return r;
+}
+
+void WriteLibrary(const fs::path& path, const std::vector<LibraryRecord>& records) {
+    fs::create_directories(path.parent_path());
+    const std::vector<std::uint8_t> bytes = PackLibrary(records);
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+}  // namespace
+
+std::string WriteTestLibraries() {
+    std::string pattern = (fs::temp_directory_path() / "vexo-fonts-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    const fs::path dir = pattern;
+    WriteLibrary(dir / "basgl.bgd", {Record("DejaVuSansMono.ttf")});
+    WriteLibrary(dir / "embedded" / "emb1.gld",
+                 {Record("DejaVuSans.ttf"), Record("DejaVuSerif.ttf")});
+    WriteLibrary(dir / "embedded" / "emb0.gld", {Record("DejaVuSans-Bold.ttf")});
+    return dir.string();
+}
+
+std::string InstallTestFonts() {
+    const std::string dir = WriteTestLibraries();
+    ep = dir;
+    FtText::InitFt();
+    return dir;
+}
+
+void RemoveTestFonts(const std::string& folder) {
+    FtText::FreeFt();
+    std::error_code ec;
+    fs::remove_all(folder, ec);
+}
+
+std::unique_ptr<LogoObject> TextObject(const std::string& str, const char* font, int size, int x,
+                                       int y) {
+    auto o = std::make_unique<LogoObject>();
+    o->lt.str = str;
+    o->lt.font = font;
+    o->lt.size = size;
+    o->x = x;
+    o->y = y;
+    return o;
+}
+
+std::unique_ptr<LogoObject> ShapeObject(int glyph, int width, int height, int x, int y) {
+    auto o = std::make_unique<LogoObject>();
+    o->type = SHAPE_OBJECT;
+    o->lt.font = SYMBOLS;
+    o->lt.shape = glyph;
+    o->lt.width = width;
+    o->lt.size = height;
+    o->x = x;
+    o->y = y;
+    return o;
+}
+
+}  // namespace vx::test
