@@ -64,13 +64,19 @@ bool Unpack(ByteReader& in, std::size_t pixel_bytes, std::vector<std::uint8_t>& 
     return in.ok();
 }
 
-bool ReadColourMap(ByteReader& in, const TgaHeader& head, Image& img) {
+// Reads the colour map of a colour-mapped picture (its entry size checked by
+// the caller); any other picture's map is skipped unread.
+bool ReadColourMap(ByteReader& in, const TgaHeader& head, bool mapped, Image& img) {
     const int entry = (head.map_bits + 7) / 8;
+    if (!mapped) {
+        in.Skip(static_cast<std::size_t>(head.map_length) * static_cast<std::size_t>(entry));
+        return in.ok();
+    }
     for (int i = 0; i < head.map_length; ++i) {
         const std::span<const std::uint8_t> e = in.Bytes(static_cast<std::size_t>(entry));
         if (!in.ok()) return false;
         const int index = head.map_first + i;
-        if (img.paletted && index < 256) img.palette[index] = Colour(e.data(), std::min(entry, 3));
+        if (index < 256) img.palette[index] = Colour(e.data(), std::min(entry, 3));
     }
     return true;
 }
@@ -113,7 +119,7 @@ bool DecodeTga(std::span<const std::uint8_t> data, Image& img) {
         head.type > 8 ? (count + 127) / 128 * (1 + pixel_bytes) : count * pixel_bytes;
     if (in.remaining() < need) return img.Fail(CORRUPTED);
     if (!img.Create(head.w, head.h, mapped || kind == 3, CREATE_FAILED)) return false;
-    if (head.map_type == 1 && !ReadColourMap(in, head, img)) return img.Fail(CORRUPTED);
+    if (head.map_type == 1 && !ReadColourMap(in, head, mapped, img)) return img.Fail(CORRUPTED);
     if (kind == 3)
         for (std::uint32_t g = 0; g < 256; ++g) img.palette[g] = g << 16 | g << 8 | g;
 

@@ -138,6 +138,15 @@ TEST(TgaDecoder, ReadsEveryTypeInEveryOrigin) {
             }
 }
 
+TEST(TgaDecoder, ColourMapOfAnUnmappedPictureIsSkipped) {
+    for (const int map_bits : {24, 0}) {  // a zero entry size once read past the map
+        test::Bytes tga = test::MakeTga({3, 8});
+        tga[1] = 1, tga[5] = 2, tga[7] = static_cast<std::uint8_t>(map_bits);
+        tga.insert(tga.begin() + 18 + 3, map_bits / 8 * 2, 0x55);
+        EXPECT_EQ(Pixels(tga, IMAGE_TGA), test::ReferenceGrey()) << map_bits;
+    }
+}
+
 TEST(TgaDecoder, SixteenAndThirtyTwoBitsCarryAlpha) {
     for (const int type : {2, 10}) {
         EXPECT_EQ(Pixels(test::MakeTga({type, 32}), IMAGE_TGA),
