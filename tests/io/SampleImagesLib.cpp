@@ -178,7 +178,9 @@ Bytes MakeGif(const GifSpec& s) {
     for (const int y : order)
         EGifPutLine(gif, const_cast<GifPixelType*>(idx.data() + y * s.w), s.w);
     if (s.second_image) {
-        EGifPutImageDesc(gif, 0, 0, 2, 1, false, nullptr);
+        // giflib leaks a local table that a following image without one
+        // replaces; give the second image the same table.
+        EGifPutImageDesc(gif, 0, 0, 2, 1, false, s.local_table ? map : nullptr);
         GifPixelType other[2] = {3, 3};
         EGifPutLine(gif, other, 2);
     }
