@@ -11,7 +11,8 @@
 
 #include <algorithm>
 #include <csetjmp>
-#include <cstdlib>
+#include <exception>
+#include <vector>
 
 #include "io/Image.h"
 #include "io/ImageLimits.h"
@@ -92,11 +93,52 @@ bool Decompress(jpeg_decompress_struct& cinfo, ErrorManager& err, jpeg_progress_
     return true;
 }
 
+// Collects the compressed bytes in a vector, a buffer at a time.
+struct VectorDestination {
+    jpeg_destination_mgr pub;
+    std::vector<std::uint8_t>* out;
+    JOCTET buffer[16384];
+};
+
+VectorDestination& Destination(j_compress_ptr cinfo) {
+    return *reinterpret_cast<VectorDestination*>(cinfo->dest);
+}
+
+void ResetBuffer(j_compress_ptr cinfo) {
+    VectorDestination& d = Destination(cinfo);
+    d.pub.next_output_byte = d.buffer;
+    d.pub.free_in_buffer = sizeof d.buffer;
+}
+
+// Appends the first `n` buffered bytes; running out of memory is a libjpeg
+// error, so no exception crosses its frames.
+void Flush(j_compress_ptr cinfo, std::size_t n) {
+    VectorDestination& d = Destination(cinfo);
+    try {
+        d.out->insert(d.out->end(), d.buffer, d.buffer + n);
+    } catch (const std::exception&) {
+        ERREXIT(cinfo, JERR_OUT_OF_MEMORY);
+    }
+}
+
+boolean EmptyBuffer(j_compress_ptr cinfo) {
+    Flush(cinfo, sizeof Destination(cinfo).buffer);
+    ResetBuffer(cinfo);
+    return TRUE;
+}
+
+void FinishBuffer(j_compress_ptr cinfo) {
+    Flush(cinfo, sizeof Destination(cinfo).buffer - Destination(cinfo).pub.free_in_buffer);
+}
+
 bool Compress(jpeg_compress_struct& cinfo, ErrorManager& err, const WritePixels& in, int quality,
-              unsigned char*& buffer, unsigned long& size) {
+              VectorDestination& dest) {
     if (setjmp(err.jump)) return false;
     jpeg_create_compress(&cinfo);
-    jpeg_mem_dest(&cinfo, &buffer, &size);
+    dest.pub.init_destination = ResetBuffer;
+    dest.pub.empty_output_buffer = EmptyBuffer;
+    dest.pub.term_destination = FinishBuffer;
+    cinfo.dest = &dest.pub;
     cinfo.image_width = static_cast<JDIMENSION>(in.w);
     cinfo.image_height = static_cast<JDIMENSION>(in.h);
     cinfo.input_components = 4;
@@ -140,13 +182,14 @@ bool EncodeJpeg(const WritePixels& in, int quality, std::vector<std::uint8_t>& o
     ErrorManager err{};
     InitErrors(err);
     cinfo.err = &err.pub;
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    const bool ok = Compress(cinfo, err, in, quality, buffer, size);
+    VectorDestination dest{};
+    dest.out = &out;
+    const bool ok = Compress(cinfo, err, in, quality, dest);
     jpeg_destroy_compress(&cinfo);
-    if (ok) out.assign(buffer, buffer + size);
-    std::free(buffer);  // jpeg_mem_dest allocates with malloc
-    if (!ok && error) *error = "JPEG encoding failed";
+    if (!ok) {
+        out.clear();
+        if (error) *error = "JPEG encoding failed";
+    }
     return ok;
 }
 
