@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "shell/EndProgram.h"
 #include "shell/FatalReport.h"
 #include "shell/Messages.h"
 #include "shell/ProgramFolder.h"
@@ -17,6 +18,8 @@ namespace {
 constexpr Command COMMANDS[] = {
     {"to-json", "FILE.zeb", "print a project file as JSON", ToJson},
     {"from-json", "FILE.json OUT.zeb", "write a project file from JSON", FromJson},
+    {"fonts", "", "list the text fonts: number, category, name", Fonts},
+    {"shapes", "", "list the shape table: index, face, glyph", Shapes},
 };
 
 void PrintHelp(std::FILE* to) {
@@ -28,7 +31,9 @@ void PrintHelp(std::FILE* to) {
 
 }  // namespace
 
-std::span<const Command> AllCommands() { return COMMANDS; }
+std::span<const Command> AllCommands() {
+    return COMMANDS;
+}
 
 int Fail(const std::string& text) {
     std::fprintf(stderr, "vexologo-cli: %s\n", text.c_str());
@@ -62,6 +67,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Fatal error\n%s\n", report.c_str());
         std::exit(1);
     });
+    // A corrupt installation ends the tool at once, but never with status 0.
+    vx::SetEndProgramHandler([](int) { std::exit(1); });
     vx::SetMessageHandler(
         [](const std::string& text) { std::fprintf(stderr, "vexologo-cli: %s\n", text.c_str()); });
     vx::InitProgramFolder();

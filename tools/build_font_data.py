@@ -95,6 +95,12 @@ def cut_glyphs(path, face, names, work_dir):
     gone = set(names)
     for table in font["cmap"].tables:
         table.cmap = {c: g for c, g in table.cmap.items() if g not in gone}
+    post = font["post"]
+    if post.formatType != 2.0:
+        # Store the glyph names, so that the cut font says what it lost.
+        post.formatType = 2.0
+        post.extraNames = []
+        post.mapping = {}
     out = os.path.join(work_dir, "cut-" + os.path.basename(path))
     font.save(out)
     return out
