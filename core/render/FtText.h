@@ -27,9 +27,9 @@
 
 namespace vx {
 
-constexpr int MAX_FONTS = 1060;  // faces of all libraries together
-constexpr int MAX_SYMS = 10000;  // entries of the shape table
-constexpr int MAX_GLYPHS = 500;  // glyphs of one object
+constexpr int MAX_FONTS = 1060;    // faces of all libraries together
+constexpr int MAX_SYMS = 10000;    // entries of the shape table
+constexpr int MAX_GLYPHS = 500;    // glyphs of one object
 constexpr int LIBRARY_MAGIC = 0x2D97;
 
 // One loaded face. `face` is opened over `fdt`, which must outlive it.
@@ -58,7 +58,7 @@ struct GlyphPos {
 };
 
 class FtText {
-  public:
+public:
     // ---- Font and symbol libraries (program-wide) ----
 
     static int InitFt();
@@ -107,11 +107,12 @@ class FtText {
     // Multiplies sizes, spacing and effect distances: 1 except in scaled export.
     float scale = 1.0f;
 
-  private:
+private:
     int PrepareStr(const LogoParams& lt);
     int RenderStr(const LogoParams& lt);
     int PrepareEffects(const LogoParams& lt);
-    int Gradient(const LogoParams& lt, std::uint32_t* out, int bw, int bh, int box, int boy) const;
+    int Gradient(const LogoParams& lt, std::uint32_t* out, int bw, int bh, int box,
+                 int boy) const;
 };
 
 }  // namespace vx
