@@ -12,6 +12,7 @@ not named as its manifest says, is not Latin-complete (text fonts), or has the
 name of another face.
 """
 
+import logging
 import os
 import subprocess
 import sys
@@ -188,6 +189,8 @@ def build(source_dir, symbols_dir, work_dir, program_dir, pack_tool, facenames):
 
 
 def main():
+    # fontTools warns about harmless quirks of some Debian fonts' tables.
+    logging.getLogger("fontTools").setLevel(logging.ERROR)
     if len(sys.argv) != 7:
         raise SystemExit(__doc__)
     try:
