@@ -26,6 +26,7 @@ int Misuse(const char* command);
 
 int ToJson(Args args);
 int FromJson(Args args);
+int Import(Args args);
 int Fonts(Args args);
 int Shapes(Args args);
 

@@ -18,6 +18,7 @@ namespace {
 constexpr Command COMMANDS[] = {
     {"to-json", "FILE.zeb", "print a project file as JSON", ToJson},
     {"from-json", "FILE.json OUT.zeb", "write a project file from JSON", FromJson},
+    {"import", "IMAGE OUT.png", "decode a picture as Import Custom Bitmap does", Import},
     {"fonts", "", "list the text fonts: number, category, name", Fonts},
     {"shapes", "", "list the shape table: index, face, glyph", Shapes},
 };

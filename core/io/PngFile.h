@@ -21,6 +21,13 @@ bool EncodePng(const std::uint32_t* pixels, int w, int h, PngChannels channels,
 bool WritePngFile(const std::string& path, const std::uint32_t* pixels, int w, int h,
                   PngChannels channels, std::string* error = nullptr);
 
+// Encodes a palette picture: `indices` (w x h, one byte each) into `palette`
+// (at most 256 entries, 0xAARRGGBB). Entries with alpha below 255 go into the
+// transparency chunk; the bit depth is the smallest that holds the palette.
+bool EncodePngPalette(const std::uint8_t* indices, int w, int h,
+                      std::span<const std::uint32_t> palette, std::vector<std::uint8_t>& out,
+                      std::string* error = nullptr);
+
 struct PngImage {
     int w = 0;
     int h = 0;
