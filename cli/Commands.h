@@ -28,5 +28,7 @@ int ToJson(Args args);
 int FromJson(Args args);
 int Import(Args args);
 int Render(Args args);
+int Fonts(Args args);
+int Shapes(Args args);
 
 }  // namespace vx::cli

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "shell/EndProgram.h"
 #include "shell/FatalReport.h"
 #include "shell/Messages.h"
 #include "shell/ProgramFolder.h"
@@ -20,6 +21,8 @@ constexpr Command COMMANDS[] = {
     {"import", "IMAGE OUT.png", "decode a picture as Import Custom Bitmap does", Import},
     {"render", "FILE.zeb OUT.png [--size WxH] [--seed N]", "render the logo canvas as a PNG",
      Render},
+    {"fonts", "", "list the text fonts: number, category, name", Fonts},
+    {"shapes", "", "list the shape table: index, face, glyph", Shapes},
 };
 
 void PrintHelp(std::FILE* to) {
@@ -31,7 +34,9 @@ void PrintHelp(std::FILE* to) {
 
 }  // namespace
 
-std::span<const Command> AllCommands() { return COMMANDS; }
+std::span<const Command> AllCommands() {
+    return COMMANDS;
+}
 
 int Fail(const std::string& text) {
     std::fprintf(stderr, "vexologo-cli: %s\n", text.c_str());
@@ -65,6 +70,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Fatal error\n%s\n", report.c_str());
         std::exit(1);
     });
+    // A corrupt installation ends the tool at once, but never with status 0.
+    vx::SetEndProgramHandler([](int) { std::exit(1); });
     vx::SetMessageHandler(
         [](const std::string& text) { std::fprintf(stderr, "vexologo-cli: %s\n", text.c_str()); });
     vx::InitProgramFolder();

@@ -40,8 +40,6 @@ const SymEntry NO_SHAPE;
 // Opens `bytes` as a face and appends it to the table. On failure (reported)
 // nothing is added, so every table entry has a face.
 void AddFace(int ncat, std::string label, std::span<const std::uint8_t> bytes) {
-    VX_CHECK(FtText::n_fonts < MAX_FONTS, "n_fonts<MAX_FONTS");
-    if (FtText::n_fonts >= MAX_FONTS) return;
     FontData fd;
     if (!AllocBuffer(fd.fdt, bytes.size())) return;
     std::copy(bytes.begin(), bytes.end(), fd.fdt.begin());
@@ -76,8 +74,7 @@ int FtText::InitFt() {
     for (int cat = FIRST_EXTRA_CATEGORY; cat <= LAST_CATEGORY; ++cat) {
         const std::string path = ProgramPath("\\embedded\\emb" + std::to_string(cat) + ".gld");
         std::error_code ec;
-        if (std::filesystem::exists(path, ec))
-            VX_CALL(ReadLib(cat, path), "ReadLib(cat,path)");
+        if (std::filesystem::exists(path, ec)) VX_CALL(ReadLib(cat, path), "ReadLib(cat,path)");
     }
     return 0;
 }
@@ -97,6 +94,12 @@ int FtText::ReadLib(int ncat, const std::string& path) {
         ShowMessage(MSG_CORRUPT_INSTALL);
         EndProgram(0);
     }
+    VX_CHECK(status != LibraryStatus::BAD_COUNT, "count>=0&&count<=remaining/5");
+    // The table has a fixed capacity: a library beyond it is refused once, and
+    // only the faces that fit are opened.
+    const std::size_t room = static_cast<std::size_t>(MAX_FONTS - n_fonts);
+    VX_CHECK(records.size() <= room, "n_fonts+count<=MAX_FONTS");
+    if (records.size() > room) records.resize(room);
     for (LibraryRecordView& r : records) AddFace(ncat, std::move(r.label), r.font);
     VX_CHECK(status != LibraryStatus::BAD_RECORD_HEAD, "iar>>label>>ffl");
     VX_CHECK(status != LibraryStatus::BAD_RECORD_BODY, "iar.Read(fd->fdt,ffl)==ffl");

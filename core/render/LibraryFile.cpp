@@ -20,9 +20,13 @@ void ApplyKey(std::span<std::uint8_t> data, int sign) {
 
 }  // namespace
 
-void UnscrambleLibrary(std::span<std::uint8_t> data) { ApplyKey(data, -1); }
+void UnscrambleLibrary(std::span<std::uint8_t> data) {
+    ApplyKey(data, -1);
+}
 
-void ScrambleLibrary(std::span<std::uint8_t> data) { ApplyKey(data, +1); }
+void ScrambleLibrary(std::span<std::uint8_t> data) {
+    ApplyKey(data, +1);
+}
 
 std::vector<std::uint8_t> PackLibrary(const std::vector<LibraryRecord>& records) {
     ArchiveWriter ar;
@@ -46,6 +50,8 @@ LibraryStatus ParseLibrary(std::span<const std::uint8_t> data,
     std::int32_t count = 0;
     if (!iar.Int32(magic) || !iar.Int32(count) || magic != LIBRARY_MAGIC)
         return LibraryStatus::BAD_MAGIC;
+    if (count < 0 || static_cast<std::size_t>(count) > iar.remaining() / MIN_RECORD_BYTES)
+        return LibraryStatus::BAD_COUNT;
     for (std::int32_t i = 0; i < count; ++i) {
         LibraryRecordView r;
         std::int32_t ffl = 0;

@@ -33,14 +33,18 @@ struct LibraryRecordView {
 
 enum class LibraryStatus {
     OK,
-    BAD_MAGIC,       // not a library, or scrambled with another key
-    BAD_RECORD_HEAD, // a label or font length runs past the end
-    BAD_RECORD_BODY, // a font length is negative or runs past the end
+    BAD_MAGIC,        // not a library, or scrambled with another key
+    BAD_COUNT,        // a negative count, or more records than the file could hold
+    BAD_RECORD_HEAD,  // a label or font length runs past the end
+    BAD_RECORD_BODY,  // a font length is negative or runs past the end
 };
 
-// Reads the records of an unscrambled library. Every length is checked against
-// what remains and the count sizes nothing; on a bad record `records` holds the
-// good records before it.
+// The smallest record: a one-byte label length and a four-byte font length.
+inline constexpr std::size_t MIN_RECORD_BYTES = 5;
+
+// Reads the records of an unscrambled library. The count and every length are
+// checked against what remains, and the count sizes nothing; on a bad record
+// `records` holds the good records before it.
 LibraryStatus ParseLibrary(std::span<const std::uint8_t> data,
                            std::vector<LibraryRecordView>& records);
 

@@ -1,0 +1,45 @@
+// fonts and shapes: the text fonts and the shape table of the program folder's
+// libraries, one tab-separated line each, for scripts and checks.
+
+#include <cstdio>
+
+#include "cli/Commands.h"
+#include "render/FtText.h"
+
+namespace vx::cli {
+
+namespace {
+
+// Loads the libraries for the length of one command. A missing or corrupt
+// library ends the tool inside InitFt through the handlers main installs.
+class LoadedLibraries {
+  public:
+    LoadedLibraries() { FtText::InitFt(); }
+    ~LoadedLibraries() { FtText::FreeFt(); }
+    LoadedLibraries(const LoadedLibraries&) = delete;
+    LoadedLibraries& operator=(const LoadedLibraries&) = delete;
+};
+
+}  // namespace
+
+int Fonts(Args args) {
+    if (!args.empty()) return Misuse("fonts");
+    const LoadedLibraries libraries;
+    for (int nf = 0; nf < FtText::TextFontCount(); ++nf) {
+        const FontData& fd = FtText::TextFont(nf);
+        std::printf("%d\t%d\t%s\n", nf, fd.cat, fd.name.c_str());
+    }
+    return 0;
+}
+
+int Shapes(Args args) {
+    if (!args.empty()) return Misuse("shapes");
+    const LoadedLibraries libraries;
+    for (int n = 0; n < FtText::syms; ++n) {
+        const SymEntry& s = FtText::Shape(n);
+        std::printf("%d\t%s\t%d\n", n, s.font.c_str(), s.glyph);
+    }
+    return 0;
+}
+
+}  // namespace vx::cli

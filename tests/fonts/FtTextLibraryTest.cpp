@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "LibraryFolder.h"
+#include "render/FtText.h"
+#include "shell/EndProgram.h"
+#include "support/Recorders.h"
+
+namespace vx {
+namespace {
+
+using test::LibraryFolder;
+using test::Record;
+using Shapes = std::vector<std::pair<std::string, int>>;
+
+class FtTextLibrary : public test::RecordingTest {
+  protected:
+    void TearDown() override {
+        FtText::FreeFt();  // also after a failed expectation, for the next test
+        RecordingTest::TearDown();
+    }
+
+    static Shapes ShapeTable() {
+        Shapes out;
+        for (int n = 0; n < FtText::syms; ++n)
+            out.emplace_back(FtText::Shape(n).font, FtText::Shape(n).glyph);
+        return out;
+    }
+
+    LibraryFolder folder;
+};
+
+TEST_F(FtTextLibrary, LibrariesWithNoFacesAreAccepted) {
+    folder.WriteAll({}, {}, {});
+    FtText::InitFt();
+    EXPECT_EQ(FtText::n_fonts, 0);
+    EXPECT_EQ(FtText::syms, 0);
+    EXPECT_EQ(FtText::TextFontCount(), 0);
+    EXPECT_EQ(FtText::FindFace("Anything"), nullptr);  // no text font to fall back on
+}
+
+TEST_F(FtTextLibrary, FacesLoadInOrderWithTheCategoryOfTheirFile) {
+    folder.WriteAll({Record("sym-a.ttf", "Stars")}, {Record("text-a.ttf", "A")},
+                    {Record("text-b.ttf", "B")});
+    folder.Write("embedded/emb3.gld", {Record("text-c.ttf", "DE")});
+    FtText::InitFt();
+
+    ASSERT_EQ(FtText::n_fonts, 4);
+    EXPECT_EQ(FtText::n_symfonts, 1);
+    const std::vector<std::tuple<std::string, std::string, int>> expected = {
+        {"Sym A Regular", "Stars", -1},
+        {"Text A Regular", "A", 0},
+        {"Text B Regular", "B", 1},
+        {"Text C Regular", "DE", 3}};
+    for (int n = 0; n < FtText::n_fonts; ++n) {
+        const FontData& fd = FtText::fonts[n];
+        EXPECT_EQ(std::tie(fd.name, fd.label, fd.cat), expected[n]);
+        EXPECT_NE(fd.face, nullptr);
+    }
+    EXPECT_EQ(FtText::TextFont(0).name, "Text A Regular");
+    EXPECT_EQ(FtText::Shape(0).label, "Stars");
+}
+
+TEST_F(FtTextLibrary, ShapesInterleaveByGlyphIndexAndSkipEmptyGlyphs) {
+    // Sym A has glyphs 0-2, Sym B 0-4 with glyph 2 empty; glyph 0 is never a shape.
+    folder.WriteAll({Record("sym-a.ttf"), Record("sym-b.ttf")}, {Record("text-a.ttf")}, {});
+    FtText::InitFt();
+    const Shapes expected = {{"Sym A Regular", 1},
+                             {"Sym B Regular", 1},
+                             {"Sym A Regular", 2},
+                             {"Sym B Regular", 3},
+                             {"Sym B Regular", 4}};
+    EXPECT_EQ(ShapeTable(), expected);
+}
+
+TEST_F(FtTextLibrary, ExcludedGlyphsOfANamedFaceAreNotOffered) {
+    // "Drac Bold" never offers glyph 5; the test face has glyphs 1-7.
+    folder.WriteAll({Record("drac.ttf")}, {Record("text-a.ttf")}, {});
+    FtText::InitFt();
+    const Shapes expected = {{"Drac Bold", 1}, {"Drac Bold", 2}, {"Drac Bold", 3},
+                             {"Drac Bold", 4}, {"Drac Bold", 6}, {"Drac Bold", 7}};
+    EXPECT_EQ(ShapeTable(), expected);
+}
+
+TEST_F(FtTextLibrary, LookupFindsTheFirstFaceOfANameInLoadOrder) {
+    // Three faces named "Dup Regular", told apart by their glyph counts.
+    folder.WriteAll({Record("dup-2.ttf")}, {Record("dup-4.ttf")}, {Record("dup-6.ttf")});
+    FtText::InitFt();
+    ASSERT_NE(FtText::FindFace("Dup Regular"), nullptr);
+    EXPECT_EQ(FtText::FindFace("Dup Regular")->num_glyphs, 2);  // the symbol face
+    FtText::FreeFt();
+
+    folder.WriteAll({}, {Record("dup-4.ttf")}, {Record("dup-6.ttf")});
+    FtText::InitFt();
+    EXPECT_EQ(FtText::FindFace("Dup Regular")->num_glyphs, 4);  // category 0 before 1
+}
+
+TEST_F(FtTextLibrary, UnknownFaceNamesFallBackToTheFirstTextFont) {
+    folder.WriteAll({Record("sym-a.ttf")}, {Record("text-a.ttf"), Record("text-b.ttf")}, {});
+    FtText::InitFt();
+    EXPECT_EQ(FtText::FindFace("Zekton Italic"), FtText::TextFont(0).face);
+    EXPECT_EQ(FtText::FindFace("text a regular"), FtText::TextFont(0).face);  // case counts
+    EXPECT_EQ(FtText::FindFace("Text B Regular"), FtText::TextFont(1).face);
+    EXPECT_EQ(FtText::FindFace("Sym A Regular"), FtText::fonts[0].face);
+}
+
+TEST_F(FtTextLibrary, AMissingLibraryReportsItsPath) {
+    folder.Write("basgl.bgd", {});
+    folder.Write("embedded/emb1.gld", {Record("text-a.ttf")});
+    FtText::InitFt();
+    EXPECT_EQ(rec.FailedExpressions(),
+              std::vector<std::string>{"open:" + folder.Path("embedded/emb0.gld")});
+    rec.reports.clear();
+    EXPECT_EQ(FtText::n_fonts, 1);  // after Retry the program goes on with what it has
+}
+
+TEST_F(FtTextLibrary, TruncatedAndUnreadableRecordsAreReported) {
+    std::vector<std::uint8_t> cut = PackLibrary({Record("text-a.ttf"), Record("text-b.ttf")});
+    cut.resize(cut.size() - 10);  // the second font is cut short
+    folder.WriteAll({}, {}, {});
+    folder.WriteRaw("embedded/emb1.gld", cut);
+    folder.Write("embedded/emb0.gld", {{"junk", std::vector<std::uint8_t>(64, 0x5A)}});
+    FtText::InitFt();
+    EXPECT_EQ(rec.FailedExpressions(),
+              (std::vector<std::string>{"iar.Read(fd->fdt,ffl)==ffl",
+                                        "FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)"}));
+    rec.reports.clear();
+    ASSERT_EQ(FtText::n_fonts, 1);  // the good record before the cut; no entry without a face
+    EXPECT_EQ(FtText::fonts[0].name, "Text A Regular");
+}
+
+TEST_F(FtTextLibrary, ACountBeyondTheFileIsReportedAndNothingLoaded) {
+    std::vector<std::uint8_t> bytes = PackLibrary({Record("text-a.ttf")});
+    UnscrambleLibrary(bytes);
+    bytes[4] = 0xFF;  // count 255 records in a file of one
+    ScrambleLibrary(bytes);
+    folder.WriteAll({}, {}, {});
+    folder.WriteRaw("embedded/emb1.gld", bytes);
+    FtText::InitFt();
+    EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>{"count>=0&&count<=remaining/5"});
+    rec.reports.clear();
+    EXPECT_EQ(FtText::n_fonts, 0);
+}
+
+using FtTextLibraryDeathTest = FtTextLibrary;
+
+TEST_F(FtTextLibraryDeathTest, AWrongMagicEndsTheProgramWithCodeZero) {
+    std::vector<std::uint8_t> bytes = PackLibrary({});
+    bytes[0] ^= 0x01;  // unscrambles to another magic
+    folder.WriteAll({}, {}, {});
+    folder.WriteRaw("basgl.bgd", bytes);
+    SetMessageHandler({});  // the message goes to stderr, where the death test reads it
+    EXPECT_EXIT(FtText::InitFt(), testing::ExitedWithCode(0),
+                "Installation package corrupted. Please reinstall Vexo Logo");
+}
+
+TEST_F(FtTextLibrary, TheFaceTableNeverGrowsPastItsCapacity) {
+    std::vector<LibraryRecord> many(MAX_FONTS + 1, Record("text-a.ttf"));
+    folder.WriteAll({}, many, {Record("text-b.ttf")});
+    FtText::InitFt();
+    EXPECT_EQ(rec.FailedExpressions(),
+              (std::vector<std::string>{"n_fonts+count<=MAX_FONTS", "n_fonts+count<=MAX_FONTS"}));
+    rec.reports.clear();
+    EXPECT_EQ(FtText::n_fonts, MAX_FONTS);
+    EXPECT_EQ(static_cast<int>(FtText::fonts.size()), MAX_FONTS);
+}
+
+TEST_F(FtTextLibrary, TheShapeTableNeverGrowsPastItsCapacity) {
+    folder.WriteAll({Record("many.ttf")}, {Record("text-a.ttf")}, {});  // 10002 shapes
+    FtText::InitFt();
+    EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>{"syms<MAX_SYMS"});
+    rec.reports.clear();
+    EXPECT_EQ(FtText::syms, MAX_SYMS);
+    EXPECT_EQ(static_cast<int>(FtText::sym.size()), MAX_SYMS);
+    EXPECT_EQ(FtText::TextFontCount(), 1);  // the text libraries still load
+}
+
+TEST_F(FtTextLibrary, AccessOutsideTheTablesIsReportedAndHarmless) {
+    folder.WriteAll({Record("sym-a.ttf")}, {Record("text-a.ttf")}, {});
+    FtText::InitFt();
+    EXPECT_EQ(FtText::TextFont(1).face, nullptr);
+    EXPECT_EQ(FtText::TextFont(-1).face, nullptr);
+    EXPECT_EQ(FtText::Shape(FtText::syms).glyph, 0);
+    EXPECT_EQ(rec.FailedExpressions(),
+              (std::vector<std::string>{"nf<n_fonts", "nf<n_fonts", "n<syms"}));
+    rec.reports.clear();
+}
+
+TEST_F(FtTextLibrary, FreeFtEmptiesTheTablesSoTheLibrariesCanLoadAgain) {
+    folder.WriteAll({Record("sym-a.ttf")}, {Record("text-a.ttf")}, {});
+    FtText::InitFt();
+    ASSERT_EQ(FtText::n_fonts, 2);
+    FtText::FreeFt();
+    EXPECT_EQ(FtText::n_fonts, 0);
+    EXPECT_EQ(FtText::n_symfonts, 0);
+    EXPECT_EQ(FtText::syms, 0);
+    EXPECT_TRUE(FtText::fonts.empty());
+    EXPECT_TRUE(FtText::sym.empty());
+    EXPECT_EQ(FtText::FindFace("Text A Regular"), nullptr);  // no released face is handed out
+    FtText::InitFt();                                        // "n_fonts==0" holds again
+    EXPECT_EQ(FtText::n_fonts, 2);
+}
+
+}  // namespace
+}  // namespace vx
