@@ -113,15 +113,24 @@ public:
     FT_Face face = nullptr;  // borrowed from the libraries
     int szx = 0;
     int szy = 0;
-    // Multiplies sizes, spacing and effect distances: 1 except in scaled export.
+    // Draws the object this many times larger, effects included: glyph sizes,
+    // the line's pens, the bend radius, the effect margin and blur spread, and
+    // the shadow distance. 1 except in scaled export.
     float scale = 1.0f;
 
 private:
-    // Chooses the pixel size for `mode`; false when the face refused it.
-    bool SetPixelSize(int mode, int fw, int fh);
-    // Lays out the glyphs and sizes the buffer. Glyphs that fail a check are
+    struct PixelSize {
+        int w, h;
+    };
+    // Chooses the pixel size for `mode` from the nominal `size` and leaves the
+    // size set in it; false when the face refused it.
+    bool SetPixelSize(int mode, PixelSize& size);
+    // A pixel length of the unscaled object at `scale`, at least 1.
+    int ScaledLength(int v) const;
+    // Lays out the glyphs along the pens measured at `size` (the size set for
+    // the unscaled object) and sizes the buffer. Glyphs that fail a check are
     // left out (after the report); false when none is left.
-    bool PrepareStr(const LogoParams& lt);
+    bool PrepareStr(const LogoParams& lt, PixelSize size);
     // Rasterizes the laid-out glyphs into cov; false when cov cannot be had.
     bool RenderStr();
     // The result of a render that draws nothing: 10 x 10 empty coverage.

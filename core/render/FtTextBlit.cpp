@@ -52,7 +52,8 @@ int FtText::BltToBuf(const LogoParams& lt, std::uint32_t* out, int bw, int bh, i
 
     if (lt.has_shadow && has_eff) {
         const float a = static_cast<float>(lt.shadow_angle) * 0.0027777778f * 6.2831855f;
-        const double dist = lt.shadow_distance;
+        // The shadow keeps its place relative to the object at any scale.
+        const double dist = lt.shadow_distance * static_cast<double>(scale);
         const int dx = TruncClamp(std::cos(static_cast<double>(a)) * dist, -(1 << 30), 1 << 30);
         const int dy = TruncClamp(std::sin(static_cast<double>(a)) * dist, -(1 << 30), 1 << 30);
         const int op = UnitWeight(lt.shadow_opacity);

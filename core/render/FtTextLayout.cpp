@@ -3,15 +3,16 @@
 // sizes the coverage buffer.
 
 #include <algorithm>
+#include <cmath>
 
 #include "render/FtText.h"
 
 #include FT_GLYPH_H
 #include "render/GlyphPlacer.h"
+#include "render/LinePens.h"
 #include "render/RenderMath.h"
 #include "shell/Buffers.h"
 #include "shell/Checked.h"
-#include "shell/Cp1252.h"
 
 namespace vx {
 
@@ -22,6 +23,7 @@ constexpr int MAX_PIXEL_SIZE = 0xFFFF;
 // Glyph boxes must stay this close to the first pen position, which bounds an
 // object to about 10000 pixels a side.
 constexpr int BOX_LIMIT = 5000;
+constexpr int BOX_SLACK = 4;
 constexpr int EMPTY_SIZE = 10;
 constexpr int MARGIN_EFFECTS = 10;  // room for the blur of outline and shadow
 constexpr int MARGIN_PLAIN = 1;
@@ -50,9 +52,10 @@ int FtText::Render(const LogoParams& lt, int mode, int effects_arg) {
                          : TruncClamp(static_cast<float>(lt.size) * lt.aspect, 1, MAX_PIXEL_SIZE);
 
     bool drawn = false;
-    if (face != nullptr && SetPixelSize(mode, fw, fh)) {
+    PixelSize set{fw, fh};
+    if (face != nullptr && SetPixelSize(mode, set)) {
         slen = shape ? 1 : static_cast<int>(std::min<std::size_t>(lt.str.size(), 1u << 30));
-        if (slen > 0 && PrepareStr(lt)) drawn = RenderStr();
+        if (slen > 0 && PrepareStr(lt, set)) drawn = RenderStr();
     }
     if (!drawn) SetEmpty();
     if (effects) VX_CALL(PrepareEffects(lt), "PrepareEffects(lt)");
@@ -67,8 +70,10 @@ void FtText::SetEmpty() {
     AllocBuffer(cov, std::size_t{EMPTY_SIZE} * EMPTY_SIZE, std::uint8_t{0});
 }
 
-bool FtText::SetPixelSize(int mode, int fw, int fh) {
+bool FtText::SetPixelSize(int mode, PixelSize& size) {
     FT_Error error = 0;
+    const int fw = size.w;
+    const int fh = size.h;
     if (mode == 0) {
         VX_CALL(
             error = FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(fw), static_cast<FT_UInt>(fh)),
@@ -83,6 +88,7 @@ bool FtText::SetPixelSize(int mode, int fw, int fh) {
             error = FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(w), static_cast<FT_UInt>(w + d)),
             "FT_Set_Pixel_Sizes(face,fw_,fh_)");
         if (error != 0) return false;
+        size = PixelSize{w, w + d};
         --w;
         const FT_Size_Metrics& m = face->size->metrics;
         const bool too_wide = mode == 2 && fw < m.max_advance / 64;
@@ -91,51 +97,44 @@ bool FtText::SetPixelSize(int mode, int fw, int fh) {
     }
 }
 
-bool FtText::PrepareStr(const LogoParams& lt) {
+int FtText::ScaledLength(int v) const {
+    return TruncClamp(static_cast<double>(v) * static_cast<double>(scale), 1, MAX_PIXEL_SIZE);
+}
+
+bool FtText::PrepareStr(const LogoParams& lt, PixelSize size) {
     VX_CHECK(slen < MAX_GLYPHS, "slen<500");
     slen = std::min(slen, MAX_GLYPHS - 1);  // what the glyph table holds
-    gp.assign(static_cast<std::size_t>(slen), GlyphPos{});
-
-    const bool shape = lt.shape != -1;
-    const bool kern = FT_HAS_KERNING(face);
-    // Spacing in whole pixels; 64-bit so that no spacing overflows the pen.
-    const long long spacing = static_cast<long long>(lt.spacing) * 64;
-    const GlyphPlacer placer(lt);
-    long long pen = 0;  // 26.6
-    FT_UInt previ = 0;
+    const std::vector<LinePen> pens = MeasurePens(face, lt, slen);
+    // A scaled render keeps the line's on-screen pens and draws the glyphs at
+    // the scaled size: no rounding of small advances changes the letter fit.
+    if (scale != 1.0f) {
+        FT_Error error = 0;
+        VX_CALL(error = FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(ScaledLength(size.w)),
+                                           static_cast<FT_UInt>(ScaledLength(size.h))),
+                "FT_Set_Pixel_Sizes(face,fw,fh)");
+        if (error != 0) return false;
+    }
+    const double s = scale;
+    // Boxes grow with the scale; the slack covers rounding at the larger size.
+    const double box_limit = scale > 1.0f ? (BOX_LIMIT + BOX_SLACK) * s : BOX_LIMIT;
+    const GlyphPlacer placer(lt, scale);
+    gp.assign(pens.size(), GlyphPos{});
     Extent ext;
 
     int laid = 0;
-    for (int n = 0; n < slen; ++n) {
-        const auto byte = static_cast<std::uint8_t>(shape ? 0 : lt.str[n]);
-        const FT_UInt index =
-            shape ? static_cast<FT_UInt>(lt.shape) : FT_Get_Char_Index(face, Cp1252ToUnicode(byte));
-        FT_Error error = 0;
-        // Kerning and spacing only between two glyphs the face has.
-        if (previ != 0 && index != 0) {
-            if (kern) {
-                FT_Set_Transform(face, nullptr, nullptr);
-                FT_Vector delta{0, 0};
-                VX_CALL(error = FT_Get_Kerning(face, previ, index, FT_KERNING_UNFITTED, &delta),
-                        "FT_Get_Kerning(face,previ,gp[n].index,FT_KERNING_UNFITTED,&delta)");
-                if (error == 0) pen += delta.x;
-            }
-            pen += spacing;
-        }
-        VX_CALL(error = FT_Load_Glyph(face, index, FT_LOAD_DEFAULT),
-                "FT_Load_Glyph(face,gp[n].index,FT_LOAD_DEFAULT)");
-        if (error != 0) break;
-        const FT_Pos adv = face->glyph->metrics.horiAdvance;
-
-        const GlyphPlace place = placer.Place(pen, adv);
-        GlyphPos& g = gp[static_cast<std::size_t>(n)];
-        g.index = static_cast<int>(index);
+    for (std::size_t n = 0; n < pens.size(); ++n) {
+        const LinePen& p = pens[n];
+        const GlyphPlace place = placer.Place(std::llround(static_cast<double>(p.pen) * s),
+                                              std::lround(static_cast<double>(p.adv) * s));
+        GlyphPos& g = gp[n];
+        g.index = static_cast<int>(p.index);
         g.x = place.x;
         g.y = place.y;
         g.matrix = place.matrix;
 
         FT_Set_Transform(face, &g.matrix, nullptr);
-        VX_CALL(error = FT_Load_Glyph(face, index, FT_LOAD_DEFAULT),
+        FT_Error error = 0;
+        VX_CALL(error = FT_Load_Glyph(face, p.index, FT_LOAD_DEFAULT),
                 "FT_Load_Glyph(face,gp[n].index,FT_LOAD_DEFAULT)");
         if (error != 0) break;
         FT_Glyph glyph = nullptr;
@@ -153,22 +152,22 @@ bool FtText::PrepareStr(const LogoParams& lt) {
         const bool ordered = ext.minx <= ext.maxx && ext.miny <= ext.maxy;
         VX_CHECK(ordered, "minx<=maxx && miny<=maxy");
         // The whole box must stay inside the window, on every side.
-        const bool sane = ext.minx >= -BOX_LIMIT && ext.miny >= -BOX_LIMIT &&
-                          ext.maxx <= BOX_LIMIT && ext.maxy <= BOX_LIMIT;
+        const bool sane = ext.minx >= -box_limit && ext.miny >= -box_limit &&
+                          ext.maxx <= box_limit && ext.maxy <= box_limit;
         VX_CHECK(sane, "minx>5000 || miny>5000 || maxx<-5000 || maxy<-5000");
         if (!ordered || !sane) {
             ext = before;  // keep the glyphs that fit
             break;
         }
-        laid = n + 1;
-        pen += face->glyph->metrics.horiAdvance;
-        previ = index;
+        laid = static_cast<int>(n) + 1;
     }
     slen = laid;
     gp.resize(static_cast<std::size_t>(slen));
     if (slen == 0) return false;
 
-    const int m = effects ? MARGIN_EFFECTS : MARGIN_PLAIN;
+    // The margin holds the spread of the effects, which grows with the scale.
+    const int m =
+        std::max(1, static_cast<int>(std::lround((effects ? MARGIN_EFFECTS : MARGIN_PLAIN) * s)));
     org_x = m - ext.minx;
     org_y = m + ext.maxy;
     szx = ext.maxx - ext.minx + 2 * m;

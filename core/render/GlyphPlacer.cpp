@@ -25,7 +25,7 @@ FT_Matrix Rotation(double phi) {
 
 }  // namespace
 
-GlyphPlacer::GlyphPlacer(const LogoParams& lt) {
+GlyphPlacer::GlyphPlacer(const LogoParams& lt, float scale) {
     if (lt.has_transform) {
         a_ = lt.angle * TWO_PI;
         // A turn count no float can hold says nothing; draw it unturned.
@@ -35,7 +35,7 @@ GlyphPlacer::GlyphPlacer(const LogoParams& lt) {
     s_ = lt.bend_in ? -1.0f : 1.0f;
     // Below 0 the radius outgrows float precision (and overflows to infinity).
     const double bend = lt.bend >= 0.0f ? static_cast<double>(lt.bend) : 0.0;
-    r_ = static_cast<float>(std::exp(10.0 * (1.0 - bend))) + 30.0f;
+    r_ = (static_cast<float>(std::exp(10.0 * (1.0 - bend))) + 30.0f) * scale;
     cx_ = static_cast<float>(std::sin(static_cast<double>(a_))) * r_ * s_;
     cy_ = -static_cast<float>(std::cos(static_cast<double>(a_))) * r_ * s_;
 }

@@ -19,7 +19,9 @@ struct GlyphPlace {
 class GlyphPlacer {
   public:
     // Derives the constants of one render from the rotation and bend fields.
-    explicit GlyphPlacer(const LogoParams& lt);
+    // `scale` enlarges the bend radius with the glyphs, so a scaled line bends
+    // along the same arc, only larger.
+    explicit GlyphPlacer(const LogoParams& lt, float scale = 1.0f);
 
     // `pen`: the 26.6 distance of the glyph's origin from the first glyph's;
     // `adv`: the glyph's own 26.6 advance (the bent form turns each glyph to the

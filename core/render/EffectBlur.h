@@ -1,0 +1,32 @@
+#pragma once
+
+// The blurred coverage that outline and shadow are painted from. On screen it
+// is `passes` binomial passes, a spread of about √passes pixels. Drawn `scale`
+// times larger (scaled export), the spread must be `scale` times wider to look
+// the same. Blurring the large coverage with
+// passes × scale² passes would cost the square of the scale twice over, so the
+// blur runs on the coverage reduced by a whole factor k (the largest not above
+// the scale), where a few passes give the spread, and the result is stretched
+// and interpolated back to full size. The spread at the reduced size is at
+// least that of one pass, so the interpolation stays smooth.
+
+#include <cstdint>
+#include <vector>
+
+namespace vx {
+
+// `cov` (w x h) blurred into `eff` (w x h) and stretched to the full range
+// (at scale 1 exactly `passes` passes at full size). False (reported as out of
+// memory) when a buffer cannot be had.
+bool EffectBlur(const std::vector<std::uint8_t>& cov, int w, int h, int passes, float scale,
+                std::vector<std::uint8_t>& eff);
+
+// Binomial passes at the reduced size: the spread of `passes` on-screen
+// passes at `scale` for a reduction by `k`, at least one pass.
+int ScaledPassCount(int passes, float scale, int k);
+
+// The whole reduction factor used at `scale`: 1 below 2, else the scale's
+// integer part.
+int BlurReduction(float scale);
+
+}  // namespace vx
