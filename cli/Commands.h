@@ -30,5 +30,6 @@ int Import(Args args);
 int Render(Args args);
 int Fonts(Args args);
 int Shapes(Args args);
+int Export(Args args);
 
 }  // namespace vx::cli

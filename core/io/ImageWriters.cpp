@@ -26,24 +26,6 @@ int MaxSide(ImageFormat format) {
     }
 }
 
-const char* FormatName(ImageFormat format) {
-    switch (format) {
-        case ImageFormat::PNG24:
-            return "PNG 24 Bit";
-        case ImageFormat::PNG8:
-            return "PNG 8 Bit";
-        case ImageFormat::GIF8:
-            return "GIF 8 Bit";
-        case ImageFormat::BMP24:
-            return "BMP 24 Bit";
-        case ImageFormat::JPEG:
-            return "JPEG";
-        case ImageFormat::TIFF:
-            return "TIFF";
-    }
-    return "?";
-}
-
 bool EncodePng24(const WritePixels& in, std::vector<std::uint8_t>& out, std::string* error) {
     if (!in.alpha) return EncodePng(in.px, in.w, in.h, PngChannels::RGB, out, error);
     const std::size_t n = static_cast<std::size_t>(in.w) * static_cast<std::size_t>(in.h);
@@ -62,6 +44,24 @@ bool EncodePng8(const WritePixels& in, std::vector<std::uint8_t>& out, std::stri
 
 }  // namespace
 
+const char* ImageFormatName(ImageFormat format) {
+    switch (format) {
+        case ImageFormat::PNG24:
+            return "PNG 24 Bit";
+        case ImageFormat::PNG8:
+            return "PNG 8 Bit";
+        case ImageFormat::GIF8:
+            return "GIF 8 Bit";
+        case ImageFormat::BMP24:
+            return "BMP 24 Bit";
+        case ImageFormat::JPEG:
+            return "JPEG";
+        case ImageFormat::TIFF:
+            return "TIFF";
+    }
+    return "?";
+}
+
 bool FormatHoldsAlpha(ImageFormat format) {
     return format == ImageFormat::PNG24 || format == ImageFormat::PNG8 ||
            format == ImageFormat::GIF8 || format == ImageFormat::TIFF;
@@ -76,10 +76,10 @@ bool EncodeImage(ImageFormat format, const WritePixels& in, int quality,
     out.clear();
     if (!in.px || in.w <= 0 || in.h <= 0) return Fail(error, "empty picture");
     if (in.w > MaxSide(format) || in.h > MaxSide(format))
-        return Fail(error, std::string(FormatName(format)) + " pictures are limited to " +
+        return Fail(error, std::string(ImageFormatName(format)) + " pictures are limited to " +
                                std::to_string(MaxSide(format)) + " pixels a side");
     if (in.alpha && !FormatHoldsAlpha(format))
-        return Fail(error, std::string(FormatName(format)) + " cannot hold transparency");
+        return Fail(error, std::string(ImageFormatName(format)) + " cannot hold transparency");
     switch (format) {
         case ImageFormat::PNG24:
             return EncodePng24(in, out, error);

@@ -25,6 +25,9 @@ struct WritePixels {
     const std::uint8_t* alpha = nullptr;
 };
 
+// The format's name as the export dialog labels it ("PNG 24 Bit", ...).
+const char* ImageFormatName(ImageFormat format);
+
 // PNG 24, PNG 8, GIF and TIFF can be written with transparency. GIF holds one
 // transparent colour: alpha below 128 becomes transparent, the rest opaque.
 bool FormatHoldsAlpha(ImageFormat format);
