@@ -25,31 +25,13 @@ std::string Lower(std::string s) {
     return s;
 }
 
-// The picture's buffers, allocated up front: one canvas, or two (over black
-// and over white) and the alpha plane for a transparent background.
-struct ExportBuffers {
-    std::array<ExportCanvas, 2> canvases;
-    std::vector<std::uint8_t> alpha;
-    std::size_t count = 1;
-
-    bool Allocate(std::size_t pixels, bool transparent, std::uint32_t background) {
-        count = transparent ? 2 : 1;
-        canvases[0].background = transparent ? ALPHA_BLACK : background;
-        canvases[1].background = ALPHA_WHITE;
-        for (std::size_t i = 0; i < count; ++i)
-            if (!TryResize(canvases[i].px, pixels)) return false;
-        return !transparent || TryResize(alpha, pixels);
-    }
-};
-
 }  // namespace
 
-bool SaveLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
-                   const std::string& path) {
+bool DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
+                   ExportImage& out) {
     if (!logo.CanSave()) return Refuse("The logo is empty: there is nothing to export.");
-    const char* name = ImageFormatName(options.format);
     if (options.transparent && !FormatHoldsAlpha(options.format))
-        return Refuse(std::string(name) +
+        return Refuse(std::string(ImageFormatName(options.format)) +
                       " cannot hold a transparent background; choose PNG, GIF or TIFF.");
 
     const int percent = EffectiveScale(logo, options.scale);
@@ -67,22 +49,37 @@ bool SaveLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& opti
 
     const LogoPlacement place{percent, margin, static_cast<int>(size.w), static_cast<int>(size.h)};
     const auto pixels = static_cast<std::size_t>(size.w * size.h);
-    ExportBuffers buf;
-    if (!buf.Allocate(pixels, options.transparent, HslToRgb(le.bgc)))
+    const std::uint32_t background = HslToRgb(le.bgc);
+    // One canvas, or two (over black and over white) for a transparent background.
+    std::array<ExportCanvas, 2> canvases;
+    const std::size_t count = options.transparent ? 2 : 1;
+    canvases[0].background = options.transparent ? ALPHA_BLACK : background;
+    canvases[1].background = ALPHA_WHITE;
+    bool allocated = true;
+    for (std::size_t i = 0; i < count; ++i)
+        allocated = allocated && TryResize(canvases[i].px, pixels);
+    if (options.transparent) allocated = allocated && TryResize(out.alpha, pixels);
+    if (!allocated)
         return Refuse("There is not enough memory for an image of " + std::to_string(size.w) +
                       " x " + std::to_string(size.h) + " pixels.");
-    const std::span<ExportCanvas> canvases(buf.canvases.data(), buf.count);
-    PaintLogo(le, logo, place, canvases);
+    PaintLogo(le, logo, place, std::span<ExportCanvas>(canvases.data(), count));
 
-    WritePixels out{buf.canvases[0].px.data(), place.w, place.h, nullptr};
-    if (options.transparent) {
-        RecoverAlpha(buf.canvases[0].px.data(), buf.canvases[1].px.data(), pixels, HslToRgb(le.bgc),
-                     buf.canvases[0].px.data(), buf.alpha.data());
-        buf.canvases[1].px = std::vector<std::uint32_t>();  // the writer may need the memory
-        out.alpha = buf.alpha.data();
-    }
+    if (options.transparent)
+        RecoverAlpha(canvases[0].px.data(), canvases[1].px.data(), pixels, background,
+                     canvases[0].px.data(), out.alpha.data());
+    out.w = place.w;
+    out.h = place.h;
+    out.px.swap(canvases[0].px);
+    return true;
+}
+
+bool SaveLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
+                   const std::string& path) {
+    ExportImage image;
+    if (!DrawLogoImage(le, logo, options, image)) return false;
     std::string why;
-    if (!WriteImageFile(path, options.format, out, ClampExportQuality(options.quality), &why))
+    if (!WriteImageFile(path, options.format, image.Pixels(), ClampExportQuality(options.quality),
+                        &why))
         return Refuse(MSG_CANNOT_SAVE + path + (why.empty() ? "" : " (" + why + ")"));
     return true;
 }

@@ -9,8 +9,10 @@
 // the target when complete) or nothing: an export beyond the size limits is
 // refused before anything is drawn, with a message naming the size.
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "document/LeFile.h"
 #include "io/ExportSize.h"
@@ -27,8 +29,25 @@ struct ExportOptions {
     bool transparent = false;
 };
 
-// Draws and writes the logo to `path`. On failure shows one message (through
-// ShowMessage) saying why, leaves no file behind and returns false.
+// The picture a save writes: w x h pixels 0x00RRGGBB and, with a transparent
+// background, the alpha plane (0 transparent .. 255 opaque) with the colours
+// unassociated.
+struct ExportImage {
+    int w = 0;
+    int h = 0;
+    std::vector<std::uint32_t> px;
+    std::vector<std::uint8_t> alpha;
+
+    WritePixels Pixels() const { return {px.data(), w, h, alpha.empty() ? nullptr : alpha.data()}; }
+};
+
+// Draws the picture of a save without writing it. On failure shows one message
+// (through ShowMessage) saying why and returns false.
+bool DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
+                   ExportImage& out);
+
+// DrawLogoImage, then writes the picture to `path`. On failure shows one
+// message saying why, leaves no file behind and returns false.
 bool SaveLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
                    const std::string& path);
 

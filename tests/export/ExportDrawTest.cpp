@@ -1,0 +1,266 @@
+// Drawing the exported picture: 100 % is the on-screen canvas, larger scales
+// look like it only sharper, margins are background, transparency is exact
+// where the logo is opaque, and oversized exports are refused up front.
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+
+#include "ExportChecks.h"
+#include "TestFonts.h"
+#include "TestLogos.h"
+#include "io/LogoExport.h"
+#include "render/Color.h"
+#include "render/Random.h"
+#include "support/Recorders.h"
+
+namespace vx {
+namespace {
+
+using test::Draw;
+using test::RecordingTest;
+
+ExportOptions At(int percent, int margin = 0, bool transparent = false) {
+    ExportOptions o;
+    o.scale = percent;
+    o.margin = margin;
+    o.transparent = transparent;
+    return o;
+}
+
+std::uint32_t At(const ExportImage& img, int x, int y) {
+    return img.px[static_cast<std::size_t>(y) * img.w + x];
+}
+
+class ExportDraw : public RecordingTest {
+  protected:
+    LeFile lf;
+};
+
+TEST_F(ExportDraw, OneHundredPercentOfAFixedCanvasIsTheOnScreenCanvas) {
+    test::TypicalLogo(lf);
+    lf.bgc = {40, 200, 200};
+    lf.fixed_canvas = 1;
+    lf.canvas_w = 700;
+    lf.canvas_h = 260;
+    const ExportLogo logo = OpenExport(lf);
+    const ExportImage img = Draw(lf, logo, At(100), 11);
+    EngineRandom().Seed(11);
+    lf.Update(2000, 2000, -1, -1);
+    ASSERT_EQ(LeFile::ob.dw, img.w);
+    ASSERT_EQ(LeFile::ob.dh, img.h);
+    EXPECT_EQ(img.px, LeFile::ob.dta);
+}
+
+TEST_F(ExportDraw, OneHundredPercentIsTheLogoBoxOfTheOnScreenCanvas) {
+    test::TypicalLogo(lf);
+    lf.obj[1]->x = 13;  // an off-centre box
+    const ExportLogo logo = OpenExport(lf);
+    const ExportImage img = Draw(lf, logo, At(100), 3);
+    EngineRandom().Seed(3);
+    lf.Update(2000, 2000, -1, -1);
+    int left = 10000, top = 10000;
+    for (int n = 0; n < lf.objs; ++n) {
+        left = std::min(left, lf.obj[n]->x - lf.obj[n]->w / 2);
+        top = std::min(top, lf.obj[n]->y - lf.obj[n]->h / 2);
+    }
+    left += LeFile::ob.dw / 2;
+    top += LeFile::ob.dh / 2;
+    ASSERT_EQ(img.w, logo.w);
+    for (int y = 0; y < img.h; ++y)
+        for (int x = 0; x < img.w; ++x)
+            ASSERT_EQ(At(img, x, y),
+                      LeFile::ob.dta[static_cast<std::size_t>(top + y) * LeFile::ob.dw + left + x])
+                << "first difference at " << x << "," << y;
+}
+
+// Strong effects without a gradient (whose random dither would dominate):
+// wide soft shadows in three directions and outlines.
+void EffectsLogo(LeFile& lf) {
+    lf.AddObj(test::TextObject("Shadows", test::SANS_BOLD, 64, 0, -30));
+    lf.AddObj(test::ShapeObject(36, 70, 70, -180, 40));
+    lf.AddObj(test::TextObject("outline", test::SANS, 40, 60, 50));
+    for (int n = 0; n < lf.objs; ++n) {
+        LogoParams& lt = lf.obj[n]->lt;
+        lt.has_shadow = lt.has_outline = 1;
+        lt.strength = 2 + 2 * n;
+        lt.shadow_distance = 10;
+        lt.shadow_angle = 30 + 60 * n;
+        lt.shadow_opacity = 0.8f;
+        lt.color = {150, 200, 80};
+        lt.outline_color = {30, 240, 150};
+    }
+}
+
+struct FidelityCase {
+    const char* name;
+    void (*build)(LeFile&);
+    double max_mae;
+    double min_psnr;
+};
+
+// The scaled export reduced to 100 % against the 100 % export. Glyphs are
+// rasterized at the larger size and effects scaled with it, so the two differ
+// only along edges, by sub-pixel placement and the hinting of the small size.
+// (Unscaled shadow distances or blur spreads give 8 to 14 levels here.)
+TEST_F(ExportDraw, ScaledExportsReducedMatchTheOneHundredPercentExport) {
+    const FidelityCase cases[] = {{"effects logo", EffectsLogo, 3.5, 26.0},
+                                  {"typical logo", test::TypicalLogo, 3.0, 26.0}};
+    for (const FidelityCase& c : cases) {
+        LeFile doc;
+        c.build(doc);
+        const ExportLogo logo = OpenExport(doc);
+        const ExportImage base = Draw(doc, logo, At(100));
+        for (const int factor : {2, 3, 4}) {
+            const ExportImage big = Draw(doc, logo, At(100 * factor));
+            const test::Fidelity f = test::CompareReduced(big, base, factor);
+            std::cout << "[ fidelity ] " << c.name << ", " << factor * 100
+                      << " % reduced to 100 %: " << test::Describe(f) << "\n";
+            EXPECT_LT(f.mae, c.max_mae) << c.name << " " << factor * 100 << " %";
+            EXPECT_GT(f.psnr, c.min_psnr) << c.name << " " << factor * 100 << " %";
+        }
+    }
+}
+
+TEST_F(ExportDraw, MarginsAndUncoveredCanvasAreBackground) {
+    test::TypicalLogo(lf);
+    lf.bgc = {0, 240, 180};
+    for (int n = 0; n < lf.objs; ++n) lf.obj[n]->lt.shadow_distance = 40;  // beyond the box
+    const ExportLogo logo = OpenExport(lf);
+    const std::uint32_t bg = HslToRgb(lf.bgc);
+    const ExportImage plain = Draw(lf, logo, At(200));
+    const ExportImage framed = Draw(lf, logo, At(200, 12));
+    ASSERT_EQ(framed.w, plain.w + 24);
+    ASSERT_EQ(framed.h, plain.h + 24);
+    for (int y = 0; y < framed.h; ++y)
+        for (int x = 0; x < framed.w; ++x) {
+            const bool margin = x < 12 || y < 12 || x >= framed.w - 12 || y >= framed.h - 12;
+            ASSERT_EQ(At(framed, x, y), margin ? bg : At(plain, x - 12, y - 12)) << x << "," << y;
+        }
+
+    // A fixed canvas larger than the objects: the rest is background.
+    lf.fixed_canvas = 1;
+    lf.canvas_w = 900;
+    lf.canvas_h = 500;
+    const ExportImage canvas = Draw(lf, OpenExport(lf), At(100));
+    EXPECT_EQ(At(canvas, 0, 0), bg);
+    EXPECT_EQ(At(canvas, 899, 499), bg);
+}
+
+TEST_F(ExportDraw, TransparentAlphaIsExactlyTheCoverageOfAnOpaqueGlyph) {
+    lf.AddObj(test::TextObject("Alpha", test::SANS_BOLD, 40, 0, 0));  // black, no effects
+    const ExportLogo logo = OpenExport(lf);
+    const ExportImage opaque = Draw(lf, logo, At(300, 4));
+    const ExportImage clear = Draw(lf, logo, At(300, 4, true));
+    ASSERT_EQ(clear.alpha.size(), opaque.px.size());
+    int solid = 0, edge = 0;
+    for (std::size_t i = 0; i < opaque.px.size(); ++i) {
+        // Over white, black at coverage v leaves 255 - v.
+        ASSERT_EQ(clear.alpha[i], 255 - static_cast<int>(opaque.px[i] & 0xFF)) << i;
+        if (clear.alpha[i] > 0) {
+            ASSERT_EQ(clear.px[i], 0u) << i;
+        }
+        solid += clear.alpha[i] == 255;
+        edge += clear.alpha[i] > 0 && clear.alpha[i] < 255;
+    }
+    EXPECT_GT(solid, 1000);
+    EXPECT_GT(edge, 500);
+}
+
+TEST_F(ExportDraw, TransparentPicturesCompositeBackToTheOpaqueExport) {
+    test::TypicalLogo(lf);
+    lf.obj[0]->lt.strength = 8;  // a wide soft shadow
+    const ExportLogo logo = OpenExport(lf);
+    const ExportImage clear = Draw(lf, logo, At(200, 6, true));
+    // Over any background, the transparent picture shows what an opaque export
+    // on that background shows: alpha and colour are right everywhere.
+    for (const HslF bgc : {HslF{40, 240, 210}, HslF{160, 200, 40}}) {
+        lf.bgc = bgc;
+        const std::uint32_t bg = HslToRgb(bgc);
+        const ExportImage opaque = Draw(lf, logo, At(200, 6));
+        int worst = 0;
+        for (std::size_t i = 0; i < opaque.px.size(); ++i) {
+            const std::uint32_t shown = test::Composite(clear.px[i], clear.alpha[i], bg);
+            for (int s = 0; s <= 16; s += 8)
+                worst = std::max(worst, std::abs(static_cast<int>(shown >> s & 0xFF) -
+                                                 static_cast<int>(opaque.px[i] >> s & 0xFF)));
+        }
+        EXPECT_LE(worst, 3) << std::hex << bg;
+    }
+    EXPECT_EQ(clear.alpha[0], 0);  // margin
+    EXPECT_EQ(clear.alpha.back(), 0);
+}
+
+TEST_F(ExportDraw, OversizedExportsAreRefusedBeforeDrawing) {
+    lf.AddObj(test::TextObject("A rather wide logo line", test::SANS, 60, 0, 0));
+    const ExportLogo logo = OpenExport(lf);
+    const ExportSize size = OutputSize(logo, 10000, 0);
+    ExportImage img;
+    EXPECT_FALSE(DrawLogoImage(lf, logo, At(10000), img));
+    ASSERT_EQ(rec.messages.size(), 1u);
+    EXPECT_NE(rec.messages[0].find("The image would be " + std::to_string(size.w) + " x " +
+                                   std::to_string(size.h) + " pixels"),
+              std::string::npos)
+        << rec.messages[0];
+    EXPECT_TRUE(img.px.empty());
+
+    // An object far larger than a small fixed canvas is refused by its own size.
+    lf.fixed_canvas = 1;
+    lf.canvas_w = lf.canvas_h = 100;
+    EXPECT_FALSE(DrawLogoImage(lf, OpenExport(lf), At(4000), img));
+    ASSERT_EQ(rec.messages.size(), 2u);
+    EXPECT_NE(rec.messages[1].find("At 4000 % an object of the logo would be"), std::string::npos)
+        << rec.messages[1];
+}
+
+TEST_F(ExportDraw, AnExportAtTheSideLimitIsDrawnWhole) {
+    lf.AddObj(test::TextObject("edge", test::SANS, 20, 2000, 0));
+    lf.fixed_canvas = 1;
+    lf.canvas_w = 4096;
+    lf.canvas_h = 40;
+    const ExportLogo logo = OpenExport(lf);
+    const ExportImage img = Draw(lf, logo, At(400));
+    ASSERT_EQ(img.w, 16384);
+    ASSERT_EQ(img.h, 160);
+    // The text, centred 2000 pixels right of the centre, is there at 4 times that.
+    int dark = 0;
+    for (int y = 0; y < img.h; ++y)
+        for (int x = 16000; x < 16384; ++x) dark += At(img, x, y) == 0;
+    EXPECT_GT(dark, 200);
+    ExportImage refused;
+    EXPECT_FALSE(DrawLogoImage(lf, logo, At(401), refused));
+    EXPECT_EQ(rec.messages.size(), 1u);
+}
+
+TEST_F(ExportDraw, ALogoWithAPictureIsDrawnAtOneHundredPercent) {
+    auto picture = std::make_unique<LogoObject>();
+    picture->type = BITMAP_OBJECT;
+    picture->file = "two.png";
+    picture->w = 2;
+    picture->h = 1;
+    picture->cbm = {0xFFFF0000u, 0x800000FFu};  // opaque red, half-transparent blue
+    lf.AddObj(std::move(picture));
+    lf.bgc = {0, 0, 240};
+    const ExportLogo logo = OpenExport(lf);
+    const ExportImage img = Draw(lf, logo, At(400, 1));
+    ASSERT_EQ(img.w, 4);
+    ASSERT_EQ(img.h, 3);
+    EXPECT_EQ(At(img, 1, 1), 0xFF0000u);
+    EXPECT_EQ(At(img, 2, 1), Blend(0xFFFFFF, 0x0000FF, 0x80));
+    EXPECT_EQ(At(img, 0, 0), 0xFFFFFFu);
+}
+
+TEST_F(ExportDraw, NothingToDrawOrNoRoomForTransparencyIsRefused) {
+    ExportImage img;
+    EXPECT_FALSE(DrawLogoImage(lf, OpenExport(lf), At(100), img));
+    lf.AddObj(test::TextObject("JPEG", test::SANS, 30, 0, 0));
+    ExportOptions jpeg = At(100, 0, true);
+    jpeg.format = ImageFormat::JPEG;
+    EXPECT_FALSE(DrawLogoImage(lf, OpenExport(lf), jpeg, img));
+    ASSERT_EQ(rec.messages.size(), 2u);
+    EXPECT_EQ(rec.messages[0], "The logo is empty: there is nothing to export.");
+    EXPECT_NE(rec.messages[1].find("JPEG cannot hold a transparent background"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,130 @@
+// The size rule of the export: opening (fixed canvas, centring, the picture
+// lock, the empty logo) and the output size with its clamps.
+
+#include <gtest/gtest.h>
+
+#include "TestFonts.h"
+#include "io/ExportSize.h"
+#include "support/Recorders.h"
+
+namespace vx {
+namespace {
+
+using test::RecordingTest;
+
+std::unique_ptr<LogoObject> Picture(int x, int y, int w, int h) {
+    auto o = std::make_unique<LogoObject>();
+    o->type = BITMAP_OBJECT;
+    o->file = "picture.png";
+    o->x = x;
+    o->y = y;
+    o->w = w;
+    o->h = h;
+    o->cbm.assign(static_cast<std::size_t>(w * h), 0xFF102030);
+    return o;
+}
+
+TEST(ExportSize, OutputIsTheScaledLogoPlusMarginsOnEverySide) {
+    const ExportLogo logo{200, 80, true};
+    EXPECT_EQ(OutputSize(logo, 150, 10).w, 320);
+    EXPECT_EQ(OutputSize(logo, 150, 10).h, 140);
+    EXPECT_EQ(OutputSize(logo, 100, 0).w, 200);
+    // Integer division truncates: 33 % of 200 x 80.
+    EXPECT_EQ(OutputSize(logo, 33, 0).w, 66);
+    EXPECT_EQ(OutputSize(logo, 33, 0).h, 26);
+}
+
+TEST(ExportSize, ScaleAndMarginsAreClamped) {
+    const ExportLogo logo{200, 80, true};
+    EXPECT_EQ(OutputSize(logo, 0, 0).w, 2);  // 0 % computes as 1 %
+    EXPECT_EQ(OutputSize(logo, -50, 0).w, 2);
+    EXPECT_EQ(OutputSize(logo, 100, 500).w, 400);  // margins of 500 compute as 100
+    EXPECT_EQ(OutputSize(logo, 100, -3).w, 200);
+    EXPECT_EQ(OutputSize(logo, 99999, 0).w, 20000);  // at most 10000 %
+    EXPECT_EQ(ClampExportQuality(0), 1);
+    EXPECT_EQ(ClampExportQuality(250), 100);
+}
+
+TEST(ExportSize, ALogoWithAPictureStaysAtOneHundredPercent) {
+    const ExportLogo logo{200, 80, false};
+    EXPECT_EQ(EffectiveScale(logo, 400), 100);
+    EXPECT_EQ(OutputSize(logo, 400, 10).w, 220);
+    EXPECT_EQ(OutputSize(logo, 400, 10).h, 100);
+}
+
+TEST(ExportSize, LimitsAreSixteenThousandPixelsASideAndSixtyFourMegapixels) {
+    EXPECT_TRUE(ExportSizeAllowed({16384, 4096}));
+    EXPECT_FALSE(ExportSizeAllowed({16385, 10}));
+    EXPECT_FALSE(ExportSizeAllowed({10, 16385}));
+    EXPECT_FALSE(ExportSizeAllowed({16384, 4097}));
+    EXPECT_FALSE(ExportSizeAllowed({0, 10}));
+    const std::string text = ExportTooLargeText({70000, 20000});
+    EXPECT_NE(text.find("70000 x 20000 pixels"), std::string::npos) << text;
+    EXPECT_NE(text.find("16384 pixels a side"), std::string::npos) << text;
+}
+
+class ExportOpening : public RecordingTest {
+  protected:
+    LeFile lf;
+};
+
+TEST_F(ExportOpening, CentresTheObjectsCommonBoxAndTakesItsSize) {
+    lf.AddObj(Picture(-30, 10, 40, 20));  // box -50..-10 x 0..20
+    lf.AddObj(Picture(70, 0, 40, 60));    // box  50..90 x -30..30
+    const ExportLogo logo = OpenExport(lf);
+    EXPECT_EQ(logo.w, 140);
+    EXPECT_EQ(logo.h, 60);
+    // Moved 20 to the left; the move stays with the document.
+    EXPECT_EQ(lf.obj[0]->x, -50);
+    EXPECT_EQ(lf.obj[1]->x, 50);
+    EXPECT_EQ(lf.obj[1]->y, 0);
+}
+
+TEST_F(ExportOpening, FixedCanvasGivesItsSizeAndMovesNothing) {
+    lf.AddObj(test::TextObject("Fixed", test::SANS, 40, 35, 12));
+    lf.fixed_canvas = 1;
+    lf.canvas_w = 400;
+    lf.canvas_h = 300;
+    const ExportLogo logo = OpenExport(lf);
+    EXPECT_EQ(logo.w, 400);
+    EXPECT_EQ(logo.h, 300);
+    EXPECT_TRUE(logo.scalable);
+    EXPECT_EQ(lf.obj[0]->x, 35);
+    EXPECT_EQ(lf.obj[0]->y, 12);
+}
+
+TEST_F(ExportOpening, RendersTextSoItsSizeIsCurrent) {
+    lf.AddObj(test::TextObject("Measured", test::SANS, 40, 0, 0));
+    lf.obj[0]->w = lf.obj[0]->h = 1;  // as read from a file
+    const ExportLogo logo = OpenExport(lf);
+    EXPECT_GT(logo.w, 100);
+    EXPECT_EQ(logo.w, lf.obj[0]->w);
+    EXPECT_EQ(logo.h, lf.obj[0]->h);
+}
+
+TEST_F(ExportOpening, APictureLocksTheScale) {
+    lf.AddObj(test::TextObject("Text", test::SANS, 30, 0, 0));
+    EXPECT_TRUE(OpenExport(lf).scalable);
+    lf.AddObj(Picture(0, 40, 8, 8));
+    EXPECT_FALSE(OpenExport(lf).scalable);
+}
+
+TEST_F(ExportOpening, AnEmptyLogoHasNoSizeUnlessTheCanvasIsFixed) {
+    ExportLogo logo = OpenExport(lf);
+    EXPECT_EQ(logo.w, 0);
+    EXPECT_EQ(logo.h, 0);
+    EXPECT_FALSE(logo.CanSave());
+    EXPECT_EQ(OutputSize(logo, 100, 10).w, 0);
+    lf.fixed_canvas = 1;
+    lf.canvas_w = 64;
+    lf.canvas_h = 48;
+    logo = OpenExport(lf);
+    EXPECT_TRUE(logo.CanSave());
+    EXPECT_EQ(OutputSize(logo, 200, 1).w, 130);
+    // A fixed canvas read from a file may hold no pixels.
+    lf.canvas_w = 0;
+    EXPECT_FALSE(OpenExport(lf).CanSave());
+}
+
+}  // namespace
+}  // namespace vx
