@@ -11,6 +11,10 @@ namespace vx {
 namespace {
 
 constexpr int FRACTION_BITS = 8;
+constexpr double MIN_REDUCED_PASSES = 3.0;
+// The variance, in reduced pixels, that averaging blocks and interpolating
+// back add: (1 - 1/k^2) / 12 and 1/6, about a quarter of one pass.
+constexpr double RESAMPLING_SPREAD = 0.25;
 constexpr int ONE = 1 << FRACTION_BITS;
 
 // The mean of each k x k block of `src` (w x h) into `dst` (lw x lh); pixels
@@ -92,20 +96,29 @@ bool Enlarge(const std::vector<std::uint8_t>& src, int lw, int lh, int k, int w,
 
 }  // namespace
 
-int BlurReduction(float scale) {
-    return scale >= 2.0f ? static_cast<int>(std::min(scale, 1.0e6f)) : 1;
+int BlurReduction(float scale, int passes) {
+    if (!(scale > 1.0f)) return 1;
+    const double s = std::min(static_cast<double>(scale), 1.0e6);
+    // About as many passes as on screen: the truncation of each pass then
+    // thins the blur's tails as it does on screen.
+    const double nearest = std::round(s);
+    // But at least MIN_REDUCED_PASSES, so that the spread the resampling adds
+    // stays small beside the blur's own.
+    const double few = std::floor(s * std::sqrt(std::max(passes, 1) / MIN_REDUCED_PASSES));
+    return std::max(1, static_cast<int>(std::min(nearest, few)));
 }
 
 int ScaledPassCount(int passes, float scale, int k) {
     const double ratio = static_cast<double>(scale) / k;
-    return std::max(1, static_cast<int>(std::lround(passes * ratio * ratio)));
+    const double spread = passes * ratio * ratio - (k > 1 ? RESAMPLING_SPREAD : 0.0);
+    return std::max(1, static_cast<int>(std::lround(spread)));
 }
 
 bool EffectBlur(const std::vector<std::uint8_t>& cov, int w, int h, int passes, float scale,
                 std::vector<std::uint8_t>& eff) {
     const auto area = CheckedArea(w, h);
     if (!area || *area == 0 || cov.size() != *area) return false;
-    const int k = BlurReduction(scale);
+    const int k = BlurReduction(scale, passes);
     const int lw = (w + k - 1) / k;
     const int lh = (h + k - 1) / k;
     const std::size_t low_area = static_cast<std::size_t>(lw) * static_cast<std::size_t>(lh);

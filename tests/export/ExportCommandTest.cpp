@@ -1,0 +1,168 @@
+// vexologo-cli export, run as a user runs it: a copy of the tool in a program
+// folder of packed test fonts, its pictures compared with the export drawn
+// in-process.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "TestFonts.h"
+#include "document/ProjectFile.h"
+#include "io/Image.h"
+#include "io/LogoExport.h"
+#include "io/PngFile.h"
+#include "render/Random.h"
+#include "support/Recorders.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ExportCommand : public test::RecordingTest {
+  protected:
+    void SetUp() override {
+        dir_ = test::WriteTestLibraries();
+        cli_ = (fs::path(dir_) / "vexologo-cli").string();
+        fs::copy_file(VX_CLI_PATH, cli_);
+    }
+    void TearDown() override {
+        test::RecordingTest::TearDown();
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+
+    std::string Path(const std::string& name) const { return (fs::path(dir_) / name).string(); }
+
+    // Runs the tool; returns its exit status and leaves stderr in `err`.
+    int Run(const std::string& args) {
+        const std::string cmd = cli_ + " " + args + " 2>" + Path("err.txt");
+        const int status = std::system(cmd.c_str());
+        std::ifstream in(Path("err.txt"));
+        err.assign(std::istreambuf_iterator<char>(in), {});
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::vector<std::uint8_t> Bytes(const std::string& name) const {
+        std::ifstream in(Path(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    std::string Save(const LeFile& lf, const std::string& name) {
+        const std::string path = Path(name);
+        EXPECT_TRUE(WriteProjectFile(path, lf));
+        return path;
+    }
+
+    std::string err;
+
+  private:
+    std::string dir_;
+    std::string cli_;
+};
+
+// A logo without gradients, so no dither: the tool and the test draw alike.
+LeFile Logo() {
+    LeFile lf;
+    lf.AddObj(test::TextObject("Export", test::SANS_BOLD, 48, 0, 0));
+    lf.obj[0]->lt.has_outline = lf.obj[0]->lt.has_shadow = 1;
+    lf.obj[0]->lt.color = {100, 200, 90};
+    lf.AddObj(test::ShapeObject(36, 50, 50, -120, 10));
+    lf.bgc = {30, 120, 220};
+    return lf;
+}
+
+TEST_F(ExportCommand, WritesWhatSaveDrawsInTheFormatTheNameAsksFor) {
+    LeFile lf = Logo();
+    const std::string zeb = Save(lf, "logo.zeb");
+    ASSERT_EQ(Run("export " + zeb + " " + Path("out.png") + " --scale 250 --margin 6"), 0) << err;
+
+    ExportOptions options;
+    options.scale = 250;
+    options.margin = 6;
+    const ExportLogo logo = OpenExport(lf);
+    ExportImage drawn;
+    ASSERT_TRUE(DrawLogoImage(lf, logo, options, drawn));
+    PngImage png;
+    ASSERT_TRUE(DecodePng(Bytes("out.png"), png));
+    ASSERT_EQ(png.w, drawn.w);
+    ASSERT_EQ(png.h, drawn.h);
+    EXPECT_FALSE(png.has_alpha);
+    for (std::size_t i = 0; i < drawn.px.size(); ++i)
+        ASSERT_EQ(png.pixels[i] & 0xFFFFFF, drawn.px[i]) << "first difference at " << i;
+
+    // Other names, other formats; --format wins over the name.
+    for (const auto& [name, type] : {std::pair{"out.gif", IMAGE_GIF},
+                                     {"out.BMP", IMAGE_BMP},
+                                     {"out.jpeg", IMAGE_JPG},
+                                     {"out.tiff", IMAGE_TIF}}) {
+        ASSERT_EQ(Run("export " + zeb + " " + Path(name)), 0) << name << err;
+        Image img;
+        EXPECT_TRUE(img.Decode(Bytes(name), type)) << name;
+        EXPECT_EQ(img.w, logo.w) << name;
+    }
+    ASSERT_EQ(Run("export " + zeb + " " + Path("palette.img") + " --format png8"), 0) << err;
+    EXPECT_EQ(Bytes("palette.img")[25], 3);  // PNG colour type 3: a palette
+}
+
+TEST_F(ExportCommand, TransparentPngCarriesAlpha) {
+    const std::string zeb = Save(Logo(), "logo.zeb");
+    ASSERT_EQ(Run("export " + zeb + " " + Path("clear.png") + " --transparent --margin 3"), 0)
+        << err;
+    PngImage png;
+    ASSERT_TRUE(DecodePng(Bytes("clear.png"), png));
+    EXPECT_TRUE(png.has_alpha);
+    EXPECT_EQ(png.pixels[0] >> 24, 0u);  // the margin
+}
+
+TEST_F(ExportCommand, RefusalsSayWhyAndWriteNothing) {
+    const std::string zeb = Save(Logo(), "logo.zeb");
+    const std::string out = Path("never.png");
+    EXPECT_EQ(Run("export " + zeb + " " + Path("never.webp")), 1);
+    EXPECT_NE(err.find("cannot tell the image format"), std::string::npos) << err;
+    EXPECT_EQ(Run("export " + zeb + " " + Path("never.jpg") + " --transparent"), 1);
+    EXPECT_NE(err.find("JPEG cannot hold a transparent background"), std::string::npos) << err;
+    EXPECT_EQ(Run("export " + zeb + " " + out + " --scale -5"), 1);
+    EXPECT_EQ(Run("export " + zeb + " " + out + " --quality high"), 1);
+    EXPECT_EQ(Run("export " + zeb + " " + out + " --format webp"), 1);
+    EXPECT_EQ(Run("export " + zeb + " " + out + " --colour red"), 1);
+    EXPECT_EQ(Run("export " + zeb + " " + out + " --scale"), 1);
+    // Beyond 10000 % the scale is held at 10000 %, which is too large here.
+    EXPECT_EQ(Run("export " + zeb + " " + out + " --scale 999999999999"), 1);
+    EXPECT_NE(err.find("The image would be"), std::string::npos) << err;
+    EXPECT_EQ(Run("export " + zeb), 2);
+    EXPECT_EQ(Run("export " + Path("missing.zeb") + " " + out), 1);
+    EXPECT_NE(err.find("File could not be opened: " + Path("missing.zeb")), std::string::npos)
+        << err;
+    EXPECT_EQ(Run("export " + Save(LeFile{}, "empty.zeb") + " " + out), 1);
+    EXPECT_NE(err.find("nothing to export"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(out));
+}
+
+TEST_F(ExportCommand, ALogoWithAPictureRefusesAnotherScale) {
+    // A 2 x 2 picture beside the text, imported from a PNG of the folder.
+    const std::uint32_t pixels[] = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFFFFu};
+    ASSERT_TRUE(WritePngFile(Path("pic.png"), pixels, 2, 2, PngChannels::RGBA));
+    LeFile lf = Logo();
+    auto picture = std::make_unique<LogoObject>();
+    picture->type = BITMAP_OBJECT;
+    picture->file = Path("pic.png");
+    picture->w = picture->h = 2;
+    picture->x = 150;
+    lf.AddObj(std::move(picture));
+    const std::string zeb = Save(lf, "picture.zeb");
+    EXPECT_EQ(Run("export " + zeb + " " + Path("big.png") + " --scale 200"), 1);
+    EXPECT_NE(err.find("exports at 100 % only"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(Path("big.png")));
+    ASSERT_EQ(Run("export " + zeb + " " + Path("same.png") + " --scale 100"), 0) << err;
+    PngImage png;
+    ASSERT_TRUE(DecodePng(Bytes("same.png"), png));
+    EXPECT_EQ(png.w, OpenExport(lf).w);
+}
+
+}  // namespace
+}  // namespace vx

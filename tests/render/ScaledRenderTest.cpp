@@ -1,0 +1,106 @@
+// Rendering an object larger for export: the glyphs are drawn at the scaled
+// size, along the line's on-screen pens, and the effects grow with them.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "TestFonts.h"
+#include "render/FtText.h"
+#include "support/Recorders.h"
+
+namespace vx {
+namespace {
+
+LogoParams Text(const std::string& str, int size = 40) {
+    LogoParams lt;
+    lt.font = test::SANS;
+    lt.str = str;
+    lt.size = size;
+    return lt;
+}
+
+FtText Rendered(const LogoParams& lt, float scale, int mode = 0, int effects = 1) {
+    FtText ft;
+    ft.scale = scale;
+    ft.Render(lt, mode, effects);
+    return ft;
+}
+
+class ScaledRender : public test::RecordingTest {};
+
+TEST_F(ScaledRender, TheObjectAndItsMarginGrowWithTheScale) {
+    const LogoParams lt = Text("Scaled");
+    const FtText one = Rendered(lt, 1.0f);
+    for (const float scale : {0.5f, 2.0f, 3.0f, 4.5f}) {
+        const FtText big = Rendered(lt, scale);
+        EXPECT_NEAR(big.szx, one.szx * scale, 2 * scale + 2) << scale;
+        EXPECT_NEAR(big.szy, one.szy * scale, 2 * scale + 2) << scale;
+        EXPECT_NEAR(big.org_x, one.org_x * scale, scale + 2) << scale;
+        EXPECT_NEAR(big.org_y, one.org_y * scale, scale + 2) << scale;
+    }
+}
+
+TEST_F(ScaledRender, GlyphsFollowTheOnScreenPens) {
+    LogoParams lt = Text("AVATAR WAVE", 23);  // kerned pairs at a small size
+    lt.spacing = 3;
+    const FtText one = Rendered(lt, 1.0f, 0, 0);
+    const float scale = 2.5f;
+    const FtText big = Rendered(lt, scale, 0, 0);
+    ASSERT_EQ(big.gp.size(), one.gp.size());
+    for (std::size_t n = 1; n < one.gp.size(); ++n)
+        EXPECT_NEAR(big.gp[n].x - big.gp[0].x, (one.gp[n].x - one.gp[0].x) * scale, scale + 1) << n;
+}
+
+TEST_F(ScaledRender, ABentLineKeepsItsArc) {
+    LogoParams lt = Text("Around the arc");
+    lt.has_transform = lt.has_bend = 1;
+    lt.bend = 0.8f;
+    const FtText one = Rendered(lt, 1.0f, 0, 0);
+    const FtText big = Rendered(lt, 3.0f, 0, 0);
+    const std::size_t last = one.gp.size() - 1;
+    EXPECT_NEAR(big.gp[last].x - big.gp[0].x, 3 * (one.gp[last].x - one.gp[0].x), 4);
+    EXPECT_NEAR(big.gp[last].y - big.gp[0].y, 3 * (one.gp[last].y - one.gp[0].y), 4);
+    EXPECT_EQ(big.gp[last].matrix.xy, one.gp[last].matrix.xy);  // the same turn
+}
+
+// Where the darkness of a painted object lies, relative to its pen origin.
+double DarkCentreX(const FtText& ft, const LogoParams& lt) {
+    const int w = ft.szx * 3, h = ft.szy * 2;
+    std::vector<std::uint32_t> px(static_cast<std::size_t>(w * h), 0xFFFFFF);
+    ft.BltToBuf(lt, px.data(), w, h, w / 3, h / 2, 0, 0);
+    double sum = 0, at = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const double dark =
+                255 - static_cast<double>(px[static_cast<std::size_t>(y) * w + x] & 0xFF);
+            sum += dark;
+            at += dark * (x - w / 3);
+        }
+    return at / sum;
+}
+
+TEST_F(ScaledRender, TheShadowMovesAwayInProportion) {
+    LogoParams lt = Text("I", 60);
+    lt.color = {0, 0, 240};  // white on white: only the shadow shows
+    lt.has_shadow = 1;
+    lt.shadow_angle = 0;
+    lt.shadow_distance = 12;
+    lt.shadow_opacity = 1.0f;
+    const double one = DarkCentreX(Rendered(lt, 1.0f), lt);
+    EXPECT_GT(one, 5.0);
+    for (const float scale : {2.0f, 3.0f})
+        EXPECT_NEAR(DarkCentreX(Rendered(lt, scale), lt) / one, scale, 0.1 * scale) << scale;
+}
+
+TEST_F(ScaledRender, FittingModesScaleTheFittedSize) {
+    const LogoParams lt = Text("Wg", 30);
+    const FtText one = Rendered(lt, 1.0f, 2, 0);
+    const FtText big = Rendered(lt, 2.0f, 2, 0);
+    EXPECT_NEAR(big.szy, 2 * one.szy, 4);
+    EXPECT_NEAR(big.szx, 2 * one.szx, 4);
+}
+
+}  // namespace
+}  // namespace vx
