@@ -26,7 +26,9 @@ private:
     int fd_;
 };
 
-ReadFileResult Fail(const std::string& why) { return {false, why}; }
+ReadFileResult Fail(const std::string& why) {
+    return {false, why};
+}
 
 }  // namespace
 
