@@ -33,7 +33,8 @@ ordered_json FloatToJson(float f) {
     char text[64];
     const auto end = std::to_chars(text, text + sizeof text, f).ptr;
     const double shortest = std::strtod(std::string(text, end).c_str(), nullptr);
-    if (std::bit_cast<std::uint32_t>(static_cast<float>(shortest)) == std::bit_cast<std::uint32_t>(f))
+    if (std::bit_cast<std::uint32_t>(static_cast<float>(shortest)) ==
+        std::bit_cast<std::uint32_t>(f))
         return shortest;
     return static_cast<double>(f);
 }
@@ -88,12 +89,11 @@ public:
     void operator()(const char* name, int& v) {
         const json* j = Field(name);
         if (!j) return;
-        const bool fits =
-            j->is_number_unsigned()
-                ? j->get<std::uint64_t>() <= std::numeric_limits<int>::max()
-                : j->is_number_integer() &&
-                      j->get<std::int64_t>() >= std::numeric_limits<int>::min() &&
-                      j->get<std::int64_t>() <= std::numeric_limits<int>::max();
+        const bool fits = j->is_number_unsigned()
+                              ? j->get<std::uint64_t>() <= std::numeric_limits<int>::max()
+                              : j->is_number_integer() &&
+                                    j->get<std::int64_t>() >= std::numeric_limits<int>::min() &&
+                                    j->get<std::int64_t>() <= std::numeric_limits<int>::max();
         if (!fits) return Fail(name, "expected a 32-bit integer");
         v = static_cast<int>(j->get<std::int64_t>());
     }
@@ -125,7 +125,8 @@ public:
         if (!text) {
             char hex[16];
             std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(bad));
-            return Fail(name, std::string("character ") + hex + " cannot be stored (code page 1252)");
+            return Fail(name,
+                        std::string("character ") + hex + " cannot be stored (code page 1252)");
         }
         s = *text;
     }
@@ -203,7 +204,6 @@ ordered_json ProjectToJson(const LeFile& lf, std::uint32_t version) {
     return j;
 }
 
-
 std::string ProjectFromJson(const json& j, LeFile& lf, std::uint32_t& version) {
     if (!j.is_object()) return "expected a JSON object";
     LeFile doc;
@@ -236,7 +236,8 @@ std::string ProjectFromJson(const json& j, LeFile& lf, std::uint32_t& version) {
         }
     }
     if (doc.cur < -1 || doc.cur >= doc.objs)
-        return "cur: must be -1 or the index of an object (0.." + std::to_string(doc.objs - 1) + ")";
+        return "cur: must be -1 or the index of an object (0.." + std::to_string(doc.objs - 1) +
+               ")";
 
     doc.CopyTo(lf);
     version = static_cast<std::uint32_t>(file_version);

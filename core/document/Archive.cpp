@@ -18,10 +18,13 @@ void ArchiveWriter::Uint16(std::uint16_t v) {
 }
 
 void ArchiveWriter::Uint32(std::uint32_t v) {
-    for (int shift = 0; shift < 32; shift += 8) out_.push_back(static_cast<std::uint8_t>(v >> shift));
+    for (int shift = 0; shift < 32; shift += 8)
+        out_.push_back(static_cast<std::uint8_t>(v >> shift));
 }
 
-void ArchiveWriter::Float(float v) { Uint32(std::bit_cast<std::uint32_t>(v)); }
+void ArchiveWriter::Float(float v) {
+    Uint32(std::bit_cast<std::uint32_t>(v));
+}
 
 void ArchiveWriter::Hsl(const HslF& c) {
     Float(c.h);
@@ -93,7 +96,9 @@ bool ArchiveReader::Float(float& v) {
     return true;
 }
 
-bool ArchiveReader::Hsl(HslF& c) { return Float(c.h) && Float(c.s) && Float(c.l); }
+bool ArchiveReader::Hsl(HslF& c) {
+    return Float(c.h) && Float(c.s) && Float(c.l);
+}
 
 bool ArchiveReader::Length(std::size_t& n) {
     const std::uint8_t* p = nullptr;
@@ -128,7 +133,8 @@ bool ArchiveReader::MaskedString(std::string& s) {
     const std::uint8_t* p = nullptr;
     if (!Uint32(n) || !Take(n, p)) return false;
     s.resize(n);
-    for (std::size_t i = 0; i < n; ++i) s[i] = static_cast<char>(static_cast<std::uint8_t>(p[i] - i));
+    for (std::size_t i = 0; i < n; ++i)
+        s[i] = static_cast<char>(static_cast<std::uint8_t>(p[i] - i));
     return true;
 }
 

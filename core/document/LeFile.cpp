@@ -8,7 +8,9 @@ namespace vx {
 
 ObjectBitmap LeFile::ob;
 
-LeFile::LeFile(const LeFile& other) { other.CopyTo(*this); }
+LeFile::LeFile(const LeFile& other) {
+    other.CopyTo(*this);
+}
 
 LeFile& LeFile::operator=(const LeFile& other) {
     if (this != &other) other.CopyTo(*this);

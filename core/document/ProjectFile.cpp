@@ -22,7 +22,9 @@ struct FieldWriter {
     void operator()(const char*, float v) const { ar.Float(v); }
     void operator()(const char*, const HslF& c) const { ar.Hsl(c); }
     void operator()(const char*, const std::string& s) const { ar.String(s); }
-    void operator()(const char*, MaskedField<const std::string> m) const { ar.MaskedString(m.value); }
+    void operator()(const char*, MaskedField<const std::string> m) const {
+        ar.MaskedString(m.value);
+    }
 };
 
 // Reads one stored field; after the first read past the end every read fails,
@@ -36,7 +38,9 @@ struct FieldReader {
     void operator()(const char*, MaskedField<std::string> m) const { ar.MaskedString(m.value); }
 };
 
-ProjectResult Result(ProjectStatus status, std::string detail) { return {status, std::move(detail)}; }
+ProjectResult Result(ProjectStatus status, std::string detail) {
+    return {status, std::move(detail)};
+}
 
 // Reads object records into `lf` until `count` are read or one fails.
 ProjectResult ReadObjects(ArchiveReader& ar, int count, LeFile& lf) {
@@ -48,8 +52,8 @@ ProjectResult ReadObjects(ArchiveReader& ar, int count, LeFile& lf) {
         ar.Uint32(object_version);
         ar.Uint32(params_version);
         if (ar.ok() && (object_version != 0 || params_version != 0))
-            return Result(ProjectStatus::REFUSED, "object " + std::to_string(n) +
-                                                      ": unknown record version");
+            return Result(ProjectStatus::REFUSED,
+                          "object " + std::to_string(n) + ": unknown record version");
         VisitParamFields(o->lt, FieldReader{ar});
         VisitObjectFields(*o, FieldReader{ar});
         if (!ar.ok())

@@ -30,6 +30,8 @@ std::vector<LogoParams> LoadStyles(const std::string& folder) {
     return styles;
 }
 
-std::vector<LogoParams> LoadProgramStyles() { return LoadStyles(ProgramPath("\\styles")); }
+std::vector<LogoParams> LoadProgramStyles() {
+    return LoadStyles(ProgramPath("\\styles"));
+}
 
 }  // namespace vx

@@ -6,7 +6,9 @@ namespace vx {
 
 namespace {
 
-int Wrap(int slot) { return (slot % MAX_UNDO + MAX_UNDO) % MAX_UNDO; }
+int Wrap(int slot) {
+    return (slot % MAX_UNDO + MAX_UNDO) % MAX_UNDO;
+}
 
 }  // namespace
 

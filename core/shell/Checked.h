@@ -16,10 +16,10 @@
 #include "shell/FatalReport.h"
 #include "shell/TraceStack.h"
 
-#define VX_CHECK(cond, text)                                                 \
-    do {                                                                     \
-        const ::vx::TraceFrame vx_frame_(text, __FILE__, __LINE__);          \
-        if (!(cond)) ::vx::ReportFatal(errno, text, __FILE__, __LINE__);     \
+#define VX_CHECK(cond, text)                                             \
+    do {                                                                 \
+        const ::vx::TraceFrame vx_frame_(text, __FILE__, __LINE__);      \
+        if (!(cond)) ::vx::ReportFatal(errno, text, __FILE__, __LINE__); \
     } while (0)
 
 #define VX_CALL(call, text)                                                  \

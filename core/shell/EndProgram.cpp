@@ -7,7 +7,9 @@ namespace vx {
 
 namespace {
 
-void QuickExit(int code) { std::_Exit(code); }
+void QuickExit(int code) {
+    std::_Exit(code);
+}
 
 EndProgramHandler& Handler() {
     static EndProgramHandler handler = QuickExit;

@@ -35,9 +35,13 @@ FatalHandler SetFatalHandler(FatalHandler handler) {
     return std::exchange(Handler(), std::move(handler));
 }
 
-void SetSupportAddress(std::string address) { Address() = std::move(address); }
+void SetSupportAddress(std::string address) {
+    Address() = std::move(address);
+}
 
-const std::string& SupportAddress() { return Address(); }
+const std::string& SupportAddress() {
+    return Address();
+}
 
 std::string BuildFatalReport(const TraceStack& stack, int error_code, const char* expression) {
     const int frames = stack.StoredFrames();

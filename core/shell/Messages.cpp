@@ -7,7 +7,9 @@ namespace vx {
 
 namespace {
 
-void PrintMessage(const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }
+void PrintMessage(const std::string& text) {
+    std::fprintf(stderr, "%s\n", text.c_str());
+}
 
 MessageHandler& Handler() {
     static MessageHandler handler = PrintMessage;

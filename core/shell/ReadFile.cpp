@@ -26,7 +26,9 @@ private:
     int fd_;
 };
 
-ReadFileResult Fail(const std::string& why) { return {false, why}; }
+ReadFileResult Fail(const std::string& why) {
+    return {false, why};
+}
 
 }  // namespace
 
@@ -53,10 +55,12 @@ ReadFileResult ReadWholeFile(const std::string& path, std::size_t max_bytes,
         const ssize_t n = read(fd.get(), out.data() + done, out.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return Fail(std::strerror(errno));
-        if (n == 0) break;  // the file shrank while we read it
+        if (n == 0) {
+            out.clear();
+            return Fail("the file shrank while it was read");
+        }
         done += static_cast<std::size_t>(n);
     }
-    out.resize(done);
     return {true, {}};
 }
 

@@ -50,7 +50,8 @@ TEST_F(ProjectJsonTest, FieldsUseTheirOwnNamesAndColoursAreTriples) {
 TEST_F(ProjectJsonTest, MissingFieldsTakeTheirDefaults) {
     LeFile lf;
     std::uint32_t version = 0;
-    ASSERT_EQ(ProjectFromJson(json::parse(R"({"objects":[{"lt":{"str":"Hi"}}]})"), lf, version), "");
+    ASSERT_EQ(ProjectFromJson(json::parse(R"({"objects":[{"lt":{"str":"Hi"}}]})"), lf, version),
+              "");
     ASSERT_EQ(lf.objs, 1);
     EXPECT_EQ(lf.obj[0]->lt.str, "Hi");
     EXPECT_EQ(lf.obj[0]->lt.size, 48);

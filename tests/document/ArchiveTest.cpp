@@ -10,7 +10,9 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes Prefix(const Bytes& b, std::size_t n) { return Bytes(b.begin(), b.begin() + static_cast<long>(n)); }
+Bytes Prefix(const Bytes& b, std::size_t n) {
+    return Bytes(b.begin(), b.begin() + static_cast<long>(n));
+}
 
 TEST(Archive, StringLengthPrefixesUseTheShortestForm) {
     const struct {

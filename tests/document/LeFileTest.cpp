@@ -36,7 +36,8 @@ TEST_F(LeFileTest, FreshObjectAndDocumentDefaults) {
     EXPECT_EQ(o.lt.shape, -1);
     EXPECT_EQ(o.lt.size, 48);
     EXPECT_EQ(o.type, TEXT_OBJECT);
-    EXPECT_EQ(o.lt.has_outline + o.lt.has_shadow + o.lt.grad + o.lt.has_transform + o.lt.has_bend, 0);
+    EXPECT_EQ(o.lt.has_outline + o.lt.has_shadow + o.lt.grad + o.lt.has_transform + o.lt.has_bend,
+              0);
     EXPECT_EQ(o.lt.outline_color.l, 100.0f);
     EXPECT_EQ(o.lt.grad_color2.h, 255.0f);
     const LeFile lf;
@@ -182,7 +183,8 @@ TEST_F(LeFileTest, TheHundredAndFirstObjectIsRefused) {
     lf.cur = 0;
     lf.DuplicateCur();
     EXPECT_EQ(lf.objs, MAX_OBJS);
-    EXPECT_EQ(rec.FailedExpressions(), (std::vector<std::string>{"objs<MAX_OBJS", "objs<MAX_OBJS"}));
+    EXPECT_EQ(rec.FailedExpressions(),
+              (std::vector<std::string>{"objs<MAX_OBJS", "objs<MAX_OBJS"}));
     rec.reports.clear();
 }
 

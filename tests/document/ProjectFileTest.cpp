@@ -20,10 +20,12 @@ using Bytes = std::vector<std::uint8_t>;
 
 // The invariants every document keeps, whatever a file held.
 ::testing::AssertionResult Consistent(const LeFile& lf) {
-    if (lf.objs < 0 || lf.objs > MAX_OBJS) return ::testing::AssertionFailure() << "objs " << lf.objs;
+    if (lf.objs < 0 || lf.objs > MAX_OBJS)
+        return ::testing::AssertionFailure() << "objs " << lf.objs;
     for (int n = 0; n < MAX_OBJS; ++n)
         if ((lf.obj[n] != nullptr) != (n < lf.objs))
-            return ::testing::AssertionFailure() << "slot " << n << " does not match objs " << lf.objs;
+            return ::testing::AssertionFailure()
+                   << "slot " << n << " does not match objs " << lf.objs;
     if (lf.cur < -1 || lf.cur >= lf.objs) return ::testing::AssertionFailure() << "cur " << lf.cur;
     return ::testing::AssertionSuccess();
 }
@@ -172,7 +174,8 @@ TEST_F(ProjectFileTest, EveryTruncationLeavesAConsistentDocument) {
     }
     LeFile lf;
     LoadProject(Write("short.zeb", Bytes(full.begin(), full.end() - 1)), lf);
-    EXPECT_EQ(rec.messages, std::vector<std::string>{MSG_CANNOT_OPEN + (dir / "short.zeb").string()});
+    EXPECT_EQ(rec.messages,
+              std::vector<std::string>{MSG_CANNOT_OPEN + (dir / "short.zeb").string()});
 }
 
 TEST_F(ProjectFileTest, AbsurdCountsAndLengthsAreRefusedBeforeUse) {
@@ -210,7 +213,8 @@ TEST_F(ProjectFileTest, RandomBytesNeverBreakTheDocument) {
     for (int i = 0; i < 3000; ++i) {
         Bytes b = good;
         const int flips = 1 + static_cast<int>(rng() % 8);
-        for (int f = 0; f < flips; ++f) b[8 + rng() % (b.size() - 8)] = static_cast<std::uint8_t>(rng());
+        for (int f = 0; f < flips; ++f)
+            b[8 + rng() % (b.size() - 8)] = static_cast<std::uint8_t>(rng());
         if (i % 3 == 0) b.resize(rng() % b.size());
         LeFile lf;
         DecodeProject(b, lf);
@@ -230,9 +234,9 @@ TEST_F(ProjectFileTest, SaveAndLoadThroughFiles) {
 
     LoadProject((dir / "missing.zeb").string(), lf);
     SaveProject((dir / "no-such-folder" / "x.zeb").string(), saved);
-    EXPECT_EQ(rec.messages,
-              (std::vector<std::string>{MSG_CANNOT_OPEN + (dir / "missing.zeb").string(),
-                                        MSG_CANNOT_SAVE + (dir / "no-such-folder" / "x.zeb").string()}));
+    EXPECT_EQ(rec.messages, (std::vector<std::string>{
+                                MSG_CANNOT_OPEN + (dir / "missing.zeb").string(),
+                                MSG_CANNOT_SAVE + (dir / "no-such-folder" / "x.zeb").string()}));
 }
 
 }  // namespace

@@ -24,7 +24,9 @@ protected:
         fs::remove_all(dir);
         RecordingTest::TearDown();
     }
-    void Style(int n, const LeFile& lf) { SaveProject((dir / (std::to_string(n) + ".zeb")).string(), lf); }
+    void Style(int n, const LeFile& lf) {
+        SaveProject((dir / (std::to_string(n) + ".zeb")).string(), lf);
+    }
     fs::path dir;
 };
 

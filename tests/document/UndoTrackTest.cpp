@@ -70,7 +70,7 @@ TEST_F(UndoTrackTest, PfWrapsBothWays) {
 TEST_F(UndoTrackTest, CancelledBarRestoresAndLeavesOneRedo) {
     lf.canvas_w = 10;
     track.Reset(lf);
-    Change(11);  // an earlier, committed edit
+    Change(11);        // an earlier, committed edit
     lf.canvas_w = 99;  // previewed while the bar is open
     track.Track(lf);   // Cancel records the preview ...
     track.Undo(lf);    // ... and steps back to the state before the bar

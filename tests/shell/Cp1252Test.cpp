@@ -18,7 +18,8 @@ TEST(Cp1252, HighControlsAndUndefinedBytes) {
     EXPECT_EQ(Cp1252ToUnicode(0x9F), U'\u0178');
     EXPECT_EQ(Cp1252ToUnicode(0xE9), U'\u00E9');
     for (const unsigned undefined : {0x81u, 0x8Du, 0x8Fu, 0x90u, 0x9Du})
-        EXPECT_EQ(Cp1252ToUnicode(static_cast<std::uint8_t>(undefined)), static_cast<char32_t>(undefined));
+        EXPECT_EQ(Cp1252ToUnicode(static_cast<std::uint8_t>(undefined)),
+                  static_cast<char32_t>(undefined));
     EXPECT_EQ(UnicodeToCp1252(U'\u20AC'), std::optional<std::uint8_t>(0x80));
     EXPECT_FALSE(UnicodeToCp1252(0x80).has_value()) << "U+0080 has no byte; 0x80 is the euro sign";
     EXPECT_FALSE(UnicodeToCp1252(U'\u0100').has_value());

@@ -9,8 +9,12 @@
 namespace vx {
 namespace {
 
-int Succeeds() { return 0; }
-int FailsWith(int status) { return status; }
+int Succeeds() {
+    return 0;
+}
+int FailsWith(int status) {
+    return status;
+}
 
 // A status call that itself runs a failing checked condition, as the project
 // reader does inside the main window's load.
@@ -31,7 +35,8 @@ TEST(FatalReport, TextOfANestedFailureListsFramesOutermostFirst) {
         "Error sequence: LoadProject(doc_name,lf) -> obj[n]==NULL\r\n\r\n"
         "Error in line: obj[n]==NULL\r\n\r\n"
         "Error code: 0\r\n"
-        "\r\nFile: " + file + "; line: ";
+        "\r\nFile: " +
+        file + "; line: ";
     EXPECT_EQ(r.substr(0, expected_head.size()), expected_head);
     EXPECT_NE(r.find("\r\nFile: " + file), r.rfind("\r\nFile: " + file)) << "two frames";
     const std::string tail = "\r\n\r\nPlease email this error message to:\r\nhelp@example.org";
@@ -97,7 +102,8 @@ TEST(TraceStack, NestingPastCapacityStoresNothingBeyondTheArrays) {
     // The 100 stored frames are reported; the failing one, beyond them, only as
     // the line in error.
     std::size_t frames = 0;
-    for (std::size_t at = r.find("File: f;"); at != std::string::npos; at = r.find("File: f;", at + 1))
+    for (std::size_t at = r.find("File: f;"); at != std::string::npos;
+         at = r.find("File: f;", at + 1))
         ++frames;
     EXPECT_EQ(frames, 100u);
     EXPECT_NE(r.find("File: f; line: 99\r\n\r\nPlease"), std::string::npos);

@@ -25,7 +25,9 @@ protected:
     fs::path dir;
 };
 
-std::vector<std::uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
+std::vector<std::uint8_t> Bytes(const std::string& s) {
+    return {s.begin(), s.end()};
+}
 
 TEST_F(FilesTest, ReadRefusesFoldersFifosMissingAndOversizedFiles) {
     std::vector<std::uint8_t> out;
@@ -68,7 +70,8 @@ TEST_F(FilesTest, AtomicWriteFailureKeepsThePreviousFile) {
     small.rlim_cur = 16;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     std::string error;
-    const bool written = WriteFileAtomically(file.string(), std::vector<std::uint8_t>(4096, 'x'), &error);
+    const bool written =
+        WriteFileAtomically(file.string(), std::vector<std::uint8_t>(4096, 'x'), &error);
     setrlimit(RLIMIT_FSIZE, &old_limit);
     signal(SIGXFSZ, old_handler);
 

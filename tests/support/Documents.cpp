@@ -16,19 +16,24 @@ struct Fill {
     void operator()(const char*, int& v) { v = 1000 * k++ - 7; }
     void operator()(const char*, float& v) { v = 0.125f * static_cast<float>(k++) + 0.001f; }
     void operator()(const char*, HslF& c) {
-        c = HslF{static_cast<float>(k) * 1.5f, static_cast<float>(k) + 0.25f, 239.75f - static_cast<float>(k)};
+        c = HslF{static_cast<float>(k) * 1.5f, static_cast<float>(k) + 0.25f,
+                 239.75f - static_cast<float>(k)};
         ++k;
     }
     void operator()(const char*, std::string& s) { s = "text \xE9\x80 " + std::to_string(k++); }
     void operator()(const char* n, MaskedField<std::string> m) { (*this)(n, m.value); }
 };
 
-bool SameBits(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }
+bool SameBits(float a, float b) {
+    return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+}
 
 // Collects the stored fields of one object as comparable text.
 struct Dump {
     std::string out;
-    void operator()(const char* n, int v) { out += std::string(n) + "=" + std::to_string(v) + "\n"; }
+    void operator()(const char* n, int v) {
+        out += std::string(n) + "=" + std::to_string(v) + "\n";
+    }
     void operator()(const char* n, float v) {
         out += std::string(n) + "=" + std::to_string(std::bit_cast<std::uint32_t>(v)) + "\n";
     }
@@ -82,7 +87,8 @@ bool SameStoredDocument(const LeFile& a, const LeFile& b, std::string* why) {
         if (why) *why = what;
         return false;
     };
-    if (a.objs != b.objs) return fail("objs " + std::to_string(a.objs) + " != " + std::to_string(b.objs));
+    if (a.objs != b.objs)
+        return fail("objs " + std::to_string(a.objs) + " != " + std::to_string(b.objs));
     if (a.cur != b.cur) return fail("cur differs");
     if (!SameBits(a.bgc.h, b.bgc.h) || !SameBits(a.bgc.s, b.bgc.s) || !SameBits(a.bgc.l, b.bgc.l))
         return fail("bgc differs");
