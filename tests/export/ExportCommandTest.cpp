@@ -24,7 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class ExportCommand : public test::RecordingTest {
-  protected:
+protected:
     void SetUp() override {
         dir_ = test::WriteTestLibraries();
         cli_ = (fs::path(dir_) / "vexologo-cli").string();
@@ -60,7 +60,7 @@ class ExportCommand : public test::RecordingTest {
 
     std::string err;
 
-  private:
+private:
     std::string dir_;
     std::string cli_;
 };

@@ -33,7 +33,7 @@ std::uint32_t At(const ExportImage& img, int x, int y) {
 }
 
 class ExportDraw : public RecordingTest {
-  protected:
+protected:
     LeFile lf;
 };
 

@@ -40,7 +40,7 @@ double MeanError(const std::vector<std::uint32_t>& decoded,
 }
 
 class ExportSave : public test::RecordingTest {
-  protected:
+protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() / ("vexo_export_" + std::to_string(::getpid()));
         fs::create_directories(dir_);
@@ -63,7 +63,7 @@ class ExportSave : public test::RecordingTest {
     LeFile lf;
     ExportLogo logo;
 
-  private:
+private:
     fs::path dir_;
 };
 

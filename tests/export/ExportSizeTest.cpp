@@ -64,7 +64,7 @@ TEST(ExportSize, LimitsAreSixteenThousandPixelsASideAndSixtyFourMegapixels) {
 }
 
 class ExportOpening : public RecordingTest {
-  protected:
+protected:
     LeFile lf;
 };
 
