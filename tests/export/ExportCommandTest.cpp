@@ -3,67 +3,23 @@
 // in-process.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "TestFonts.h"
+#include "ToolTest.h"
 #include "document/ProjectFile.h"
 #include "io/Image.h"
 #include "io/LogoExport.h"
 #include "io/PngFile.h"
 #include "render/Random.h"
-#include "support/Recorders.h"
 
 namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ExportCommand : public test::RecordingTest {
-protected:
-    void SetUp() override {
-        dir_ = test::WriteTestLibraries();
-        cli_ = (fs::path(dir_) / "vexologo-cli").string();
-        fs::copy_file(VX_CLI_PATH, cli_);
-    }
-    void TearDown() override {
-        test::RecordingTest::TearDown();
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-
-    std::string Path(const std::string& name) const { return (fs::path(dir_) / name).string(); }
-
-    // Runs the tool; returns its exit status and leaves stderr in `err`.
-    int Run(const std::string& args) {
-        const std::string cmd = cli_ + " " + args + " 2>" + Path("err.txt");
-        const int status = std::system(cmd.c_str());
-        std::ifstream in(Path("err.txt"));
-        err.assign(std::istreambuf_iterator<char>(in), {});
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    std::vector<std::uint8_t> Bytes(const std::string& name) const {
-        std::ifstream in(Path(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    std::string Save(const LeFile& lf, const std::string& name) {
-        const std::string path = Path(name);
-        EXPECT_TRUE(WriteProjectFile(path, lf));
-        return path;
-    }
-
-    std::string err;
-
-private:
-    std::string dir_;
-    std::string cli_;
-};
+using ExportCommand = test::ToolTest;
 
 // A logo without gradients, so no dither: the tool and the test draw alike.
 LeFile Logo() {

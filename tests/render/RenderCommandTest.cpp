@@ -2,70 +2,22 @@
 // folder of packed test fonts, compared with the canvas rendered in-process.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "TestFonts.h"
+#include "ToolTest.h"
 #include "document/LeFile.h"
 #include "document/ProjectFile.h"
 #include "io/PngFile.h"
 #include "render/Random.h"
-#include "support/Recorders.h"
 
 namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
 
-class RenderCommand : public test::RecordingTest {
-  protected:
-    void SetUp() override {
-        dir_ = test::WriteTestLibraries();
-        cli_ = (fs::path(dir_) / "vexologo-cli").string();
-        fs::copy_file(VX_CLI_PATH, cli_);
-    }
-    void TearDown() override {
-        test::RecordingTest::TearDown();
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-
-    std::string Path(const std::string& name) const { return (fs::path(dir_) / name).string(); }
-
-    // Runs the tool; returns its exit status and leaves stderr in `err`.
-    int Run(const std::string& args) {
-        const std::string cmd = cli_ + " " + args + " 2>" + Path("err.txt");
-        const int status = std::system(cmd.c_str());
-        std::ifstream in(Path("err.txt"));
-        err.assign(std::istreambuf_iterator<char>(in), {});
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    PngImage ReadPng(const std::string& name) const {
-        std::ifstream in(Path(name), std::ios::binary);
-        const std::vector<std::uint8_t> bytes(std::istreambuf_iterator<char>(in), {});
-        PngImage img;
-        EXPECT_TRUE(DecodePng(bytes, img)) << name;
-        return img;
-    }
-
-    // The project of `lf` as a file of the temporary folder.
-    std::string Save(const LeFile& lf, const std::string& name) {
-        const std::string path = Path(name);
-        EXPECT_TRUE(WriteProjectFile(path, lf));
-        return path;
-    }
-
-    std::string err;
-
-  private:
-    std::string dir_;
-    std::string cli_;
-};
+using RenderCommand = test::ToolTest;
 
 LeFile Logo() {
     LeFile lf;

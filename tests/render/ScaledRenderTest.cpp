@@ -33,8 +33,8 @@ class ScaledRender : public test::RecordingTest {};
 TEST_F(ScaledRender, TheObjectAndItsMarginGrowWithTheScale) {
     const LogoParams lt = Text("Scaled");
     const FtText one = Rendered(lt, 1.0f);
-    for (const float scale : {0.5f, 2.0f, 3.0f, 4.5f}) {
-        const FtText big = Rendered(lt, scale);
+    for (const double scale : {0.5, 2.0, 3.0, 4.5}) {
+        const FtText big = Rendered(lt, static_cast<float>(scale));
         EXPECT_NEAR(big.szx, one.szx * scale, 2 * scale + 2) << scale;
         EXPECT_NEAR(big.szy, one.szy * scale, 2 * scale + 2) << scale;
         EXPECT_NEAR(big.org_x, one.org_x * scale, scale + 2) << scale;
@@ -46,8 +46,8 @@ TEST_F(ScaledRender, GlyphsFollowTheOnScreenPens) {
     LogoParams lt = Text("AVATAR WAVE", 23);  // kerned pairs at a small size
     lt.spacing = 3;
     const FtText one = Rendered(lt, 1.0f, 0, 0);
-    const float scale = 2.5f;
-    const FtText big = Rendered(lt, scale, 0, 0);
+    const double scale = 2.5;
+    const FtText big = Rendered(lt, 2.5f, 0, 0);
     ASSERT_EQ(big.gp.size(), one.gp.size());
     for (std::size_t n = 1; n < one.gp.size(); ++n)
         EXPECT_NEAR(big.gp[n].x - big.gp[0].x, (one.gp[n].x - one.gp[0].x) * scale, scale + 1) << n;

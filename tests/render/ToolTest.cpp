@@ -1,0 +1,58 @@
+#include "ToolTest.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "TestFonts.h"
+#include "document/ProjectFile.h"
+
+namespace vx::test {
+
+namespace fs = std::filesystem;
+
+void ToolTest::SetUp() {
+    dir_ = WriteTestLibraries();
+    cli_ = (fs::path(dir_) / "vexologo-cli").string();
+    fs::copy_file(VX_CLI_PATH, cli_);
+}
+
+void ToolTest::TearDown() {
+    RecordingTest::TearDown();
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+}
+
+std::string ToolTest::Path(const std::string& name) const {
+    return (fs::path(dir_) / name).string();
+}
+
+int ToolTest::Run(const std::string& args) {
+    const std::string cmd = cli_ + " " + args + " 2>" + Path("err.txt");
+    const int status = std::system(cmd.c_str());
+    std::ifstream in(Path("err.txt"));
+    err.assign(std::istreambuf_iterator<char>(in), {});
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::vector<std::uint8_t> ToolTest::Bytes(const std::string& name) const {
+    std::ifstream in(Path(name), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+PngImage ToolTest::ReadPng(const std::string& name) const {
+    PngImage img;
+    EXPECT_TRUE(DecodePng(Bytes(name), img)) << name;
+    return img;
+}
+
+std::string ToolTest::Save(const LeFile& lf, const std::string& name) {
+    const std::string path = Path(name);
+    EXPECT_TRUE(WriteProjectFile(path, lf));
+    return path;
+}
+
+}  // namespace vx::test

@@ -1,0 +1,37 @@
+#pragma once
+
+// Tests of vexologo-cli as a user runs it: a copy of the tool in a temporary
+// program folder of packed test fonts, run as a separate process.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "document/LeFile.h"
+#include "io/PngFile.h"
+#include "support/Recorders.h"
+
+namespace vx::test {
+
+class ToolTest : public RecordingTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A file of the temporary folder.
+    std::string Path(const std::string& name) const;
+    // Runs the tool with `args`; returns its exit status and leaves stderr in `err`.
+    int Run(const std::string& args);
+    std::vector<std::uint8_t> Bytes(const std::string& name) const;
+    PngImage ReadPng(const std::string& name) const;
+    // The project of `lf` as a file of the temporary folder.
+    std::string Save(const LeFile& lf, const std::string& name);
+
+    std::string err;
+
+private:
+    std::string dir_;
+    std::string cli_;
+};
+
+}  // namespace vx::test
