@@ -62,7 +62,9 @@ bool DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& opti
     if (!allocated)
         return Refuse("There is not enough memory for an image of " + std::to_string(size.w) +
                       " x " + std::to_string(size.h) + " pixels.");
-    PaintLogo(le, logo, place, std::span<ExportCanvas>(canvases.data(), count));
+    if (!PaintLogo(le, logo, place, std::span<ExportCanvas>(canvases.data(), count)))
+        return Refuse("There is not enough memory to draw the logo at " + std::to_string(size.w) +
+                      " x " + std::to_string(size.h) + " pixels.");
 
     if (options.transparent)
         RecoverAlpha(canvases[0].px.data(), canvases[1].px.data(), pixels, background,

@@ -6,6 +6,7 @@
 #include "render/PixelFill.h"
 #include "render/Random.h"
 #include "render/RenderMath.h"
+#include "shell/Buffers.h"
 #include "shell/Checked.h"
 
 namespace vx {
@@ -36,16 +37,25 @@ int ScaledCoordinate(long long v, int percent, int margin) {
     return ClampPosition(std::llround(static_cast<double>(v) * percent / 100.0) + margin);
 }
 
+// Whether a render has every buffer it should: a failed allocation (already
+// reported) leaves one missing, and the object would be drawn incomplete.
+bool RenderComplete(const FtText& ft, const LogoParams& lt) {
+    const auto area = CheckedArea(ft.szx, ft.szy);
+    const bool effects = lt.has_outline || lt.has_shadow;
+    return area && ft.cov.size() == *area && (!effects || ft.eff.size() == *area);
+}
+
 // Paints one text or shape object at `percent`. Its first pen origin lands
 // where the on-screen rendering (the object's own renderer, current from the
-// last update) puts it, scaled.
-void PaintText(const LogoObject& o, Origin origin, const LogoPlacement& place,
+// last update) puts it, scaled. False when the object could not be rendered.
+bool PaintText(const LogoObject& o, Origin origin, const LogoPlacement& place,
                std::span<ExportCanvas> canvases) {
     const long long pen_x = o.x + origin.x - o.ft.szx / 2 + o.ft.org_x;
     const long long pen_y = o.y + origin.y - o.ft.szy / 2 + o.ft.org_y;
     FtText ft;
     ft.scale = static_cast<float>(place.percent) / 100.0f;
     VX_CALL(ft.Render(o.lt, 0, 1), "ft.Render(lt,0,1)");
+    if (!RenderComplete(ft, o.lt)) return false;
     const int box = ScaledCoordinate(pen_x, place.percent, place.margin);
     const int boy = ScaledCoordinate(pen_y, place.percent, place.margin);
     // Each canvas gets the same dither: the generator restarts for each.
@@ -55,6 +65,7 @@ void PaintText(const LogoObject& o, Origin origin, const LogoPlacement& place,
         VX_CALL(ft.BltToBuf(o.lt, c.px.data(), place.w, place.h, box, boy, 0, 0),
                 "ft.BltToBuf(lt,dta,szx,szy,ox+dox,oy+doy,FALSE,FALSE)");
     }
+    return true;
 }
 
 // Pictures are painted unscaled, centred where the scaled canvas puts them.
@@ -99,7 +110,7 @@ std::optional<ExportSize> OversizedObject(const LeFile& le, int percent) {
     return std::nullopt;
 }
 
-void PaintLogo(LeFile& le, const ExportLogo& logo, const LogoPlacement& place,
+bool PaintLogo(LeFile& le, const ExportLogo& logo, const LogoPlacement& place,
                std::span<ExportCanvas> canvases) {
     for (ExportCanvas& c : canvases) std::fill(c.px.begin(), c.px.end(), c.background);
     const Origin origin = LogoOrigin(le);
@@ -109,14 +120,15 @@ void PaintLogo(LeFile& le, const ExportLogo& logo, const LogoPlacement& place,
         if (!o) continue;
         if (o->type == BITMAP_OBJECT)
             PaintPicture(*o, origin, place, canvases);
-        else
-            PaintText(*o, origin, place, canvases);
+        else if (!PaintText(*o, origin, place, canvases))
+            return false;
     }
     const int logo_w = static_cast<int>(
         std::min<long long>(static_cast<long long>(logo.w) * place.percent / 100, place.w));
     const int logo_h = static_cast<int>(
         std::min<long long>(static_cast<long long>(logo.h) * place.percent / 100, place.h));
     for (ExportCanvas& c : canvases) FillMargins(c, place, logo_w, logo_h);
+    return true;
 }
 
 }  // namespace vx

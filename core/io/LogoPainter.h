@@ -42,7 +42,9 @@ std::optional<ExportSize> OversizedObject(const LeFile& le, int percent);
 // differ only where the logo lets the background through. Then the margins
 // are filled with each canvas's background again: the logo is cut at its box,
 // as the 100 % canvas cuts it. The canvases' pixels must already be w x h.
-void PaintLogo(LeFile& le, const ExportLogo& logo, const LogoPlacement& place,
+// False when an object could not be rendered whole (memory ran out, which
+// was reported): the canvases are then incomplete and must not be written.
+bool PaintLogo(LeFile& le, const ExportLogo& logo, const LogoPlacement& place,
                std::span<ExportCanvas> canvases);
 
 }  // namespace vx
