@@ -63,8 +63,8 @@ bool ExportSizeAllowed(ExportSize size) {
            size.w * size.h <= EXPORT_MAX_PIXELS;
 }
 
-std::string ExportTooLargeText(ExportSize size) {
-    return "The image would be " + std::to_string(size.w) + " x " + std::to_string(size.h) +
+std::string ExportTooLargeText(ExportSize size, const std::string& what) {
+    return what + " would be " + std::to_string(size.w) + " x " + std::to_string(size.h) +
            " pixels; an export can be at most " + std::to_string(EXPORT_MAX_SIDE) +
            " pixels a side and " + std::to_string(EXPORT_MAX_PIXELS >> 20) +
            " megapixels. Choose a smaller scale.";

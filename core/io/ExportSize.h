@@ -69,7 +69,8 @@ ExportSize OutputSize(const ExportLogo& logo, int percent, int margin);
 
 // Whether a picture (or an object) of `size` is within the export's limits.
 bool ExportSizeAllowed(ExportSize size);
-// The message that refuses an export of `size`.
-std::string ExportTooLargeText(ExportSize size);
+// The message that refuses an export because `what` (the image, or an object
+// drawn at the scale) would be `size`.
+std::string ExportTooLargeText(ExportSize size, const std::string& what = "The image");
 
 }  // namespace vx

@@ -41,12 +41,8 @@ bool DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& opti
     // Objects are drawn whole before the picture cuts them: each must fit too.
     UpdateExportObjects(le);
     if (const auto object = OversizedObject(le, percent))
-        return Refuse("At " + std::to_string(percent) + " % an object of the logo would be " +
-                      std::to_string(object->w) + " x " + std::to_string(object->h) +
-                      " pixels; an export can draw at most " + std::to_string(EXPORT_MAX_SIDE) +
-                      " pixels a side and " + std::to_string(EXPORT_MAX_PIXELS >> 20) +
-                      " megapixels. Choose a smaller scale.");
-
+        return Refuse(ExportTooLargeText(
+            *object, "At " + std::to_string(percent) + " % an object of the logo"));
     const LogoPlacement place{percent, margin, static_cast<int>(size.w), static_cast<int>(size.h)};
     const auto pixels = static_cast<std::size_t>(size.w * size.h);
     const std::uint32_t background = HslToRgb(le.bgc);
