@@ -13,7 +13,7 @@ namespace {
 // Loads the libraries for the length of one command. A missing or corrupt
 // library ends the tool inside InitFt through the handlers main installs.
 class LoadedLibraries {
-  public:
+public:
     LoadedLibraries() { FtText::InitFt(); }
     ~LoadedLibraries() { FtText::FreeFt(); }
     LoadedLibraries(const LoadedLibraries&) = delete;

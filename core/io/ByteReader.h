@@ -11,7 +11,7 @@
 namespace vx {
 
 class ByteReader {
-  public:
+public:
     explicit ByteReader(std::span<const std::uint8_t> data) : data_(data) {}
 
     bool ok() const { return ok_; }
@@ -58,7 +58,7 @@ class ByteReader {
         return out;
     }
 
-  private:
+private:
     std::uint8_t Fail() {
         ok_ = false;
         pos_ = data_.size();

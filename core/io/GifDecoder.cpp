@@ -24,7 +24,7 @@ constexpr const char* NO_MEMORY = "can't allocate memory";
 // The LZW data: a chain of length-prefixed sub-blocks, read as one bit stream,
 // least significant bit first.
 class SubBlockBits {
-  public:
+public:
     explicit SubBlockBits(ByteReader& in) : in_(in) {}
 
     // The next `size`-bit code, or -1 when the data ends.
@@ -44,7 +44,7 @@ class SubBlockBits {
         return code;
     }
 
-  private:
+private:
     ByteReader& in_;
     std::uint32_t bits_ = 0;
     int count_ = 0;

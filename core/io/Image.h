@@ -24,7 +24,7 @@ enum ImageType : int {
 };
 
 class Image {
-  public:
+public:
     int w = 0;
     int h = 0;
     bool paletted = false;

@@ -95,7 +95,7 @@ bool ReadRows(png_structp png, png_bytepp rows) {
 
 // Owns the libpng read structures.
 class PngReader {
-  public:
+public:
     explicit PngReader(std::span<const std::uint8_t> data) : cursor_{data} {
         png_ = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, ErrorQuietly, WarnQuietly);
         if (png_) info_ = png_create_info_struct(png_);
@@ -125,7 +125,7 @@ class PngReader {
         return ReadRows(png_, rows_.data()) ? nullptr : READ_FAILED;
     }
 
-  private:
+private:
     ReadCursor cursor_;
     png_structp png_ = nullptr;
     png_infop info_ = nullptr;

@@ -27,9 +27,9 @@
 
 namespace vx {
 
-constexpr int MAX_FONTS = 1060;    // faces of all libraries together
-constexpr int MAX_SYMS = 10000;    // entries of the shape table
-constexpr int MAX_GLYPHS = 500;    // glyphs of one object
+constexpr int MAX_FONTS = 1060;  // faces of all libraries together
+constexpr int MAX_SYMS = 10000;  // entries of the shape table
+constexpr int MAX_GLYPHS = 500;  // glyphs of one object
 constexpr int LIBRARY_MAGIC = 0x2D97;
 
 // One loaded face. `face` is opened over `fdt`, which must outlive it.
@@ -136,8 +136,7 @@ private:
     // The result of a render that draws nothing: 10 x 10 empty coverage.
     void SetEmpty();
     int PrepareEffects(const LogoParams& lt);
-    int Gradient(const LogoParams& lt, std::uint32_t* out, int bw, int bh, int box,
-                 int boy) const;
+    int Gradient(const LogoParams& lt, std::uint32_t* out, int bw, int bh, int box, int boy) const;
 };
 
 }  // namespace vx

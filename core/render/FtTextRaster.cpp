@@ -19,7 +19,7 @@ namespace {
 // bitmaps are read in place; others (embedded monochrome strikes, for example)
 // are converted to 0..255 first.
 class GreyRows {
-  public:
+public:
     GreyRows(FT_Library library, const FT_Bitmap& bitmap) {
         width_ = static_cast<int>(bitmap.width);
         rows_ = static_cast<int>(bitmap.rows);
@@ -52,7 +52,7 @@ class GreyRows {
     int rows() const { return rows_; }
     const std::uint8_t* Row(int r) const { return top_ + static_cast<std::ptrdiff_t>(r) * pitch_; }
 
-  private:
+private:
     // A negative pitch means the rows are stored bottom-up.
     void Point(const FT_Bitmap& b) {
         pitch_ = b.pitch;

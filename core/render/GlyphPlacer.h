@@ -17,7 +17,7 @@ struct GlyphPlace {
 };
 
 class GlyphPlacer {
-  public:
+public:
     // Derives the constants of one render from the rotation and bend fields.
     // `scale` enlarges the bend radius with the glyphs, so a scaled line bends
     // along the same arc, only larger.
@@ -28,7 +28,7 @@ class GlyphPlacer {
     // arc's tangent at the middle of its advance).
     GlyphPlace Place(long long pen, long adv) const;
 
-  private:
+private:
     bool bent_ = false;
     float a_ = 0.0f;   // rotation in radians
     float s_ = 1.0f;   // +1 bends outside, -1 inside

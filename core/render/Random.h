@@ -9,7 +9,7 @@
 namespace vx {
 
 class RandomSource {
-  public:
+public:
     static constexpr int MAX = 32767;
 
     explicit RandomSource(std::uint32_t seed = 1) : state_(seed) {}
@@ -22,7 +22,7 @@ class RandomSource {
         return static_cast<int>((state_ >> 16) & 0x7FFF);
     }
 
-  private:
+private:
     std::uint32_t state_;
 };
 

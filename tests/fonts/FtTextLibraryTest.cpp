@@ -15,7 +15,7 @@ using test::Record;
 using Shapes = std::vector<std::pair<std::string, int>>;
 
 class FtTextLibrary : public test::RecordingTest {
-  protected:
+protected:
     void TearDown() override {
         FtText::FreeFt();  // also after a failed expectation, for the next test
         RecordingTest::TearDown();

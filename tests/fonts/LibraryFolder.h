@@ -19,7 +19,7 @@ std::vector<std::uint8_t> TestFont(const std::string& name);
 LibraryRecord Record(const std::string& name, const std::string& label = "L");
 
 class LibraryFolder {
-  public:
+public:
     LibraryFolder();
     ~LibraryFolder();
     LibraryFolder(const LibraryFolder&) = delete;
@@ -35,7 +35,7 @@ class LibraryFolder {
 
     std::string Path(const std::string& relative) const { return (dir_ / relative).string(); }
 
-  private:
+private:
     std::filesystem::path dir_;
     std::string old_ep_;
 };

@@ -24,7 +24,7 @@ std::string Lower(std::string s) {
 }
 
 class ShippedLibraries : public test::RecordingTest {
-  protected:
+protected:
     static void SetUpTestSuite() {
         ep = VX_PROGRAM_DIR;
         FtText::InitFt();

@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 using test::Bytes;
 
 class ImportTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         dir = fs::temp_directory_path() / ("vx_import_" + std::to_string(getpid()));
         fs::create_directories(dir);

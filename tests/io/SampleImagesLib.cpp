@@ -34,7 +34,7 @@ std::vector<std::uint8_t> SampleIndices() {
 
 // A libtiff file in a temporary folder, read back whole.
 class TempTiff {
-  public:
+public:
     TempTiff() {
         char name[] = "/tmp/vx_sample_XXXXXX";
         const int fd = mkstemp(name);
@@ -50,7 +50,7 @@ class TempTiff {
         return Bytes(std::istreambuf_iterator<char>(in), {});
     }
 
-  private:
+private:
     std::string path_;
     TIFF* tif_ = nullptr;
 };

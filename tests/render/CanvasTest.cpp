@@ -33,7 +33,7 @@ std::uint32_t Pixel(int x, int y) {
 }
 
 class Canvas : public RecordingTest {
-  protected:
+protected:
     LeFile lf;
 };
 

@@ -9,11 +9,11 @@ namespace vx::test {
 namespace {
 
 class FontsEnvironment : public ::testing::Environment {
-  public:
+public:
     void SetUp() override { folder_ = InstallTestFonts(); }
     void TearDown() override { RemoveTestFonts(folder_); }
 
-  private:
+private:
     std::string folder_;
 };
 
