@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 #include <png.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
 
-#include <cstring>
 #include <filesystem>
 
 #include "document/LogoObject.h"
@@ -49,30 +47,6 @@ protected:
     fs::path dir;
 };
 
-// The reference picture with the given alpha per pixel (nullptr: opaque).
-std::vector<std::uint32_t> Expected(std::uint8_t (*alpha)(int, int) = nullptr) {
-    std::vector<std::uint32_t> px = test::Reference();
-    if (alpha)
-        for (int y = 0; y < test::SAMPLE_H; ++y)
-            for (int x = 0; x < test::SAMPLE_W; ++x)
-                px[y * test::SAMPLE_W + x] =
-                    (px[y * test::SAMPLE_W + x] & 0xFFFFFF) | std::uint32_t{alpha(x, y)} << 24;
-    return px;
-}
-
-// The reference picture in grey (the green byte), opaque or with alpha.
-std::vector<std::uint32_t> ExpectedGrey(bool with_alpha) {
-    std::vector<std::uint32_t> px = test::Reference();
-    for (int y = 0; y < test::SAMPLE_H; ++y)
-        for (int x = 0; x < test::SAMPLE_W; ++x) {
-            std::uint32_t& p = px[y * test::SAMPLE_W + x];
-            const std::uint32_t g = p >> 8 & 0xFF;
-            const std::uint32_t a = with_alpha ? test::SampleAlpha(x, y) : 0xFF;
-            p = a << 24 | g << 16 | g << 8 | g;
-        }
-    return px;
-}
-
 TEST(ImportTypes, LastThreeLettersInAnyCaseChooseTheDecoder) {
     EXPECT_EQ(ImageTypeForPath("a.bmp"), IMAGE_BMP);
     EXPECT_EQ(ImageTypeForPath("/x/A.GIF"), IMAGE_GIF);
@@ -87,53 +61,37 @@ TEST(ImportTypes, LastThreeLettersInAnyCaseChooseTheDecoder) {
     EXPECT_EQ(ImageTypeForPath("ng"), -1);
 }
 
-TEST_F(ImportTest, UpperCaseNameLoadsLikeLowerCaseAndJpegSpellingIsRefused) {
-    const Bytes png = test::MakePng(PNG_COLOR_TYPE_RGB, 8);
-    const LogoObject lower = Load("logo.png", png);
-    const LogoObject upper = Load("LOGO.PNG", png);
-    EXPECT_EQ(lower.cbm, upper.cbm);
-    const LogoObject jpeg = Load("logo.jpeg", png, 0);
-    EXPECT_TRUE(jpeg.cbm.empty());
-}
-
-TEST_F(ImportTest, OpaquePngGivesAlpha255AndTopLeftPixelFirst) {
-    const LogoObject o = Load("rgb.png", test::MakePng(PNG_COLOR_TYPE_RGB, 8));
-    EXPECT_EQ(o.w, test::SAMPLE_W);
-    EXPECT_EQ(o.h, test::SAMPLE_H);
-    EXPECT_EQ(o.cbm, Expected());
-    const std::uint32_t top_left = test::SampleColour(test::SampleIndex(0, 0));
-    std::uint8_t first[4];
-    std::memcpy(first, o.cbm.data(), 4);
-    EXPECT_EQ(first[0], top_left & 0xFF);
-    EXPECT_EQ(first[1], top_left >> 8 & 0xFF);
-    EXPECT_EQ(first[2], top_left >> 16);
-    EXPECT_EQ(first[3], 0xFF);
-}
-
-TEST_F(ImportTest, PngAlphaIsKeptOnlyForRgbaAndSixteenBitGreyAlpha) {
-    EXPECT_EQ(Load("rgba.png", test::MakePng(PNG_COLOR_TYPE_RGB_ALPHA, 8)).cbm,
-              Expected(test::SampleAlpha));
-    EXPECT_EQ(Load("rgba16.png", test::MakePng(PNG_COLOR_TYPE_RGB_ALPHA, 16)).cbm,
-              Expected(test::SampleAlpha));
-    EXPECT_EQ(Load("ga16.png", test::MakePng(PNG_COLOR_TYPE_GRAY_ALPHA, 16)).cbm,
-              ExpectedGrey(true));
-    // Grey with alpha at 8 bits a channel is 16 bits a pixel: imported opaque.
-    EXPECT_EQ(Load("ga8.png", test::MakePng(PNG_COLOR_TYPE_GRAY_ALPHA, 8)).cbm,
-              ExpectedGrey(false));
-    // Transparency chunks never make alpha: the transparent colour shows.
-    EXPECT_EQ(Load("pal.png", test::MakePng(PNG_COLOR_TYPE_PALETTE, 2, false, true)).cbm,
-              Expected());
-    EXPECT_EQ(Load("rgbt.png", test::MakePng(PNG_COLOR_TYPE_RGB, 8, false, true)).cbm, Expected());
-    EXPECT_EQ(Load("grey.png", test::MakePng(PNG_COLOR_TYPE_GRAY, 8, false, true)).cbm,
-              ExpectedGrey(false));
-}
-
-TEST_F(ImportTest, SixteenBitAndInterlacedPngDecodeExactly) {
-    EXPECT_EQ(Load("rgb16.png", test::MakePng(PNG_COLOR_TYPE_RGB, 16)).cbm, Expected());
-    EXPECT_EQ(Load("grey16.png", test::MakePng(PNG_COLOR_TYPE_GRAY, 16)).cbm, ExpectedGrey(false));
-    EXPECT_EQ(Load("adam7.png", test::MakePng(PNG_COLOR_TYPE_RGB_ALPHA, 8, true)).cbm,
-              Expected(test::SampleAlpha));
-    EXPECT_EQ(Load("pal8.png", test::MakePng(PNG_COLOR_TYPE_PALETTE, 8, true)).cbm, Expected());
+// Alpha is kept only for RGBA and for grey with alpha at 16 bits a channel
+// (at 8 bits that is 16 bits a pixel: imported opaque); transparency chunks
+// never make alpha, the transparent colour shows.
+TEST_F(ImportTest, PngVariantsGiveThePictureWithTheAlphaRules) {
+    using test::MakePng;
+    const std::vector<std::uint32_t> opaque = test::Reference(), grey = test::ReferenceGrey();
+    const std::vector<std::uint32_t> alpha = test::WithSampleAlpha(opaque);
+    const struct {
+        const char* name;
+        Bytes file;
+        std::vector<std::uint32_t> expected;
+    } cases[] = {
+        {"rgb.png", MakePng(PNG_COLOR_TYPE_RGB, 8), opaque},
+        {"LOGO.PNG", MakePng(PNG_COLOR_TYPE_RGB, 16), opaque},
+        {"rgba.png", MakePng(PNG_COLOR_TYPE_RGB_ALPHA, 8), alpha},
+        {"rgba16.png", MakePng(PNG_COLOR_TYPE_RGB_ALPHA, 16), alpha},
+        {"adam7.png", MakePng(PNG_COLOR_TYPE_RGB_ALPHA, 8, true), alpha},
+        {"ga16.png", MakePng(PNG_COLOR_TYPE_GRAY_ALPHA, 16), test::WithSampleAlpha(grey)},
+        {"ga8.png", MakePng(PNG_COLOR_TYPE_GRAY_ALPHA, 8), grey},
+        {"grey16.png", MakePng(PNG_COLOR_TYPE_GRAY, 16), grey},
+        {"grey.png", MakePng(PNG_COLOR_TYPE_GRAY, 8, false, true), grey},
+        {"pal.png", MakePng(PNG_COLOR_TYPE_PALETTE, 2, false, true), opaque},
+        {"pal8.png", MakePng(PNG_COLOR_TYPE_PALETTE, 8, true), opaque},
+        {"rgbt.png", MakePng(PNG_COLOR_TYPE_RGB, 8, false, true), opaque},
+    };
+    for (const auto& c : cases) {
+        const LogoObject o = Load(c.name, c.file);
+        EXPECT_EQ(o.w, test::SAMPLE_W) << c.name;
+        EXPECT_EQ(o.h, test::SAMPLE_H) << c.name;
+        EXPECT_EQ(o.cbm, c.expected) << c.name;
+    }
 }
 
 TEST_F(ImportTest, LoadingAgainReplacesPixelsAndSize) {
@@ -152,7 +110,8 @@ TEST_F(ImportTest, RefusedFilesLeaveTheObjectUnchanged) {
     LogoObject o = Load("good.png", test::MakePng(PNG_COLOR_TYPE_RGB, 8));
     const std::vector<std::uint32_t> before = o.cbm;
     for (const std::string& path :
-         {(dir / "gone.png").string(), dir.string() + "/sub.png", Put("text.png", {'h', 'i'})}) {
+         {(dir / "gone.png").string(), dir.string() + "/sub.png", Put("text.png", {'h', 'i'}),
+          Put("logo.jpeg", test::MakePng(PNG_COLOR_TYPE_RGB, 8))}) {
         if (path.ends_with("sub.png")) fs::create_directories(path);
         o.file = path;
         EXPECT_EQ(o.LoadCustomBitmap(), 0) << path;
@@ -165,23 +124,18 @@ TEST_F(ImportTest, RefusedFilesLeaveTheObjectUnchanged) {
     EXPECT_TRUE(fresh.cbm.empty());
 }
 
-TEST_F(ImportTest, FifoIsRefusedWithoutBlocking) {
-    const fs::path fifo = dir / "pipe.png";
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-    BitmapPixels px;
-    std::string why;
-    EXPECT_FALSE(LoadBitmapFile(fifo.string(), px, &why));
-    EXPECT_EQ(why, "not a regular file");
-}
-
+// Both PNG readers, the importer's and DecodePng, share the checks.
 TEST(ImportPng, TruncatedFilesAreRefusedAtEveryLength) {
     const Bytes png = test::MakePng(PNG_COLOR_TYPE_RGB_ALPHA, 8, true);
     Image img;
+    PngImage decoded;
     for (std::size_t len = 0; len < png.size(); ++len) {
         EXPECT_FALSE(img.Decode(std::span(png.data(), len), IMAGE_PNG)) << len;
         EXPECT_EQ(img.error, "Error reading PNG file");
+        EXPECT_FALSE(DecodePng(std::span(png.data(), len), decoded)) << len;
     }
     EXPECT_TRUE(img.Decode(png, IMAGE_PNG));
+    EXPECT_TRUE(DecodePng(png, decoded));
 }
 
 TEST(ImportPng, OversizedHeaderIsRefusedBeforeAllocating) {

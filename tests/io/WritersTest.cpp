@@ -61,16 +61,19 @@ std::vector<std::uint32_t> Opaque(std::vector<std::uint32_t> px) {
     return px;
 }
 
-TEST(Writers, LosslessFormatsGiveBackEveryPixel) {
+TEST(Writers, LosslessFormatsGiveBackEveryPixelAndIgnoreTheTopByte) {
     for (const int w : {1, 2, 3, 5, 64}) {  // every BMP row padding
         const TestPicture pic(std::max(w, 2), 7);
+        std::vector<std::uint32_t> marked = pic.px;
+        for (std::uint32_t& p : marked) p |= 0x5A000000u;
+        const WritePixels in{marked.data(), pic.w, pic.h};
         std::vector<std::uint8_t> file;
-        ASSERT_TRUE(EncodeImage(ImageFormat::BMP24, pic.Opaque(), 90, file));
-        EXPECT_EQ(Decoded(file, IMAGE_BMP), Opaque(pic.px)) << w;
-        ASSERT_TRUE(EncodeImage(ImageFormat::PNG24, pic.Opaque(), 90, file));
-        EXPECT_EQ(Decoded(file, IMAGE_PNG), Opaque(pic.px)) << w;
-        ASSERT_TRUE(EncodeImage(ImageFormat::TIFF, pic.Opaque(), 100, file));
-        EXPECT_EQ(Decoded(file, IMAGE_TIF), Opaque(pic.px)) << w;
+        for (const auto& [format, type] : {std::pair{ImageFormat::BMP24, IMAGE_BMP},
+                                           {ImageFormat::PNG24, IMAGE_PNG},
+                                           {ImageFormat::TIFF, IMAGE_TIF}}) {
+            ASSERT_TRUE(EncodeImage(format, in, 100, file));
+            EXPECT_EQ(Decoded(file, type), Opaque(pic.px)) << w << " " << type;
+        }
     }
 }
 
@@ -209,25 +212,6 @@ TEST(Writers, RefusesWhatAFormatCannotHold) {
     EXPECT_FALSE(EncodeImage(ImageFormat::GIF8, {wide.data(), 70000, 1}, 90, file, &error));
     EXPECT_EQ(error, "GIF 8 Bit pictures are limited to 65535 pixels a side");
     EXPECT_FALSE(EncodeImage(ImageFormat::PNG24, {pic.px.data(), 0, 8}, 90, file, &error));
-}
-
-TEST(Writers, FilesAreReplacedWholeOrNotAtAll) {
-    const fs::path dir = fs::temp_directory_path() / ("vx_writers_" + std::to_string(getpid()));
-    fs::create_directories(dir);
-    const TestPicture pic(16, 16);
-    const std::string target = (dir / "logo.gif").string();
-    ASSERT_TRUE(WriteImageFile(target, ImageFormat::GIF8, pic.Opaque(), 90));
-    const auto before = fs::file_size(target);
-    const std::vector<std::uint32_t> wide(70000, 0);
-    std::string error;
-    EXPECT_FALSE(WriteImageFile(target, ImageFormat::GIF8, {wide.data(), 70000, 1}, 90, &error));
-    EXPECT_EQ(fs::file_size(target), before);
-    EXPECT_FALSE(WriteImageFile((dir / "missing" / "x.png").string(), ImageFormat::PNG24,
-                                pic.Opaque(), 90, &error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()),
-              1);  // no temporaries left
-    fs::remove_all(dir);
 }
 
 }  // namespace
