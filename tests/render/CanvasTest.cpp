@@ -16,17 +16,7 @@ namespace {
 
 using test::RecordingTest;
 
-// An opaque black imported bitmap of w x h at (x, y): sized without rendering.
-std::unique_ptr<LogoObject> Bitmap(int x, int y, int w, int h) {
-    auto o = std::make_unique<LogoObject>();
-    o->type = BITMAP_OBJECT;
-    o->x = x;
-    o->y = y;
-    o->w = w;
-    o->h = h;
-    o->cbm.assign(static_cast<std::size_t>(w * h), 0xFF000000);
-    return o;
-}
+using test::BitmapObject;
 
 std::uint32_t Pixel(int x, int y) {
     return LeFile::ob.dta[static_cast<std::size_t>(y * LeFile::ob.dw + x)];
@@ -37,67 +27,56 @@ protected:
     LeFile lf;
 };
 
-TEST_F(Canvas, EmptyLogoIsHalfTheSpaceInTheBackground) {
+TEST_F(Canvas, EmptyLogoIsHalfTheSpaceAndTooSmallASpaceChangesNothing) {
     lf.bgc = {160, 240, 120};
     lf.Update(400, 300, 40, 30);
     EXPECT_EQ(LeFile::ob.dw, 200);
     EXPECT_EQ(LeFile::ob.dh, 150);
     EXPECT_EQ(LeFile::ob.dta, std::vector<std::uint32_t>(200 * 150, 0x0000FF));
     EXPECT_EQ(LeFile::ob.cdta.size(), 40u * 30u);
-}
-
-TEST_F(Canvas, SmallLogoSitsHalfwayBetweenItsExtentAndTheSpace) {
-    lf.AddObj(Bitmap(0, 0, 100, 40));
-    lf.Update(400, 300, -1, -1);
-    EXPECT_EQ(LeFile::ob.dw, 250);  // hx = (200 + 50) / 2
-    EXPECT_EQ(LeFile::ob.dh, 170);  // hy = (150 + 20) / 2
-    EXPECT_EQ(Pixel(75, 65), 0u);   // the object's top-left corner
-    EXPECT_EQ(Pixel(74, 65), 0xFFFFFFu);
-    EXPECT_EQ(Pixel(174, 104), 0u);
-    EXPECT_EQ(Pixel(175, 104), 0xFFFFFFu);
-}
-
-TEST_F(Canvas, LogoWiderThanTheSpaceIsCutAtIt) {
-    lf.AddObj(Bitmap(150, 0, 100, 40));
-    lf.Update(400, 300, -1, -1);
-    EXPECT_EQ(LeFile::ob.dw, 400);
-    EXPECT_EQ(Pixel(399, 85), 0u);
-}
-
-TEST_F(Canvas, FixedCanvasKeepsItsCentreAndIsCutAtTheSpace) {
-    lf.fixed_canvas = 1;
-    lf.canvas_w = 300;
-    lf.canvas_h = 300;
-    lf.AddObj(Bitmap(0, 0, 2, 2));
-    lf.Update(200, 400, -1, -1);
-    EXPECT_EQ(LeFile::ob.dw, 200);
-    EXPECT_EQ(LeFile::ob.dh, 300);
-    EXPECT_EQ(Pixel(149, 149), 0u);
-    EXPECT_EQ(Pixel(150, 150), 0u);
-    EXPECT_EQ(Pixel(151, 150), 0xFFFFFFu);
-}
-
-TEST_F(Canvas, FixedCanvasOfNoSizeGivesOnePixel) {
-    lf.fixed_canvas = 1;
-    lf.canvas_w = 0;
-    lf.canvas_h = -70;
-    lf.AddObj(Bitmap(0, 0, 2, 2));
-    lf.Update(200, 400, -1, -1);
-    EXPECT_EQ(LeFile::ob.dw, 1);
-    EXPECT_EQ(LeFile::ob.dh, 1);
-    EXPECT_EQ(LeFile::ob.dta.size(), 1u);
-}
-
-TEST_F(Canvas, TooSmallSpaceKeepsThePreviousCanvas) {
-    lf.Update(400, 300, -1, -1);
-    lf.AddObj(Bitmap(0, 0, 10, 10));
+    lf.AddObj(BitmapObject(0, 0, 10, 10));
     lf.Update(9, 300, -1, -1);
     EXPECT_EQ(LeFile::ob.dw, 200);
     EXPECT_EQ(LeFile::ob.dh, 150);
 }
 
+TEST_F(Canvas, SizeExamples) {
+    const struct {
+        const char* what;
+        int x, w, h;                    // the one object, black, at (x, 0)
+        int fixed, canvas_w, canvas_h;  // the fixed canvas settings
+        int space_w, space_h, dw, dh;   // the space given and the canvas made
+        int left, top;                  // the object's top-left corner on it
+    } cases[] = {
+        // hx = (200 + 50) / 2, hy = (150 + 20) / 2
+        {"halfway between extent and space", 0, 100, 40, 0, 0, 0, 400, 300, 250, 170, 75, 65},
+        {"wider than the space: cut at it", 150, 100, 40, 0, 0, 0, 400, 300, 400, 170, 300, 65},
+        {"fixed: centre kept, cut at space", 0, 2, 2, 1, 300, 300, 200, 400, 200, 300, 149, 149},
+        {"fixed canvas of no size: one pixel", 0, 2, 2, 1, 0, -70, 200, 400, 1, 1, -1, -1},
+    };
+    for (const auto& c : cases) {
+        LeFile doc;
+        doc.AddObj(BitmapObject(c.x, 0, c.w, c.h));
+        doc.fixed_canvas = c.fixed;
+        doc.canvas_w = c.canvas_w;
+        doc.canvas_h = c.canvas_h;
+        doc.Update(c.space_w, c.space_h, -1, -1);
+        ASSERT_EQ(LeFile::ob.dw, c.dw) << c.what;
+        ASSERT_EQ(LeFile::ob.dh, c.dh) << c.what;
+        ASSERT_EQ(LeFile::ob.dta.size(), static_cast<std::size_t>(c.dw) * c.dh) << c.what;
+        if (c.left < 0) continue;
+        const int right = std::min(c.left + c.w, c.dw) - 1, bottom = c.top + c.h - 1;
+        EXPECT_EQ(Pixel(c.left, c.top), 0u) << c.what;
+        EXPECT_EQ(Pixel(c.left - 1, c.top), 0xFFFFFFu) << c.what;
+        EXPECT_EQ(Pixel(right, bottom), 0u) << c.what;
+        if (right + 1 < c.dw) {
+            EXPECT_EQ(Pixel(right + 1, bottom), 0xFFFFFFu) << c.what;
+        }
+    }
+}
+
 TEST_F(Canvas, CurrentObjectViewIsACentredObjectOnACheckerboard) {
-    lf.AddObj(Bitmap(300, 300, 4, 2));
+    lf.AddObj(BitmapObject(300, 300, 4, 2));
     lf.Update(400, 300, 32, 24);
     lf.Update(400, 300, -1, -1);  // keeps the view's size
     const ObjectBitmap& ob = LeFile::ob;
@@ -113,10 +92,8 @@ TEST_F(Canvas, CurrentObjectViewIsACentredObjectOnACheckerboard) {
 }
 
 TEST_F(Canvas, LaterObjectsLieInFront) {
-    lf.AddObj(Bitmap(0, 0, 10, 10));
-    auto red = Bitmap(0, 0, 4, 4);
-    std::fill(red->cbm.begin(), red->cbm.end(), 0xFFFF0000);
-    lf.AddObj(std::move(red));
+    lf.AddObj(BitmapObject(0, 0, 10, 10));
+    lf.AddObj(BitmapObject(0, 0, 4, 4, 0xFFFF0000));
     lf.Update(100, 100, -1, -1);
     const int cx = LeFile::ob.dw / 2;
     const int cy = LeFile::ob.dh / 2;
@@ -125,11 +102,8 @@ TEST_F(Canvas, LaterObjectsLieInFront) {
 }
 
 TEST_F(Canvas, TextObjectsTakeTheSizeOfTheirRendering) {
-    auto o = std::make_unique<LogoObject>();
-    o->lt.font = test::SANS;
-    o->lt.str = "Sized";
-    LogoObject* text = o.get();
-    lf.AddObj(std::move(o));
+    lf.AddObj(test::TextObject("Sized", test::SANS, 48, 0, 0));
+    const LogoObject* text = lf.obj[0].get();
     lf.Update(400, 300, -1, -1);
     EXPECT_EQ(text->w, text->ft.szx);
     EXPECT_EQ(text->h, text->ft.szy);
@@ -139,7 +113,7 @@ TEST_F(Canvas, TextObjectsTakeTheSizeOfTheirRendering) {
 }
 
 TEST_F(Canvas, MissingObjectsAndBadCurrentIndexAreReportedNotFollowed) {
-    lf.AddObj(Bitmap(0, 0, 10, 10));
+    lf.AddObj(BitmapObject(0, 0, 10, 10));
     lf.objs = 2;  // obj[1] is missing
     lf.cur = 5;
     lf.Update(100, 100, 10, 10);
@@ -150,8 +124,8 @@ TEST_F(Canvas, MissingObjectsAndBadCurrentIndexAreReportedNotFollowed) {
 }
 
 TEST_F(Canvas, ExtremePositionsAndSizesDoNotOverflow) {
-    lf.AddObj(Bitmap(INT_MAX, INT_MIN, 1, 1));
-    lf.AddObj(Bitmap(INT_MIN, INT_MAX, 1, 1));
+    lf.AddObj(BitmapObject(INT_MAX, INT_MIN, 1, 1));
+    lf.AddObj(BitmapObject(INT_MIN, INT_MAX, 1, 1));
     lf.obj[1]->w = INT_MAX;  // sizes from a file, with pixels that do not match
     lf.Update(100, 100, -1, -1);
     EXPECT_EQ(LeFile::ob.dw, 100);
@@ -166,11 +140,9 @@ TEST_F(Canvas, ImportedBitmapsAreLoadedOnFirstUseWithTheirAlpha) {
         (std::filesystem::temp_directory_path() / "vexo-canvas-bitmap.png").string();
     const std::vector<std::uint32_t> px = {0xFFFF0000, 0x00FF0000, 0x8000FF00, 0xFF0000FF};
     ASSERT_TRUE(WritePngFile(path, px.data(), 2, 2, PngChannels::RGBA));
-    auto o = std::make_unique<LogoObject>();
-    o->type = BITMAP_OBJECT;
-    o->file = path;
-    LogoObject* bitmap = o.get();
-    lf.AddObj(std::move(o));
+    lf.AddObj(BitmapObject(0, 0, 0, 0));  // its pixels not loaded yet
+    const LogoObject* bitmap = lf.obj[0].get();
+    lf.obj[0]->file = path;
     lf.Update(100, 100, -1, -1);
     std::filesystem::remove(path);
     EXPECT_EQ(bitmap->w, 2);
@@ -184,9 +156,12 @@ TEST_F(Canvas, ImportedBitmapsAreLoadedOnFirstUseWithTheirAlpha) {
 }
 
 TEST_F(Canvas, CenterObjectsMovesTheCommonBoxOntoTheCentre) {
-    lf.AddObj(Bitmap(-20, 0, 20, 10));  // left -30
-    lf.AddObj(Bitmap(80, 10, 20, 10));  // right 90
-    int w = 0, h = 0;
+    int w = 7, h = 9;
+    lf.CenterObjects(w, h);  // an empty logo: nothing changes
+    EXPECT_EQ(w, 7);
+    EXPECT_EQ(h, 9);
+    lf.AddObj(BitmapObject(-20, 0, 20, 10));  // left -30
+    lf.AddObj(BitmapObject(80, 10, 20, 10));  // right 90
     lf.CenterObjects(w, h);
     EXPECT_EQ(lf.obj[0]->x, -50);
     EXPECT_EQ(lf.obj[1]->x, 50);
@@ -194,13 +169,6 @@ TEST_F(Canvas, CenterObjectsMovesTheCommonBoxOntoTheCentre) {
     EXPECT_EQ(h, 20);
     EXPECT_EQ(lf.obj[0]->y, -5);
     EXPECT_EQ(lf.obj[1]->y, 5);
-}
-
-TEST_F(Canvas, CenterObjectsOfAnEmptyLogoChangesNothing) {
-    int w = 7, h = 9;
-    lf.CenterObjects(w, h);
-    EXPECT_EQ(w, 7);
-    EXPECT_EQ(h, 9);
 }
 
 }  // namespace

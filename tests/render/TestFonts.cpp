@@ -85,4 +85,16 @@ std::unique_ptr<LogoObject> ShapeObject(int glyph, int width, int height, int x,
     return o;
 }
 
+std::unique_ptr<LogoObject> BitmapObject(int x, int y, int w, int h, std::uint32_t argb) {
+    auto o = std::make_unique<LogoObject>();
+    o->type = BITMAP_OBJECT;
+    o->file = "picture.png";
+    o->x = x;
+    o->y = y;
+    o->w = w;
+    o->h = h;
+    o->cbm.assign(static_cast<std::size_t>(w) * h, argb);
+    return o;
+}
+
 }  // namespace vx::test

@@ -32,5 +32,8 @@ std::unique_ptr<LogoObject> TextObject(const std::string& str, const char* font,
                                        int y);
 // A shape object: glyph `glyph` of the symbol face, width x height, at (x, y).
 std::unique_ptr<LogoObject> ShapeObject(int glyph, int width, int height, int x, int y);
+// An imported picture, already loaded: w x h pixels of `argb` at (x, y).
+std::unique_ptr<LogoObject> BitmapObject(int x, int y, int w, int h,
+                                         std::uint32_t argb = 0xFF000000u);
 
 }  // namespace vx::test
