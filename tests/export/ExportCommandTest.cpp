@@ -104,12 +104,8 @@ TEST_F(ExportCommand, ALogoWithAPictureRefusesAnotherScale) {
     const std::uint32_t pixels[] = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFFFFu};
     ASSERT_TRUE(WritePngFile(Path("pic.png"), pixels, 2, 2, PngChannels::RGBA));
     LeFile lf = Logo();
-    auto picture = std::make_unique<LogoObject>();
-    picture->type = BITMAP_OBJECT;
-    picture->file = Path("pic.png");
-    picture->w = picture->h = 2;
-    picture->x = 150;
-    lf.AddObj(std::move(picture));
+    lf.AddObj(test::BitmapObject(150, 0, 2, 2));
+    lf.obj[2]->file = Path("pic.png");
     const std::string zeb = Save(lf, "picture.zeb");
     EXPECT_EQ(Run("export " + zeb + " " + Path("big.png") + " --scale 200"), 1);
     EXPECT_NE(err.find("exports at 100 % only"), std::string::npos) << err;

@@ -4,9 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <iomanip>
 #include <iostream>
 
-#include "ExportChecks.h"
 #include "TestFonts.h"
 #include "TestLogos.h"
 #include "io/LogoExport.h"
@@ -17,7 +18,6 @@
 namespace vx {
 namespace {
 
-using test::Draw;
 using test::RecordingTest;
 
 ExportOptions At(int percent, int margin = 0, bool transparent = false) {
@@ -32,46 +32,51 @@ std::uint32_t At(const ExportImage& img, int x, int y) {
     return img.px[static_cast<std::size_t>(y) * img.w + x];
 }
 
+int Channel(std::uint32_t p, int shift) {
+    return static_cast<int>(p >> shift & 0xFF);
+}
+
+// Draws the export of `lf` with the dither seeded by `seed`.
+ExportImage Draw(LeFile& lf, const ExportLogo& logo, const ExportOptions& options,
+                 std::uint32_t seed = 7) {
+    EngineRandom().Seed(seed);
+    ExportImage image;
+    EXPECT_TRUE(DrawLogoImage(lf, logo, options, image));
+    return image;
+}
+
 class ExportDraw : public RecordingTest {
 protected:
     LeFile lf;
 };
 
-TEST_F(ExportDraw, OneHundredPercentOfAFixedCanvasIsTheOnScreenCanvas) {
-    test::TypicalLogo(lf);
-    lf.bgc = {40, 200, 200};
-    lf.fixed_canvas = 1;
-    lf.canvas_w = 700;
-    lf.canvas_h = 260;
-    const ExportLogo logo = OpenExport(lf);
-    const ExportImage img = Draw(lf, logo, At(100), 11);
-    EngineRandom().Seed(11);
-    lf.Update(2000, 2000, -1, -1);
-    ASSERT_EQ(LeFile::ob.dw, img.w);
-    ASSERT_EQ(LeFile::ob.dh, img.h);
-    EXPECT_EQ(img.px, LeFile::ob.dta);
-}
-
-TEST_F(ExportDraw, OneHundredPercentIsTheLogoBoxOfTheOnScreenCanvas) {
+// At 100 % the export is the on-screen canvas: all of a fixed canvas, or the
+// logo's box cut from the canvas.
+TEST_F(ExportDraw, OneHundredPercentIsTheOnScreenCanvas) {
     test::TypicalLogo(lf);
     lf.obj[1]->x = 13;  // an off-centre box
-    const ExportLogo logo = OpenExport(lf);
-    const ExportImage img = Draw(lf, logo, At(100), 3);
-    EngineRandom().Seed(3);
-    lf.Update(2000, 2000, -1, -1);
-    int left = 10000, top = 10000;
-    for (int n = 0; n < lf.objs; ++n) {
-        left = std::min(left, lf.obj[n]->x - lf.obj[n]->w / 2);
-        top = std::min(top, lf.obj[n]->y - lf.obj[n]->h / 2);
+    lf.canvas_w = 700;
+    lf.canvas_h = 260;
+    for (const int fixed : {1, 0}) {
+        lf.fixed_canvas = fixed;
+        const ExportLogo logo = OpenExport(lf);
+        const ExportImage img = Draw(lf, logo, At(100), 11);
+        EngineRandom().Seed(11);
+        lf.Update(2000, 2000, -1, -1);
+        const ObjectBitmap& ob = LeFile::ob;
+        int left = fixed ? 0 : 10000, top = fixed ? 0 : 10000;
+        for (int n = 0; n < lf.objs && !fixed; ++n) {
+            left = std::min(left, lf.obj[n]->x - lf.obj[n]->w / 2 + ob.dw / 2);
+            top = std::min(top, lf.obj[n]->y - lf.obj[n]->h / 2 + ob.dh / 2);
+        }
+        ASSERT_EQ(img.w, fixed ? ob.dw : logo.w);
+        ASSERT_EQ(img.h, fixed ? ob.dh : logo.h);
+        for (int y = 0; y < img.h; ++y)
+            for (int x = 0; x < img.w; ++x)
+                ASSERT_EQ(At(img, x, y),
+                          ob.dta[static_cast<std::size_t>(top + y) * ob.dw + left + x])
+                    << "fixed " << fixed << ": first difference at " << x << "," << y;
     }
-    left += LeFile::ob.dw / 2;
-    top += LeFile::ob.dh / 2;
-    ASSERT_EQ(img.w, logo.w);
-    for (int y = 0; y < img.h; ++y)
-        for (int x = 0; x < img.w; ++x)
-            ASSERT_EQ(At(img, x, y),
-                      LeFile::ob.dta[static_cast<std::size_t>(top + y) * LeFile::ob.dw + left + x])
-                << "first difference at " << x << "," << y;
 }
 
 // Strong effects without a gradient (whose random dither would dominate):
@@ -90,6 +95,40 @@ void EffectsLogo(LeFile& lf) {
         lt.color = {150, 200, 80};
         lt.outline_color = {30, 240, 150};
     }
+}
+
+// `big` reduced by `factor` (the rounded mean of each block) against `small`.
+struct Fidelity {
+    double mae = 0;   // mean absolute difference per channel, 0..255
+    double psnr = 0;  // peak signal-to-noise ratio, dB
+    int worst = 0;    // largest difference of one channel
+};
+
+Fidelity CompareReduced(const ExportImage& big, const ExportImage& small, int factor) {
+    Fidelity f;
+    if (big.w != small.w * factor || big.h != small.h * factor) {
+        ADD_FAILURE() << big.w << "x" << big.h << " is not " << factor << " times " << small.w
+                      << "x" << small.h;
+        return f;
+    }
+    const int area = factor * factor;
+    double sum = 0, squares = 0;
+    for (int y = 0; y < small.h; ++y)
+        for (int x = 0; x < small.w; ++x)
+            for (int s = 0; s <= 16; s += 8) {
+                int total = 0;
+                for (int j = 0; j < factor; ++j)
+                    for (int i = 0; i < factor; ++i)
+                        total += Channel(At(big, x * factor + i, y * factor + j), s);
+                const int d = std::abs((total + area / 2) / area - Channel(At(small, x, y), s));
+                sum += d;
+                squares += static_cast<double>(d) * d;
+                f.worst = std::max(f.worst, d);
+            }
+    const double n = 3.0 * small.w * small.h;
+    f.mae = sum / n;
+    f.psnr = 20.0 * std::log10(255.0 / std::sqrt(std::max(squares / n, 1e-12)));
+    return f;
 }
 
 struct FidelityCase {
@@ -113,9 +152,11 @@ TEST_F(ExportDraw, ScaledExportsReducedMatchTheOneHundredPercentExport) {
         const ExportImage base = Draw(doc, logo, At(100));
         for (const int factor : {2, 3, 4}) {
             const ExportImage big = Draw(doc, logo, At(100 * factor));
-            const test::Fidelity f = test::CompareReduced(big, base, factor);
-            std::cout << "[ fidelity ] " << c.name << ", " << factor * 100
-                      << " % reduced to 100 %: " << test::Describe(f) << "\n";
+            const Fidelity f = CompareReduced(big, base, factor);
+            std::cout << std::fixed << "[ fidelity ] " << c.name << ", " << factor * 100
+                      << " % reduced to 100 %: mean error " << std::setprecision(2) << f.mae
+                      << " levels, PSNR " << std::setprecision(1) << f.psnr << " dB, worst "
+                      << f.worst << "\n";
             EXPECT_LT(f.mae, c.max_mae) << c.name << " " << factor * 100 << " %";
             EXPECT_GT(f.psnr, c.min_psnr) << c.name << " " << factor * 100 << " %";
         }
@@ -167,6 +208,17 @@ TEST_F(ExportDraw, TransparentAlphaIsExactlyTheCoverageOfAnOpaqueGlyph) {
     EXPECT_GT(edge, 500);
 }
 
+// `colour` with `alpha` over `background`, each channel rounded.
+std::uint32_t Composite(std::uint32_t colour, int alpha, std::uint32_t background) {
+    std::uint32_t out = 0;
+    for (int s = 0; s <= 16; s += 8)
+        out |=
+            static_cast<std::uint32_t>(
+                (Channel(colour, s) * alpha + Channel(background, s) * (255 - alpha) + 127) / 255)
+            << s;
+    return out;
+}
+
 TEST_F(ExportDraw, TransparentPicturesCompositeBackToTheOpaqueExport) {
     test::TypicalLogo(lf);
     lf.obj[0]->lt.strength = 8;  // a wide soft shadow
@@ -180,10 +232,9 @@ TEST_F(ExportDraw, TransparentPicturesCompositeBackToTheOpaqueExport) {
         const ExportImage opaque = Draw(lf, logo, At(200, 6));
         int worst = 0;
         for (std::size_t i = 0; i < opaque.px.size(); ++i) {
-            const std::uint32_t shown = test::Composite(clear.px[i], clear.alpha[i], bg);
+            const std::uint32_t shown = Composite(clear.px[i], clear.alpha[i], bg);
             for (int s = 0; s <= 16; s += 8)
-                worst = std::max(worst, std::abs(static_cast<int>(shown >> s & 0xFF) -
-                                                 static_cast<int>(opaque.px[i] >> s & 0xFF)));
+                worst = std::max(worst, std::abs(Channel(shown, s) - Channel(opaque.px[i], s)));
         }
         EXPECT_LE(worst, 3) << std::hex << bg;
     }
@@ -233,13 +284,8 @@ TEST_F(ExportDraw, AnExportAtTheSideLimitIsDrawnWhole) {
 }
 
 TEST_F(ExportDraw, ALogoWithAPictureIsDrawnAtOneHundredPercent) {
-    auto picture = std::make_unique<LogoObject>();
-    picture->type = BITMAP_OBJECT;
-    picture->file = "two.png";
-    picture->w = 2;
-    picture->h = 1;
-    picture->cbm = {0xFFFF0000u, 0x800000FFu};  // opaque red, half-transparent blue
-    lf.AddObj(std::move(picture));
+    lf.AddObj(test::BitmapObject(0, 0, 2, 1));
+    lf.obj[0]->cbm = {0xFFFF0000u, 0x800000FFu};  // opaque red, half-transparent blue
     lf.bgc = {0, 0, 240};
     const ExportLogo logo = OpenExport(lf);
     const ExportImage img = Draw(lf, logo, At(400, 1));

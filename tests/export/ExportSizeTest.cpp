@@ -10,46 +10,34 @@
 namespace vx {
 namespace {
 
-using test::RecordingTest;
+using test::BitmapObject;
 
-std::unique_ptr<LogoObject> Picture(int x, int y, int w, int h) {
-    auto o = std::make_unique<LogoObject>();
-    o->type = BITMAP_OBJECT;
-    o->file = "picture.png";
-    o->x = x;
-    o->y = y;
-    o->w = w;
-    o->h = h;
-    o->cbm.assign(static_cast<std::size_t>(w * h), 0xFF102030);
-    return o;
-}
-
-TEST(ExportSize, OutputIsTheScaledLogoPlusMarginsOnEverySide) {
-    const ExportLogo logo{200, 80, true};
-    EXPECT_EQ(OutputSize(logo, 150, 10).w, 320);
-    EXPECT_EQ(OutputSize(logo, 150, 10).h, 140);
-    EXPECT_EQ(OutputSize(logo, 100, 0).w, 200);
-    // Integer division truncates: 33 % of 200 x 80.
-    EXPECT_EQ(OutputSize(logo, 33, 0).w, 66);
-    EXPECT_EQ(OutputSize(logo, 33, 0).h, 26);
-}
-
-TEST(ExportSize, ScaleAndMarginsAreClamped) {
-    const ExportLogo logo{200, 80, true};
-    EXPECT_EQ(OutputSize(logo, 0, 0).w, 2);  // 0 % computes as 1 %
-    EXPECT_EQ(OutputSize(logo, -50, 0).w, 2);
-    EXPECT_EQ(OutputSize(logo, 100, 500).w, 400);  // margins of 500 compute as 100
-    EXPECT_EQ(OutputSize(logo, 100, -3).w, 200);
-    EXPECT_EQ(OutputSize(logo, 99999, 0).w, 20000);  // at most 10000 %
+TEST(ExportSize, OutputIsTheScaledLogoPlusMarginsWithTheClamps) {
+    const ExportLogo logo{200, 80, true}, picture{200, 80, false};
+    const struct {
+        const char* what;
+        const ExportLogo& logo;
+        int percent, margin;
+        long long w, h;
+    } cases[] = {
+        {"150 %, margins of 10", logo, 150, 10, 320, 140},
+        {"100 %, no margins", logo, 100, 0, 200, 80},
+        {"integer division truncates", logo, 33, 0, 66, 26},
+        {"0 % computes as 1 %", logo, 0, 0, 2, 0},
+        {"so does a negative scale", logo, -50, 0, 2, 0},
+        {"margins of 500 compute as 100", logo, 100, 500, 400, 280},
+        {"negative margins compute as 0", logo, 100, -3, 200, 80},
+        {"at most 10000 %", logo, 99999, 0, 20000, 8000},
+        {"a logo with a picture stays at 100 %", picture, 400, 10, 220, 100},
+    };
+    for (const auto& c : cases) {
+        const ExportSize size = OutputSize(c.logo, c.percent, c.margin);
+        EXPECT_EQ(size.w, c.w) << c.what;
+        EXPECT_EQ(size.h, c.h) << c.what;
+    }
+    EXPECT_EQ(EffectiveScale(picture, 400), 100);
     EXPECT_EQ(ClampExportQuality(0), 1);
     EXPECT_EQ(ClampExportQuality(250), 100);
-}
-
-TEST(ExportSize, ALogoWithAPictureStaysAtOneHundredPercent) {
-    const ExportLogo logo{200, 80, false};
-    EXPECT_EQ(EffectiveScale(logo, 400), 100);
-    EXPECT_EQ(OutputSize(logo, 400, 10).w, 220);
-    EXPECT_EQ(OutputSize(logo, 400, 10).h, 100);
 }
 
 TEST(ExportSize, LimitsAreSixteenThousandPixelsASideAndSixtyFourMegapixels) {
@@ -63,14 +51,14 @@ TEST(ExportSize, LimitsAreSixteenThousandPixelsASideAndSixtyFourMegapixels) {
     EXPECT_NE(text.find("16384 pixels a side"), std::string::npos) << text;
 }
 
-class ExportOpening : public RecordingTest {
+class ExportOpening : public test::RecordingTest {
 protected:
     LeFile lf;
 };
 
 TEST_F(ExportOpening, CentresTheObjectsCommonBoxAndTakesItsSize) {
-    lf.AddObj(Picture(-30, 10, 40, 20));  // box -50..-10 x 0..20
-    lf.AddObj(Picture(70, 0, 40, 60));    // box  50..90 x -30..30
+    lf.AddObj(BitmapObject(-30, 10, 40, 20));  // box -50..-10 x 0..20
+    lf.AddObj(BitmapObject(70, 0, 40, 60));    // box  50..90 x -30..30
     const ExportLogo logo = OpenExport(lf);
     EXPECT_EQ(logo.w, 140);
     EXPECT_EQ(logo.h, 60);
@@ -88,24 +76,19 @@ TEST_F(ExportOpening, FixedCanvasGivesItsSizeAndMovesNothing) {
     const ExportLogo logo = OpenExport(lf);
     EXPECT_EQ(logo.w, 400);
     EXPECT_EQ(logo.h, 300);
-    EXPECT_TRUE(logo.scalable);
     EXPECT_EQ(lf.obj[0]->x, 35);
     EXPECT_EQ(lf.obj[0]->y, 12);
 }
 
-TEST_F(ExportOpening, RendersTextSoItsSizeIsCurrent) {
+TEST_F(ExportOpening, RendersTextSoItsSizeIsCurrentAndAPictureLocksTheScale) {
     lf.AddObj(test::TextObject("Measured", test::SANS, 40, 0, 0));
     lf.obj[0]->w = lf.obj[0]->h = 1;  // as read from a file
     const ExportLogo logo = OpenExport(lf);
     EXPECT_GT(logo.w, 100);
     EXPECT_EQ(logo.w, lf.obj[0]->w);
     EXPECT_EQ(logo.h, lf.obj[0]->h);
-}
-
-TEST_F(ExportOpening, APictureLocksTheScale) {
-    lf.AddObj(test::TextObject("Text", test::SANS, 30, 0, 0));
-    EXPECT_TRUE(OpenExport(lf).scalable);
-    lf.AddObj(Picture(0, 40, 8, 8));
+    EXPECT_TRUE(logo.scalable);
+    lf.AddObj(BitmapObject(0, 40, 8, 8));
     EXPECT_FALSE(OpenExport(lf).scalable);
 }
 
