@@ -29,24 +29,6 @@ protected:
     }
 };
 
-TEST_F(LeFileTest, FreshObjectAndDocumentDefaults) {
-    const LogoObject o;
-    EXPECT_EQ(o.lt.str, "New Text");
-    EXPECT_EQ(o.lt.font, "Accidental Presidency Regular");
-    EXPECT_EQ(o.lt.shape, -1);
-    EXPECT_EQ(o.lt.size, 48);
-    EXPECT_EQ(o.type, TEXT_OBJECT);
-    EXPECT_EQ(o.lt.has_outline + o.lt.has_shadow + o.lt.grad + o.lt.has_transform + o.lt.has_bend,
-              0);
-    EXPECT_EQ(o.lt.outline_color.l, 100.0f);
-    EXPECT_EQ(o.lt.grad_color2.h, 255.0f);
-    const LeFile lf;
-    EXPECT_EQ(lf.objs, 0);
-    EXPECT_EQ(lf.cur, -1);
-    EXPECT_EQ(lf.bgc.s, 0.0f);
-    EXPECT_EQ(lf.bgc.l, 240.0f);
-}
-
 TEST_F(LeFileTest, NextAndPrevWrapAndDoNothingWhenEmpty) {
     LeFile lf = Named("ABC");
     lf.cur = 2;

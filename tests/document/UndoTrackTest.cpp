@@ -19,7 +19,7 @@ protected:
     UndoTrack track;
 };
 
-TEST_F(UndoTrackTest, UndoAndRedoOneChange) {
+TEST_F(UndoTrackTest, UndoAndRedoOneChangeAndANewChangeClearsRedo) {
     lf.canvas_w = 1;
     track.Reset(lf);
     EXPECT_EQ(track.undoes, 0);
@@ -31,11 +31,6 @@ TEST_F(UndoTrackTest, UndoAndRedoOneChange) {
     track.Redo(lf);
     EXPECT_EQ(lf.canvas_w, 2);
     EXPECT_EQ(track.redoes, 0);
-}
-
-TEST_F(UndoTrackTest, ANewChangeClearsRedo) {
-    track.Reset(lf);
-    Change(2);
     track.Undo(lf);
     Change(3);
     EXPECT_EQ(track.redoes, 0);

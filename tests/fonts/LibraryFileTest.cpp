@@ -23,10 +23,6 @@ Bytes Stream(std::int32_t magic, std::int32_t count, const std::vector<Bytes>& f
     return ar.Take();
 }
 
-LibraryStatus Parse(const Bytes& data, std::vector<LibraryRecordView>& records) {
-    return ParseLibrary(data, records);
-}
-
 TEST(LibraryFile, TheKeyRunsOnPastTheSeventeenthByte) {
     Bytes data(18, 0);
     ScrambleLibrary(data);
@@ -49,7 +45,7 @@ TEST(LibraryFile, PackedLibrariesParseBackRecordForRecord) {
     UnscrambleLibrary(file);
     file.insert(file.end(), {9, 9, 9});  // trailing bytes are ignored
     std::vector<LibraryRecordView> views;
-    ASSERT_EQ(Parse(file, views), LibraryStatus::OK);
+    ASSERT_EQ(ParseLibrary(file, views), LibraryStatus::OK);
     ASSERT_EQ(views.size(), 2u);
     for (std::size_t i = 0; i < records.size(); ++i) {
         EXPECT_EQ(views[i].label, records[i].label);
@@ -57,51 +53,42 @@ TEST(LibraryFile, PackedLibrariesParseBackRecordForRecord) {
     }
 }
 
-TEST(LibraryFile, CountZeroIsAnEmptyLibrary) {
-    std::vector<LibraryRecordView> views;
-    EXPECT_EQ(Parse(Stream(LIBRARY_MAGIC, 0, {}), views), LibraryStatus::OK);
-    EXPECT_TRUE(views.empty());
-}
-
-TEST(LibraryFile, WrongMagicOrTooShortForTheHeaderIsNotALibrary) {
-    std::vector<LibraryRecordView> views;
-    EXPECT_EQ(Parse(Stream(LIBRARY_MAGIC + 1, 0, {}), views), LibraryStatus::BAD_MAGIC);
-    Bytes shortHeader = Stream(LIBRARY_MAGIC, 0, {});
-    shortHeader.resize(7);
-    EXPECT_EQ(Parse(shortHeader, views), LibraryStatus::BAD_MAGIC);
-}
-
-TEST(LibraryFile, CountsTheFileCannotHoldAreRefusedBeforeAnyRecord) {
-    std::vector<LibraryRecordView> views;
-    EXPECT_EQ(Parse(Stream(LIBRARY_MAGIC, -1, {}), views), LibraryStatus::BAD_COUNT);
-    // The 11 bytes of one real record could hold at most two minimal records.
-    EXPECT_EQ(Parse(Stream(LIBRARY_MAGIC, 3, {Bytes{1}}), views), LibraryStatus::BAD_COUNT);
-    EXPECT_EQ(Parse(Stream(LIBRARY_MAGIC, 0x7FFFFFFF, {Bytes{1}}), views),
-              LibraryStatus::BAD_COUNT);
-    EXPECT_TRUE(views.empty());
-}
-
-TEST(LibraryFile, TruncatedRecordsKeepTheGoodRecordsBeforeThem) {
+// Malformed streams: refused with the status of what is wrong, keeping the
+// whole records before the fault. Counts the file cannot hold are refused
+// before any record is read.
+TEST(LibraryFile, MalformedStreamsAreRefusedKeepingTheRecordsBefore) {
     const Bytes good = Stream(LIBRARY_MAGIC, 2, {Bytes(4, 1), Bytes(40, 2)});
-    std::vector<LibraryRecordView> views;
-
-    Bytes body = good;
-    body.resize(body.size() - 1);  // the second font is one byte short
-    EXPECT_EQ(Parse(body, views), LibraryStatus::BAD_RECORD_BODY);
-    ASSERT_EQ(views.size(), 1u);
-    EXPECT_EQ(views[0].font.size(), 4u);
-
-    Bytes head = good;
-    head.resize(8 + 6 + 4 + 4 + 3);  // ends inside the second label
-    EXPECT_EQ(Parse(head, views), LibraryStatus::BAD_RECORD_HEAD);
-    EXPECT_EQ(views.size(), 1u);
-}
-
-TEST(LibraryFile, NegativeFontLengthsAreRefused) {
-    std::vector<LibraryRecordView> views;
-    EXPECT_EQ(Parse(Stream(LIBRARY_MAGIC, 1, {Bytes(8, 1)}, -4), views),
-              LibraryStatus::BAD_RECORD_BODY);
-    EXPECT_TRUE(views.empty());
+    const Bytes header = Stream(LIBRARY_MAGIC, 0, {});
+    const struct {
+        const char* what;
+        Bytes stream;
+        LibraryStatus status;
+        std::size_t kept;
+    } cases[] = {
+        {"count zero is an empty library", header, LibraryStatus::OK, 0},
+        {"wrong magic", Stream(LIBRARY_MAGIC + 1, 0, {}), LibraryStatus::BAD_MAGIC, 0},
+        {"too short for the header", Bytes(header.begin(), header.begin() + 7),
+         LibraryStatus::BAD_MAGIC, 0},
+        {"negative count", Stream(LIBRARY_MAGIC, -1, {}), LibraryStatus::BAD_COUNT, 0},
+        // the 11 bytes of one record could hold at most two minimal records
+        {"count 3 in 11 bytes", Stream(LIBRARY_MAGIC, 3, {Bytes{1}}), LibraryStatus::BAD_COUNT, 0},
+        {"count 2^31 - 1", Stream(LIBRARY_MAGIC, 0x7FFFFFFF, {Bytes{1}}), LibraryStatus::BAD_COUNT,
+         0},
+        {"second font one byte short", Bytes(good.begin(), good.end() - 1),
+         LibraryStatus::BAD_RECORD_BODY, 1},
+        {"ends inside the second label", Bytes(good.begin(), good.begin() + 8 + 6 + 4 + 4 + 3),
+         LibraryStatus::BAD_RECORD_HEAD, 1},
+        {"negative font length", Stream(LIBRARY_MAGIC, 1, {Bytes(8, 1)}, -4),
+         LibraryStatus::BAD_RECORD_BODY, 0},
+    };
+    for (const auto& c : cases) {
+        std::vector<LibraryRecordView> views;
+        EXPECT_EQ(ParseLibrary(c.stream, views), c.status) << c.what;
+        ASSERT_EQ(views.size(), c.kept) << c.what;
+        if (c.kept == 1) {
+            EXPECT_EQ(views[0].font.size(), 4u) << c.what;
+        }
+    }
 }
 
 }  // namespace
