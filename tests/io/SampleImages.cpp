@@ -210,6 +210,20 @@ std::uint8_t SampleAlpha(int x, int y) {
     return static_cast<std::uint8_t>(x * 40 + y * 10);
 }
 
+Bytes SamplePixel(int x, int y, int channels) {
+    const std::uint32_t c = COLOURS[SampleIndex(x, y)];
+    Bytes p;
+    if (channels == 0)
+        p = {static_cast<std::uint8_t>(SampleIndex(x, y))};
+    else if (channels <= 2)
+        p = {Grey(x, y)};
+    else
+        p = {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
+             static_cast<std::uint8_t>(c)};
+    if (channels == 2 || channels == 4) p.push_back(SampleAlpha(x, y));
+    return p;
+}
+
 std::vector<std::uint32_t> WithSampleAlpha(std::vector<std::uint32_t> px) {
     for (int y = 0; y < SAMPLE_H; ++y)
         for (int x = 0; x < SAMPLE_W; ++x) {
@@ -220,31 +234,20 @@ std::vector<std::uint32_t> WithSampleAlpha(std::vector<std::uint32_t> px) {
 }
 
 Bytes MakePng(int color_type, int bit_depth, bool interlaced, bool trns) {
-    const int channels = color_type == PNG_COLOR_TYPE_RGB_ALPHA    ? 4
-                         : color_type == PNG_COLOR_TYPE_RGB        ? 3
-                         : color_type == PNG_COLOR_TYPE_GRAY_ALPHA ? 2
-                                                                   : 1;
-    std::vector<std::vector<png_byte>> data(SAMPLE_H);
+    const int channels = color_type == PNG_COLOR_TYPE_PALETTE
+                             ? 0
+                             : (color_type & PNG_COLOR_MASK_COLOR ? 3 : 1) +
+                                   (color_type & PNG_COLOR_MASK_ALPHA ? 1 : 0);
+    std::vector<Bytes> data(SAMPLE_H);
     std::vector<png_bytep> rows;
     for (int y = 0; y < SAMPLE_H; ++y) {
-        auto& row = data[y];
-        for (int x = 0; x < SAMPLE_W; ++x) {
-            const std::uint32_t c = COLOURS[SampleIndex(x, y)];
-            std::vector<int> samples;
-            if (color_type == PNG_COLOR_TYPE_PALETTE)
-                samples = {SampleIndex(x, y)};
-            else if (channels >= 3)
-                samples = {int(c >> 16), int(c >> 8 & 0xFF), int(c & 0xFF)};
-            else
-                samples = {Grey(x, y)};
-            if (channels == 2 || channels == 4) samples.push_back(SampleAlpha(x, y));
-            for (const int v : samples) {
+        for (int x = 0; x < SAMPLE_W; ++x)
+            for (const std::uint8_t v : SamplePixel(x, y, channels)) {
                 // A 16-bit sample repeats its byte, so scaling back gives it exactly.
-                row.push_back(static_cast<png_byte>(v));
-                if (bit_depth == 16) row.push_back(static_cast<png_byte>(v));
+                data[y].push_back(v);
+                if (bit_depth == 16) data[y].push_back(v);
             }
-        }
-        rows.push_back(row.data());
+        rows.push_back(data[y].data());
     }
     Bytes out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -320,16 +323,12 @@ Bytes MakeTga(const TgaSpec& s) {
             const int x = s.right_to_left ? SAMPLE_W - 1 - c : c;
             const std::uint32_t col = COLOURS[SampleIndex(x, y)];
             Bytes p;
-            if (mapped) {
-                p.push_back(static_cast<std::uint8_t>(SampleIndex(x, y)));
-            } else if (kind == 3) {
-                p.push_back(Grey(x, y));
-            } else if (s.bits == 16) {
+            if (s.bits == 16) {
                 const std::uint32_t a = (x + y) % 2 ? 0x8000 : 0;
                 Put16(p, a | (col >> 19 & 31) << 10 | (col >> 11 & 31) << 5 | (col >> 3 & 31));
             } else {
-                PutBgr(p, col);
-                if (s.bits == 32) p.push_back(SampleAlpha(x, y));
+                p = SamplePixel(x, y, mapped ? 0 : kind == 3 ? 1 : s.bits / 8);
+                if (p.size() >= 3) std::swap(p[0], p[2]);  // stored B, G, R
             }
             pixels.push_back(p);
         }

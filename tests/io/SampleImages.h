@@ -26,6 +26,9 @@ std::vector<std::uint32_t> Reference(int colours = 4);
 std::vector<std::uint32_t> ReferenceGrey();
 // An alpha ramp, per pixel, for the formats that carry alpha.
 std::uint8_t SampleAlpha(int x, int y);
+// Pixel (x, y) as a file stores it: its palette index (channels 0), grey (1),
+// grey and alpha (2), R G B (3) or R G B and alpha (4).
+Bytes SamplePixel(int x, int y, int channels);
 // `px` with SampleAlpha in the top byte of every pixel.
 std::vector<std::uint32_t> WithSampleAlpha(std::vector<std::uint32_t> px);
 

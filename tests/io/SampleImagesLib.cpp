@@ -4,6 +4,7 @@
 #include <tiffio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
@@ -24,69 +25,31 @@ int AppendGif(GifFileType* gif, const GifByteType* bytes, int n) {
     return n;
 }
 
-std::vector<std::uint8_t> SampleIndices() {
-    std::vector<std::uint8_t> idx;
-    for (int y = 0; y < SAMPLE_H; ++y)
-        for (int x = 0; x < SAMPLE_W; ++x)
-            idx.push_back(static_cast<std::uint8_t>(SampleIndex(x, y)));
-    return idx;
-}
-
-// A libtiff file in a temporary folder, read back whole.
-class TempTiff {
-public:
-    TempTiff() {
-        char name[] = "/tmp/vx_sample_XXXXXX";
-        const int fd = mkstemp(name);
-        if (fd >= 0) close(fd);
-        path_ = name;
-        tif_ = TIFFOpen(path_.c_str(), "w");
-    }
-    ~TempTiff() { std::remove(path_.c_str()); }
-    TIFF* get() const { return tif_; }
-    Bytes Finish() {
-        TIFFClose(tif_);
-        std::ifstream in(path_, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), {});
-    }
-
-private:
-    std::string path_;
-    TIFF* tif_ = nullptr;
-};
-
 void WriteTiffPage(TIFF* t, TiffKind kind) {
     const bool palette = kind == TiffKind::PALETTE, grey = kind == TiffKind::GREY;
-    const int samples = palette || grey ? 1 : kind == TiffKind::RGBA ? 4 : 3;
+    const bool tiled = kind == TiffKind::TILED;
+    const int channels = palette ? 0 : grey ? 1 : kind == TiffKind::RGBA ? 4 : 3;
     TIFFSetField(t, TIFFTAG_IMAGEWIDTH, SAMPLE_W);
     TIFFSetField(t, TIFFTAG_IMAGELENGTH, SAMPLE_H);
     TIFFSetField(t, TIFFTAG_BITSPERSAMPLE, 8);
-    TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, samples);
+    TIFFSetField(t, TIFFTAG_SAMPLESPERPIXEL, std::max(channels, 1));
     TIFFSetField(t, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
     // Tiles are compressed: libtiff refuses uncompressed tiles of odd sizes.
-    const int compression = kind == TiffKind::LZW     ? COMPRESSION_LZW
-                            : kind == TiffKind::TILED ? COMPRESSION_ADOBE_DEFLATE
-                                                      : COMPRESSION_NONE;
-    TIFFSetField(t, TIFFTAG_COMPRESSION, compression);
+    TIFFSetField(t, TIFFTAG_COMPRESSION,
+                 kind == TiffKind::LZW ? COMPRESSION_LZW
+                 : tiled               ? COMPRESSION_ADOBE_DEFLATE
+                                       : COMPRESSION_NONE);
     TIFFSetField(t, TIFFTAG_PHOTOMETRIC,
                  palette ? PHOTOMETRIC_PALETTE
                  : grey  ? PHOTOMETRIC_MINISBLACK
                          : PHOTOMETRIC_RGB);
-    if (kind == TiffKind::RGBA) {
-        const std::uint16_t extra = EXTRASAMPLE_UNASSALPHA;
-        TIFFSetField(t, TIFFTAG_EXTRASAMPLES, 1, &extra);
-    }
-    if (palette) {
-        std::uint16_t r[256] = {}, g[256] = {}, b[256] = {};
-        for (int i = 0; i < 4; ++i) {
-            const std::uint32_t c = SampleColour(i);
-            r[i] = static_cast<std::uint16_t>((c >> 16) * 257);
-            g[i] = static_cast<std::uint16_t>((c >> 8 & 0xFF) * 257);
-            b[i] = static_cast<std::uint16_t>((c & 0xFF) * 257);
-        }
-        TIFFSetField(t, TIFFTAG_COLORMAP, r, g, b);
-    }
-    const bool tiled = kind == TiffKind::TILED;
+    const std::uint16_t extra = EXTRASAMPLE_UNASSALPHA;
+    if (channels == 4) TIFFSetField(t, TIFFTAG_EXTRASAMPLES, 1, &extra);
+    std::uint16_t map[3][256] = {};
+    for (int i = 0; i < 4; ++i)
+        for (int c = 0; c < 3; ++c)
+            map[c][i] = static_cast<std::uint16_t>((SampleColour(i) >> (16 - 8 * c) & 0xFF) * 257);
+    if (palette) TIFFSetField(t, TIFFTAG_COLORMAP, map[0], map[1], map[2]);
     if (tiled) {
         TIFFSetField(t, TIFFTAG_TILEWIDTH, 16);
         TIFFSetField(t, TIFFTAG_TILELENGTH, 16);
@@ -95,19 +58,10 @@ void WriteTiffPage(TIFF* t, TiffKind kind) {
     }
     std::vector<std::uint8_t> tile(16 * 16 * 3, 0);
     for (int y = 0; y < SAMPLE_H; ++y) {
-        std::vector<std::uint8_t> row;
+        Bytes row;
         for (int x = 0; x < SAMPLE_W; ++x) {
-            const std::uint32_t c = SampleColour(SampleIndex(x, y));
-            if (palette) {
-                row.push_back(static_cast<std::uint8_t>(SampleIndex(x, y)));
-            } else if (grey) {
-                row.push_back(static_cast<std::uint8_t>(c >> 8));
-            } else {
-                row.insert(row.end(),
-                           {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
-                            static_cast<std::uint8_t>(c)});
-                if (samples == 4) row.push_back(SampleAlpha(x, y));
-            }
+            const Bytes p = SamplePixel(x, y, channels);
+            row.insert(row.end(), p.begin(), p.end());
         }
         if (tiled)
             std::copy(row.begin(), row.end(), tile.begin() + y * 16 * 3);
@@ -119,20 +73,14 @@ void WriteTiffPage(TIFF* t, TiffKind kind) {
 }
 
 void WriteJpegRows(jpeg_compress_struct& c, int kind) {
-    const auto big = ScaleUp8(Reference());
-    const int w = SAMPLE_W * 8;
     std::vector<std::uint8_t> row;
     while (c.next_scanline < c.image_height) {
         row.clear();
-        for (int x = 0; x < w; ++x) {
-            const std::uint32_t p = big[c.next_scanline * w + x];
-            const std::uint8_t r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
-            if (kind == 2)
-                row.push_back(g);
-            else if (kind == 3)  // Adobe's inverted CMYK: stored C' = R etc., K' = 255
-                row.insert(row.end(), {r, g, b, 255});
-            else
-                row.insert(row.end(), {r, g, b});
+        for (int x = 0; x < SAMPLE_W * 8; ++x) {
+            const Bytes p =
+                SamplePixel(x / 8, static_cast<int>(c.next_scanline / 8), kind == 2 ? 1 : 3);
+            row.insert(row.end(), p.begin(), p.end());
+            if (kind == 3) row.push_back(255);  // Adobe's inverted CMYK: C' = R etc., K' = 255
         }
         JSAMPROW rp = row.data();
         jpeg_write_scanlines(&c, &rp, 1);
@@ -146,7 +94,9 @@ std::uint32_t GifColour(int index) {
 }
 
 Bytes MakeGif(const GifSpec& s) {
-    const std::vector<std::uint8_t> idx = s.indices.empty() ? SampleIndices() : s.indices;
+    std::vector<std::uint8_t> idx = s.indices;
+    for (int i = 0; s.indices.empty() && i < SAMPLE_W * SAMPLE_H; ++i)
+        idx.push_back(static_cast<std::uint8_t>(SampleIndex(i % SAMPLE_W, i / SAMPLE_W)));
     const int colours = s.indices.empty() ? 4 : 256;
     std::vector<GifColorType> table;
     for (int i = 0; i < colours; ++i) {
@@ -223,10 +173,16 @@ Bytes MakeJpeg(int kind) {
 }
 
 Bytes MakeTiff(TiffKind kind) {
-    TempTiff file;
-    WriteTiffPage(file.get(), kind);
-    if (kind == TiffKind::TWO_PAGES) WriteTiffPage(file.get(), TiffKind::GREY);
-    return file.Finish();
+    char path[] = "/tmp/vx_sample_XXXXXX";  // libtiff writes files
+    close(mkstemp(path));
+    TIFF* t = TIFFOpen(path, "w");
+    WriteTiffPage(t, kind);
+    if (kind == TiffKind::TWO_PAGES) WriteTiffPage(t, TiffKind::GREY);
+    TIFFClose(t);
+    std::ifstream in(path, std::ios::binary);
+    Bytes out(std::istreambuf_iterator<char>(in), {});
+    std::remove(path);
+    return out;
 }
 
 }  // namespace vx::test
