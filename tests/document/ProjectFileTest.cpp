@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <bit>
 #include <filesystem>
@@ -7,10 +6,9 @@
 
 #include "document/Archive.h"
 #include "document/ProjectFile.h"
-#include "shell/AtomicFile.h"
-#include "shell/ReadFile.h"
 #include "support/Documents.h"
 #include "support/Recorders.h"
+#include "support/TempDir.h"
 
 namespace vx {
 namespace {
@@ -51,20 +49,8 @@ std::vector<std::size_t> RecordOffsets(const LeFile& lf) {
 
 class ProjectFileTest : public test::RecordingTest {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("vx_project_" + std::to_string(getpid()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        fs::remove_all(dir);
-        RecordingTest::TearDown();
-    }
-    std::string Write(const std::string& name, const Bytes& bytes) {
-        const std::string path = (dir / name).string();
-        EXPECT_TRUE(WriteFileAtomically(path, bytes));
-        return path;
-    }
-    fs::path dir;
+    test::TempDir tmp;
+    const fs::path dir = tmp.path();
 };
 
 TEST_F(ProjectFileTest, EmptyLogoIsFortyBytes) {
@@ -138,7 +124,7 @@ TEST_F(ProjectFileTest, NewerVersionsAndForeignFilesAreRefusedLeavingTheDocument
         EXPECT_EQ(lf.objs, 2);
     }
     LeFile lf;
-    LoadProject(Write("v3.zeb", v3), lf);
+    LoadProject(tmp.Write("v3.zeb", v3), lf);
     EXPECT_EQ(rec.messages, std::vector<std::string>{MSG_WRONG_VERSION});
 }
 
@@ -173,7 +159,7 @@ TEST_F(ProjectFileTest, EveryTruncationLeavesAConsistentDocument) {
         ASSERT_EQ(lf.objs, whole_records) << len;
     }
     LeFile lf;
-    LoadProject(Write("short.zeb", Bytes(full.begin(), full.end() - 1)), lf);
+    LoadProject(tmp.Write("short.zeb", Bytes(full.begin(), full.end() - 1)), lf);
     EXPECT_EQ(rec.messages,
               std::vector<std::string>{MSG_CANNOT_OPEN + (dir / "short.zeb").string()});
 }

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -8,6 +7,7 @@
 #include "shell/AtomicFile.h"
 #include "support/Documents.h"
 #include "support/Recorders.h"
+#include "support/TempDir.h"
 
 namespace vx {
 namespace {
@@ -16,18 +16,11 @@ namespace fs = std::filesystem;
 
 class StyleLibraryTest : public test::RecordingTest {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("vx_styles_" + std::to_string(getpid()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        fs::remove_all(dir);
-        RecordingTest::TearDown();
-    }
     void Style(int n, const LeFile& lf) {
         SaveProject((dir / (std::to_string(n) + ".zeb")).string(), lf);
     }
-    fs::path dir;
+    test::TempDir tmp;
+    const fs::path dir = tmp.path();
 };
 
 TEST_F(StyleLibraryTest, TakesObjectZeroOfEachFileUntilOneIsMissing) {

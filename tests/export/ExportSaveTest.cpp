@@ -14,6 +14,7 @@
 #include "io/PngFile.h"
 #include "render/Random.h"
 #include "support/Recorders.h"
+#include "support/TempDir.h"
 
 namespace vx {
 namespace {
@@ -28,17 +29,10 @@ std::vector<std::uint8_t> ReadBytes(const std::string& path) {
 class ExportSave : public test::RecordingTest {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("vexo_export_" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
         test::TypicalLogo(lf);
         logo = OpenExport(lf);
     }
-    void TearDown() override {
-        test::RecordingTest::TearDown();
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string Path(const std::string& name) const { return tmp.Path(name); }
 
     // Save and draw with the dither seeded alike.
     bool Save(const ExportOptions& options, const std::string& path) {
@@ -52,11 +46,9 @@ protected:
         return image;
     }
 
+    test::TempDir tmp;
     LeFile lf;
     ExportLogo logo;
-
-private:
-    fs::path dir_;
 };
 
 TEST_F(ExportSave, TransparentFormatsKeepTheDrawnAlpha) {

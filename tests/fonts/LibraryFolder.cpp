@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -21,16 +20,12 @@ LibraryRecord Record(const std::string& name, const std::string& label) {
 }
 
 LibraryFolder::LibraryFolder() : old_ep_(ep) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vx-lib-XXXXXX").string();
-    dir_ = mkdtemp(pattern.data());
-    std::filesystem::create_directory(dir_ / "embedded");
-    ep = dir_.string();
+    std::filesystem::create_directory(dir_.path() / "embedded");
+    ep = dir_.path().string();
 }
 
 LibraryFolder::~LibraryFolder() {
     ep = old_ep_;
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
 }
 
 void LibraryFolder::Write(const std::string& relative, const std::vector<LibraryRecord>& records) {
@@ -38,7 +33,7 @@ void LibraryFolder::Write(const std::string& relative, const std::vector<Library
 }
 
 void LibraryFolder::WriteRaw(const std::string& relative, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(dir_ / relative, std::ios::binary);
+    std::ofstream out(dir_.Path(relative), std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
     ASSERT_TRUE(out.good());

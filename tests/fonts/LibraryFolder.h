@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "render/LibraryFile.h"
+#include "support/TempDir.h"
 
 namespace vx::test {
 
@@ -33,10 +34,10 @@ public:
     void WriteAll(const std::vector<LibraryRecord>& symbols, const std::vector<LibraryRecord>& cat0,
                   const std::vector<LibraryRecord>& cat1);
 
-    std::string Path(const std::string& relative) const { return (dir_ / relative).string(); }
+    std::string Path(const std::string& relative) const { return dir_.Path(relative); }
 
 private:
-    std::filesystem::path dir_;
+    TempDir dir_;
     std::string old_ep_;
 };
 

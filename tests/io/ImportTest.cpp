@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <png.h>
-#include <unistd.h>
 #include <zlib.h>
 
 #include <filesystem>
@@ -14,7 +13,7 @@
 #include "io/ImageLimits.h"
 #include "io/PngFile.h"
 #include "io/SampleImages.h"
-#include "shell/AtomicFile.h"
+#include "support/TempDir.h"
 
 namespace vx {
 namespace {
@@ -24,17 +23,7 @@ using test::Bytes;
 
 class ImportTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("vx_import_" + std::to_string(getpid()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
-    std::string Put(const std::string& name, const Bytes& bytes) {
-        const std::string path = (dir / name).string();
-        EXPECT_TRUE(WriteFileAtomically(path, bytes));
-        return path;
-    }
+    std::string Put(const std::string& name, const Bytes& bytes) { return tmp.Write(name, bytes); }
     // Loads `bytes` saved as `name` into a fresh bitmap object.
     LogoObject Load(const std::string& name, const Bytes& bytes, int expect = 1) {
         LogoObject o;
@@ -44,7 +33,8 @@ protected:
         return o;
     }
 
-    fs::path dir;
+    test::TempDir tmp;
+    const fs::path dir = tmp.path();
 };
 
 TEST(ImportTypes, LastThreeLettersInAnyCaseChooseTheDecoder) {

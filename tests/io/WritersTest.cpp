@@ -5,21 +5,17 @@
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 #include <tiffio.h>
-#include <unistd.h>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 
 #include "io/Image.h"
 #include "io/ImageWriters.h"
 #include "io/PngFile.h"
 #include "io/SampleImages.h"
+#include "support/TempDir.h"
 
 namespace vx {
 namespace {
-
-namespace fs = std::filesystem;
 
 // A picture with smooth gradients (thousands of colours) and a flat area,
 // its alpha a ramp from transparent to opaque with a fully opaque half.
@@ -171,11 +167,8 @@ TEST(Writers, TransparentTiffIsLosslessWithUnassociatedAlpha) {
     const TestPicture pic(33, 17);
     std::vector<std::uint8_t> file;
     ASSERT_TRUE(EncodeImage(ImageFormat::TIFF, pic.Transparent(), 50, file));
-    const fs::path path =
-        fs::temp_directory_path() / ("vx_alpha_" + std::to_string(getpid()) + ".tif");
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(file.data()), file.size());
-    TIFF* tif = TIFFOpen(path.c_str(), "r");
+    const test::TempDir tmp;
+    TIFF* tif = TIFFOpen(tmp.Write("alpha.tif", file).c_str(), "r");
     ASSERT_NE(tif, nullptr);
     std::uint16_t samples = 0, count = 0, compression = 0, *extra = nullptr;
     TIFFGetField(tif, TIFFTAG_SAMPLESPERPIXEL, &samples);
@@ -197,7 +190,6 @@ TEST(Writers, TransparentTiffIsLosslessWithUnassociatedAlpha) {
         }
     }
     TIFFClose(tif);
-    fs::remove(path);
 }
 
 TEST(Writers, RefusesWhatAFormatCannotHold) {

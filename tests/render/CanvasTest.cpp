@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <filesystem>
 #include <memory>
 
 #include "TestFonts.h"
@@ -10,6 +9,7 @@
 #include "io/PngFile.h"
 #include "render/Color.h"
 #include "support/Recorders.h"
+#include "support/TempDir.h"
 
 namespace vx {
 namespace {
@@ -136,15 +136,14 @@ TEST_F(Canvas, ExtremePositionsAndSizesDoNotOverflow) {
 }
 
 TEST_F(Canvas, ImportedBitmapsAreLoadedOnFirstUseWithTheirAlpha) {
-    const std::string path =
-        (std::filesystem::temp_directory_path() / "vexo-canvas-bitmap.png").string();
+    const test::TempDir tmp;
+    const std::string path = tmp.Path("bitmap.png");
     const std::vector<std::uint32_t> px = {0xFFFF0000, 0x00FF0000, 0x8000FF00, 0xFF0000FF};
     ASSERT_TRUE(WritePngFile(path, px.data(), 2, 2, PngChannels::RGBA));
     lf.AddObj(BitmapObject(0, 0, 0, 0));  // its pixels not loaded yet
     const LogoObject* bitmap = lf.obj[0].get();
     lf.obj[0]->file = path;
     lf.Update(100, 100, -1, -1);
-    std::filesystem::remove(path);
     EXPECT_EQ(bitmap->w, 2);
     EXPECT_EQ(bitmap->cbm.size(), 4u);
     const int x0 = LeFile::ob.dw / 2 - 1;

@@ -9,6 +9,7 @@
 
 #include "shell/AtomicFile.h"
 #include "shell/ReadFile.h"
+#include "support/TempDir.h"
 
 namespace vx {
 namespace {
@@ -17,12 +18,8 @@ namespace fs = std::filesystem;
 
 class FilesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("vx_files_" + std::to_string(getpid()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
+    test::TempDir tmp;
+    const fs::path dir = tmp.path();
 };
 
 std::vector<std::uint8_t> Bytes(const std::string& s) {

@@ -1,0 +1,28 @@
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "shell/AtomicFile.h"
+
+namespace vx::test {
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vexo-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make " << pattern;
+    dir_ = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
+}
+
+std::string TempDir::Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
+    const std::string path = Path(name);
+    EXPECT_TRUE(WriteFileAtomically(path, bytes)) << path;
+    return path;
+}
+
+}  // namespace vx::test
