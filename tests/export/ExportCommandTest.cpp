@@ -8,11 +8,9 @@
 
 #include "TestFonts.h"
 #include "ToolTest.h"
-#include "document/ProjectFile.h"
 #include "io/Image.h"
 #include "io/LogoExport.h"
 #include "io/PngFile.h"
-#include "render/Random.h"
 
 namespace vx {
 namespace {
@@ -43,13 +41,7 @@ TEST_F(ExportCommand, WritesWhatSaveDrawsInTheFormatTheNameAsksFor) {
     const ExportLogo logo = OpenExport(lf);
     ExportImage drawn;
     ASSERT_TRUE(DrawLogoImage(lf, logo, options, drawn));
-    PngImage png;
-    ASSERT_TRUE(DecodePng(Bytes("out.png"), png));
-    ASSERT_EQ(png.w, drawn.w);
-    ASSERT_EQ(png.h, drawn.h);
-    EXPECT_FALSE(png.has_alpha);
-    for (std::size_t i = 0; i < drawn.px.size(); ++i)
-        ASSERT_EQ(png.pixels[i] & 0xFFFFFF, drawn.px[i]) << "first difference at " << i;
+    ExpectPng("out.png", drawn.px, drawn.w, drawn.h);
 
     // Other names, other formats; --format wins over the name.
     for (const auto& [name, type] : {std::pair{"out.gif", IMAGE_GIF},

@@ -43,10 +43,16 @@ std::vector<std::uint8_t> ToolTest::Bytes(const std::string& name) const {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-PngImage ToolTest::ReadPng(const std::string& name) const {
-    PngImage img;
-    EXPECT_TRUE(DecodePng(Bytes(name), img)) << name;
-    return img;
+void ToolTest::ExpectPng(const std::string& name, const std::vector<std::uint32_t>& px, int w,
+                         int h) const {
+    PngImage png;
+    ASSERT_TRUE(DecodePng(Bytes(name), png)) << name;
+    ASSERT_EQ(png.w, w) << name;
+    ASSERT_EQ(png.h, h) << name;
+    ASSERT_FALSE(png.has_alpha) << name;
+    for (std::size_t i = 0; i < px.size(); ++i)
+        ASSERT_EQ(png.pixels[i] & 0xFFFFFF, px[i] & 0xFFFFFF)
+            << name << ": first difference at " << i % w << "," << i / w;
 }
 
 std::string ToolTest::Save(const LeFile& lf, const std::string& name) {

@@ -23,7 +23,9 @@ protected:
     // Runs the tool with `args`; returns its exit status and leaves stderr in `err`.
     int Run(const std::string& args);
     std::vector<std::uint8_t> Bytes(const std::string& name) const;
-    PngImage ReadPng(const std::string& name) const;
+    // Fails the test unless `name` is a PNG without alpha of exactly `px` (w x h).
+    void ExpectPng(const std::string& name, const std::vector<std::uint32_t>& px, int w,
+                   int h) const;
     // The project of `lf` as a file of the temporary folder.
     std::string Save(const LeFile& lf, const std::string& name);
 
