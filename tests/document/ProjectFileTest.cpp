@@ -2,7 +2,6 @@
 
 #include <bit>
 #include <filesystem>
-#include <random>
 
 #include "document/Archive.h"
 #include "document/ProjectFile.h"
@@ -190,21 +189,6 @@ TEST_F(ProjectFileTest, CurOutsideTheObjectsBecomesMinusOne) {
         LeFile lf;
         ASSERT_EQ(DecodeProject(EncodeProject(saved), lf).status, ProjectStatus::OK);
         EXPECT_EQ(lf.cur, -1);
-    }
-}
-
-TEST_F(ProjectFileTest, RandomBytesNeverBreakTheDocument) {
-    std::mt19937 rng(1234);
-    const Bytes good = EncodeProject(test::MakeVariedDocument(3));
-    for (int i = 0; i < 3000; ++i) {
-        Bytes b = good;
-        const int flips = 1 + static_cast<int>(rng() % 8);
-        for (int f = 0; f < flips; ++f)
-            b[8 + rng() % (b.size() - 8)] = static_cast<std::uint8_t>(rng());
-        if (i % 3 == 0) b.resize(rng() % b.size());
-        LeFile lf;
-        DecodeProject(b, lf);
-        ASSERT_TRUE(Consistent(lf)) << i;
     }
 }
 

@@ -211,11 +211,10 @@ TEST_F(ExportDraw, TransparentAlphaIsExactlyTheCoverageOfAnOpaqueGlyph) {
 // `colour` with `alpha` over `background`, each channel rounded.
 std::uint32_t Composite(std::uint32_t colour, int alpha, std::uint32_t background) {
     std::uint32_t out = 0;
-    for (int s = 0; s <= 16; s += 8)
-        out |=
-            static_cast<std::uint32_t>(
-                (Channel(colour, s) * alpha + Channel(background, s) * (255 - alpha) + 127) / 255)
-            << s;
+    for (int s = 0; s <= 16; s += 8) {
+        const int mix = Channel(colour, s) * alpha + Channel(background, s) * (255 - alpha);
+        out |= static_cast<std::uint32_t>((mix + 127) / 255) << s;
+    }
     return out;
 }
 
