@@ -12,11 +12,10 @@ TempDir::TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "vexo-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make " << pattern;
     dir_ = pattern;
-}
-
-TempDir::~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
+    remover_ = std::shared_ptr<void>(nullptr, [dir = dir_](void*) {
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    });
 }
 
 std::string TempDir::Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {

@@ -1,9 +1,11 @@
 #pragma once
 
-// A fresh temporary folder for one test, removed with everything in it.
+// A fresh temporary folder for one test, removed with everything in it when
+// the TempDir (and any copy of it) goes.
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,9 +14,6 @@ namespace vx::test {
 class TempDir {
 public:
     TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
 
     const std::filesystem::path& path() const { return dir_; }
     std::string Path(const std::string& name) const { return (dir_ / name).string(); }
@@ -23,6 +22,7 @@ public:
 
 private:
     std::filesystem::path dir_;
+    std::shared_ptr<void> remover_;  // its deleter removes the folder
 };
 
 }  // namespace vx::test
