@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "shell/Hook.h"
+
 namespace vx {
 
 namespace {
@@ -11,21 +13,19 @@ void QuickExit(int code) {
     std::_Exit(code);
 }
 
-EndProgramHandler& Handler() {
-    static EndProgramHandler handler = QuickExit;
-    return handler;
+Hook<void(int)>& EndHook() {
+    static Hook<void(int)> hook(QuickExit);
+    return hook;
 }
 
 }  // namespace
 
 EndProgramHandler SetEndProgramHandler(EndProgramHandler handler) {
-    if (!handler) handler = QuickExit;
-    return std::exchange(Handler(), std::move(handler));
+    return EndHook().Set(std::move(handler));
 }
 
 void EndProgram(int code) {
-    const EndProgramHandler handler = Handler();
-    handler(code);
+    EndHook()(code);
     std::_Exit(code);  // a handler that returned still ends the program
 }
 

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "shell/Hook.h"
+
 #ifndef VX_SUPPORT_ADDRESS
 #define VX_SUPPORT_ADDRESS "support@vexologo.org"
 #endif
@@ -18,9 +20,9 @@ void DefaultFatalHandler(const std::string& report) {
     std::_Exit(EXIT_FAILURE);
 }
 
-FatalHandler& Handler() {
-    static FatalHandler handler = DefaultFatalHandler;
-    return handler;
+Hook<void(const std::string&)>& FatalHook() {
+    static Hook<void(const std::string&)> hook(DefaultFatalHandler);
+    return hook;
 }
 
 std::string& Address() {
@@ -31,8 +33,7 @@ std::string& Address() {
 }  // namespace
 
 FatalHandler SetFatalHandler(FatalHandler handler) {
-    if (!handler) handler = DefaultFatalHandler;
-    return std::exchange(Handler(), std::move(handler));
+    return FatalHook().Set(std::move(handler));
 }
 
 void SetSupportAddress(std::string address) {
@@ -66,10 +67,7 @@ std::string BuildFatalReport(const TraceStack& stack, int error_code, const char
 }
 
 void ReportFatal(int error_code, const char* expression, const char* /*file*/, int /*line*/) {
-    // Copy the handler: a handler that installs another must not destroy itself
-    // while it runs.
-    const FatalHandler handler = Handler();
-    handler(BuildFatalReport(traceStack, error_code, expression));
+    FatalHook()(BuildFatalReport(traceStack, error_code, expression));
 }
 
 }  // namespace vx

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "shell/Hook.h"
+
 namespace vx {
 
 namespace {
@@ -11,21 +13,19 @@ void PrintMessage(const std::string& text) {
     std::fprintf(stderr, "%s\n", text.c_str());
 }
 
-MessageHandler& Handler() {
-    static MessageHandler handler = PrintMessage;
-    return handler;
+Hook<void(const std::string&)>& MessageHook() {
+    static Hook<void(const std::string&)> hook(PrintMessage);
+    return hook;
 }
 
 }  // namespace
 
 MessageHandler SetMessageHandler(MessageHandler handler) {
-    if (!handler) handler = PrintMessage;
-    return std::exchange(Handler(), std::move(handler));
+    return MessageHook().Set(std::move(handler));
 }
 
 void ShowMessage(const std::string& text) {
-    const MessageHandler handler = Handler();
-    handler(text);
+    MessageHook()(text);
 }
 
 }  // namespace vx
