@@ -33,10 +33,7 @@ void LibraryFolder::Write(const std::string& relative, const std::vector<Library
 }
 
 void LibraryFolder::WriteRaw(const std::string& relative, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(dir_.Path(relative), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(out.good());
+    dir_.Write(relative, bytes);
 }
 
 void LibraryFolder::WriteAll(const std::vector<LibraryRecord>& symbols,

@@ -7,6 +7,7 @@
 
 #include "render/FtText.h"
 #include "render/LibraryFile.h"
+#include "shell/AtomicFile.h"
 #include "shell/ProgramFolder.h"
 
 namespace vx::test {
@@ -29,11 +30,8 @@ LibraryRecord Record(const char* file) {
 
 void WriteLibrary(const fs::path& path, const std::vector<LibraryRecord>& records) {
     fs::create_directories(path.parent_path());
-    const std::vector<std::uint8_t> bytes = PackLibrary(records);
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + path.string());
+    if (!WriteFileAtomically(path.string(), PackLibrary(records)))
+        throw std::runtime_error("cannot write " + path.string());
 }
 
 }  // namespace
