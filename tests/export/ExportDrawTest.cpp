@@ -241,7 +241,7 @@ TEST_F(ExportDraw, TransparentPicturesCompositeBackToTheOpaqueExport) {
     EXPECT_EQ(clear.alpha.back(), 0);
 }
 
-TEST_F(ExportDraw, OversizedExportsAreRefusedBeforeDrawing) {
+TEST_F(ExportDraw, OversizedExportsAreRefusedBeforeDrawingAndTheLimitIsDrawnWhole) {
     lf.AddObj(test::TextObject("A rather wide logo line", test::SANS, 60, 0, 0));
     const ExportLogo logo = OpenExport(lf);
     const ExportSize size = OutputSize(logo, 10000, 0);
@@ -261,25 +261,24 @@ TEST_F(ExportDraw, OversizedExportsAreRefusedBeforeDrawing) {
     ASSERT_EQ(rec.messages.size(), 2u);
     EXPECT_NE(rec.messages[1].find("At 4000 % an object of the logo would be"), std::string::npos)
         << rec.messages[1];
-}
 
-TEST_F(ExportDraw, AnExportAtTheSideLimitIsDrawnWhole) {
-    lf.AddObj(test::TextObject("edge", test::SANS, 20, 2000, 0));
-    lf.fixed_canvas = 1;
-    lf.canvas_w = 4096;
-    lf.canvas_h = 40;
-    const ExportLogo logo = OpenExport(lf);
-    const ExportImage img = Draw(lf, logo, At(400));
-    ASSERT_EQ(img.w, 16384);
-    ASSERT_EQ(img.h, 160);
+    // At the side limit the export is drawn whole, one percent more is refused.
+    LeFile edge;
+    edge.AddObj(test::TextObject("edge", test::SANS, 20, 2000, 0));
+    edge.fixed_canvas = 1;
+    edge.canvas_w = 4096;
+    edge.canvas_h = 40;
+    const ExportLogo edge_logo = OpenExport(edge);
+    const ExportImage whole = Draw(edge, edge_logo, At(400));
+    ASSERT_EQ(whole.w, 16384);
+    ASSERT_EQ(whole.h, 160);
     // The text, centred 2000 pixels right of the centre, is there at 4 times that.
     int dark = 0;
-    for (int y = 0; y < img.h; ++y)
-        for (int x = 16000; x < 16384; ++x) dark += At(img, x, y) == 0;
+    for (int y = 0; y < whole.h; ++y)
+        for (int x = 16000; x < 16384; ++x) dark += At(whole, x, y) == 0;
     EXPECT_GT(dark, 200);
-    ExportImage refused;
-    EXPECT_FALSE(DrawLogoImage(lf, logo, At(401), refused));
-    EXPECT_EQ(rec.messages.size(), 1u);
+    EXPECT_FALSE(DrawLogoImage(edge, edge_logo, At(401), img));
+    EXPECT_EQ(rec.messages.size(), 3u);
 }
 
 TEST_F(ExportDraw, ALogoWithAPictureIsDrawnAtOneHundredPercent) {

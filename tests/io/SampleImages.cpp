@@ -74,18 +74,11 @@ void BmpRow(const BmpSpec& s, int y, Bytes& b) {
         const int index = SampleIndex(x, y, colours);
         const std::uint32_t c = COLOURS[index];
         const std::uint32_t r = c >> 16, g = c >> 8 & 0xFF, bl = c & 0xFF;
+        if (s.bits <= 8) {  // indices packed from the high bits down
+            if (x * s.bits % 8 == 0) b.push_back(0);
+            b.back() |= static_cast<std::uint8_t>(index << (8 - s.bits - x * s.bits % 8));
+        }
         switch (s.bits) {
-            case 1:
-                if (x % 8 == 0) b.push_back(0);
-                b.back() |= static_cast<std::uint8_t>(index << (7 - x % 8));
-                break;
-            case 4:
-                if (x % 2 == 0) b.push_back(0);
-                b.back() |= static_cast<std::uint8_t>(index << (x % 2 ? 0 : 4));
-                break;
-            case 8:
-                b.push_back(static_cast<std::uint8_t>(index));
-                break;
             case 16:  // 5-5-5, or 5-6-5 with bit fields
                 if (s.compression == 3)
                     Put16(b, (r >> 3) << 11 | (g >> 2) << 5 | bl >> 3);
