@@ -5,6 +5,7 @@
 
 #include "io/ImageLimits.h"
 #include "io/ImageWriters.h"
+#include "shell/Buffers.h"
 
 namespace vx {
 

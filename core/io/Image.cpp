@@ -1,6 +1,7 @@
 #include "io/Image.h"
 
 #include "io/ImageLimits.h"
+#include "shell/Buffers.h"
 
 #include <iterator>
 

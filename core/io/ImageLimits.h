@@ -5,9 +5,6 @@
 // once instead of exhausting memory. They lie far beyond any logo.
 
 #include <cstddef>
-#include <new>
-#include <stdexcept>
-#include <vector>
 
 namespace vx {
 
@@ -22,20 +19,6 @@ inline constexpr const char* IMAGE_TOO_LARGE_TEXT =
 inline bool ImageSizeAllowed(long long w, long long h) {
     return w > 0 && h > 0 && w <= MAX_IMAGE_SIDE && h <= MAX_IMAGE_SIDE &&
            static_cast<std::size_t>(w) * static_cast<std::size_t>(h) <= MAX_IMAGE_PIXELS;
-}
-
-// Resizes `v` to `n` elements; false instead of an exception when memory runs
-// out. Decoding reports that as a refused file, never as a fatal error.
-template <class T>
-bool TryResize(std::vector<T>& v, std::size_t n) {
-    try {
-        v.resize(n);
-        return true;
-    } catch (const std::bad_alloc&) {
-    } catch (const std::length_error&) {
-    }
-    v = std::vector<T>();
-    return false;
 }
 
 }  // namespace vx

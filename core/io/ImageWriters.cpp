@@ -4,6 +4,7 @@
 #include "io/PngFile.h"
 #include "io/Quantize.h"
 #include "shell/AtomicFile.h"
+#include "shell/Buffers.h"
 
 namespace vx {
 

@@ -17,6 +17,7 @@
 #include "io/Image.h"
 #include "io/ImageLimits.h"
 #include "io/ImageWriters.h"
+#include "shell/Buffers.h"
 
 namespace vx {
 

@@ -9,6 +9,7 @@
 #include "io/LogoPainter.h"
 #include "io/Transparency.h"
 #include "render/Color.h"
+#include "shell/Buffers.h"
 #include "shell/Messages.h"
 
 namespace vx {

@@ -11,6 +11,7 @@
 #include "io/Image.h"
 #include "io/ImageLimits.h"
 #include "io/PngFile.h"
+#include "shell/Buffers.h"
 
 namespace vx {
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "io/ImageLimits.h"
+#include "shell/Buffers.h"
 
 namespace vx {
 

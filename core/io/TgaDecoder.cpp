@@ -9,6 +9,7 @@
 #include "io/ByteReader.h"
 #include "io/Image.h"
 #include "io/ImageLimits.h"
+#include "shell/Buffers.h"
 
 namespace vx {
 

@@ -28,9 +28,6 @@ public:
     bool Write(std::span<const std::uint8_t> bytes);
     // Flushes, closes and renames the temporary over the target.
     bool Commit();
-    // Gives up the descriptor to a library that closes it itself; Commit then
-    // only renames.
-    void ReleaseFd() { fd_ = -1; }
 
     const std::string& error() const { return error_; }
 

@@ -24,17 +24,26 @@ inline std::optional<std::size_t> CheckedArea(long long w, long long h) {
     return area;
 }
 
-// Replaces the contents of `v` by `n` copies of `fill`. On allocation failure
-// reports out of memory, leaves `v` empty and returns false.
+// Resizes `v` to `n` elements (new ones `fill`); false instead of an exception
+// when memory runs out, for callers that refuse the input rather than report.
 template <class T>
-bool AllocBuffer(std::vector<T>& v, std::size_t n, const T& fill = T{}) {
+bool TryResize(std::vector<T>& v, std::size_t n, const T& fill = T{}) {
     try {
-        v.assign(n, fill);
+        v.resize(n, fill);
         return true;
     } catch (const std::bad_alloc&) {
     } catch (const std::length_error&) {
     }
     v = std::vector<T>();
+    return false;
+}
+
+// Replaces the contents of `v` by `n` copies of `fill`. On allocation failure
+// reports out of memory, leaves `v` empty and returns false.
+template <class T>
+bool AllocBuffer(std::vector<T>& v, std::size_t n, const T& fill = T{}) {
+    v.clear();
+    if (TryResize(v, n, fill)) return true;
     VX_OUT_OF_MEMORY();
     return false;
 }
