@@ -8,7 +8,7 @@
 
 #include "BenchFonts.h"
 #include "TestLogos.h"
-#include "io/LogoExport.h"
+#include "export/LogoExport.h"
 #include "render/Random.h"
 
 namespace vx {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
-#include "io/Image.h"
-#include "io/ImageWriters.h"
+#include "codecs/Image.h"
+#include "codecs/ImageWriters.h"
 
 namespace vx {
 namespace {

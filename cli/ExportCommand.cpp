@@ -9,7 +9,7 @@
 
 #include "cli/Commands.h"
 #include "document/ProjectFile.h"
-#include "io/LogoExport.h"
+#include "export/LogoExport.h"
 #include "render/FtText.h"
 
 namespace vx::cli {

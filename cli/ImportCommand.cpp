@@ -2,9 +2,9 @@
 // pixels, alpha included, as a 32-bit PNG.
 
 #include "cli/Commands.h"
+#include "codecs/CustomBitmap.h"
+#include "codecs/PngWriter.h"
 #include "document/ProjectFile.h"
-#include "io/CustomBitmap.h"
-#include "io/PngFile.h"
 
 namespace vx::cli {
 

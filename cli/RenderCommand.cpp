@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "cli/Commands.h"
+#include "codecs/PngWriter.h"
 #include "document/ProjectFile.h"
-#include "io/PngFile.h"
 #include "render/FtText.h"
 #include "render/Random.h"
 

@@ -6,8 +6,9 @@
 #include <span>
 #include <vector>
 
-#include "io/Image.h"
-#include "io/PngFile.h"
+#include "codecs/Image.h"
+#include "codecs/PngDecoder.h"
+#include "codecs/PngWriter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "codecs/SampleImages.h"
 #include "document/ProjectFile.h"
-#include "io/SampleImages.h"
 #include "render/LibraryFile.h"
 #include "support/Documents.h"
 

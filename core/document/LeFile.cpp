@@ -1,10 +1,21 @@
 #include "document/LeFile.h"
 
+#include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "shell/Checked.h"
 
 namespace vx {
+
+namespace {
+
+int ClampToInt(long long v) {
+    return static_cast<int>(
+        std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+}  // namespace
 
 ObjectBitmap LeFile::ob;
 
@@ -150,6 +161,32 @@ int LeFile::AddObj(std::unique_ptr<LogoObject> o) {
     obj[objs] = std::move(o);
     cur = objs;
     ++objs;
+    return 0;
+}
+
+int LeFile::CenterObjects(int& w, int& h) {
+    const int count = std::clamp(objs, 0, MAX_OBJS);
+    long long minx = 10000, miny = 10000, maxx = -10000, maxy = -10000;
+    bool any = false;
+    for (int n = 0; n < count; ++n) {
+        if (!obj[n]) continue;
+        const ObjectBox b = BoxOf(*obj[n]);
+        minx = std::min(minx, b.left);
+        maxx = std::max(maxx, b.right);
+        miny = std::min(miny, b.top);
+        maxy = std::max(maxy, b.bottom);
+        any = true;
+    }
+    if (!any) return 0;
+    const long long dx = (minx + maxx) / 2;
+    const long long dy = (miny + maxy) / 2;
+    for (int n = 0; n < count; ++n) {
+        if (!obj[n]) continue;
+        obj[n]->x = ClampToInt(obj[n]->x - dx);
+        obj[n]->y = ClampToInt(obj[n]->y - dy);
+    }
+    w = ClampToInt(maxx - minx);
+    h = ClampToInt(maxy - miny);
     return 0;
 }
 

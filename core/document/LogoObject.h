@@ -5,15 +5,23 @@
 //
 // The object owns its renderer `ft` and, for an imported bitmap, its pixels
 // `cbm`; neither is copied by CopyParamsTo, so a copy renders or loads afresh.
+// The renderer's type belongs to the render layer, which creates it on first
+// use: the document and its users never see the font library.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "document/LogoParams.h"
-#include "render/FtText.h"
 
 namespace vx {
+
+// What the document knows of an object's renderer: that it owns one.
+class ObjectRenderer {
+public:
+    virtual ~ObjectRenderer() = default;
+};
 
 enum ObjectType : int { TEXT_OBJECT = 0, SHAPE_OBJECT = 1, BITMAP_OBJECT = 2 };
 
@@ -26,13 +34,15 @@ public:
     int w = 1;  // size of the last rendering, or of the loaded bitmap
     int h = 1;
     int type = TEXT_OBJECT;
-    int lib_index = 0;               // cached shape table position; never stored
-    std::vector<std::uint32_t> cbm;  // bitmap pixels, alpha in the top byte; empty until loaded
-    FtText ft;
+    int lib_index = 0;                   // cached shape table position; never stored
+    std::vector<std::uint32_t> cbm;      // bitmap pixels, alpha in the top byte; empty until loaded
+    std::unique_ptr<ObjectRenderer> ft;  // null until first rendered
 
     // Copies the parameters, file, place, size and kind into `target`; leaves
     // the target's pixels and renderer alone.
     void CopyParamsTo(LogoObject& target) const;
+
+    // Rendering and painting, defined by the render layer.
 
     // Renders a text or shape object ("ft.Render(lt,0,1)") and takes its size.
     int Update();
@@ -46,5 +56,16 @@ public:
     // (the object is then unchanged). A success flag, not a status.
     int LoadCustomBitmap();
 };
+
+// An object's box on the logo, in 64 bits: positions and sizes come from files.
+struct ObjectBox {
+    long long left, right, top, bottom;
+};
+
+inline ObjectBox BoxOf(const LogoObject& o) {
+    const long long left = static_cast<long long>(o.x) - o.w / 2;
+    const long long top = static_cast<long long>(o.y) - o.h / 2;
+    return ObjectBox{left, left + o.w, top, top + o.h};
+}
 
 }  // namespace vx

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "document/LogoObject.h"
 #include "document/LogoParams.h"
 
 namespace vx {
@@ -57,7 +58,7 @@ struct GlyphPos {
     FT_Matrix matrix{0x10000, 0, 0, 0x10000};
 };
 
-class FtText {
+class FtText : public ObjectRenderer {
 public:
     // ---- Font and symbol libraries (program-wide) ----
 
@@ -102,6 +103,11 @@ public:
     int BltToBitmap(const LogoParams& lt, std::vector<std::uint32_t>& dta, int dw, int dh,
                     std::uint32_t bgc) const;
 
+    // Whether the last render of `lt` has every buffer it should: a failed
+    // allocation (already reported) leaves one missing, and the object would be
+    // drawn incomplete.
+    bool RenderComplete(const LogoParams& lt) const;
+
     int effects = 0;
     std::vector<std::uint8_t> cov;  // szx x szy coverage, 0 empty .. 255 covered
     int org_x = 0;                  // pen origin of the first glyph inside cov
@@ -138,5 +144,10 @@ private:
     int PrepareEffects(const LogoParams& lt);
     int Gradient(const LogoParams& lt, std::uint32_t* out, int bw, int bh, int box, int boy) const;
 };
+
+// The renderer an object owns, created on first use.
+FtText& RendererOf(LogoObject& o);
+// The renderer of the object's last render; null when it was never rendered.
+const FtText* RendererOf(const LogoObject& o);
 
 }  // namespace vx

@@ -101,4 +101,10 @@ int FtText::BltToBitmap(const LogoParams& lt, std::vector<std::uint32_t>& dta, i
     return BltToBuf(lt, dta.data(), dw, dh, dw / 2, dh / 2, 1, 1);
 }
 
+bool FtText::RenderComplete(const LogoParams& lt) const {
+    const auto area = CheckedArea(szx, szy);
+    const bool wants_effects = lt.has_outline || lt.has_shadow;
+    return area && cov.size() == *area && (!wants_effects || eff.size() == *area);
+}
+
 }  // namespace vx

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <limits>
 
 #include "document/LeFile.h"
 #include "render/Color.h"
@@ -18,23 +17,6 @@ namespace {
 constexpr int MIN_SPACE = 10;
 constexpr std::uint32_t VIEW_LIGHT = 0xECECF1;
 constexpr std::uint32_t VIEW_DARK = 0xD0D8DA;
-
-// An object's box relative to the logo centre. 64-bit: positions and sizes
-// come from files and may be anything.
-struct Box {
-    long long left, right, top, bottom;
-};
-
-Box BoxOf(const LogoObject& o) {
-    const long long left = static_cast<long long>(o.x) - o.w / 2;
-    const long long top = static_cast<long long>(o.y) - o.h / 2;
-    return Box{left, left + o.w, top, top + o.h};
-}
-
-int ClampToInt(long long v) {
-    return static_cast<int>(
-        std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
 
 }  // namespace
 
@@ -63,7 +45,7 @@ int LeFile::Update(int w, int h, int cw, int ch) {
     long long maxy = -10000;
     for (int n = 0; n < count; ++n) {
         if (!obj[n]) continue;
-        const Box b = BoxOf(*obj[n]);
+        const ObjectBox b = BoxOf(*obj[n]);
         maxx = std::max({maxx, std::llabs(b.left), std::llabs(b.right)});
         maxy = std::max({maxy, std::llabs(b.top), std::llabs(b.bottom)});
     }
@@ -97,32 +79,6 @@ int LeFile::Update(int w, int h, int cw, int ch) {
             VX_CALL(obj[cur]->BltToBufCnt(ob.cdta.data(), ob.cdw, ob.cdh),
                     "obj[cur]->BltToBufCnt(ob.cdta,ob.cdw,ob.cdh)");
     }
-    return 0;
-}
-
-int LeFile::CenterObjects(int& w, int& h) {
-    const int count = std::clamp(objs, 0, MAX_OBJS);
-    long long minx = 10000, miny = 10000, maxx = -10000, maxy = -10000;
-    bool any = false;
-    for (int n = 0; n < count; ++n) {
-        if (!obj[n]) continue;
-        const Box b = BoxOf(*obj[n]);
-        minx = std::min(minx, b.left);
-        maxx = std::max(maxx, b.right);
-        miny = std::min(miny, b.top);
-        maxy = std::max(maxy, b.bottom);
-        any = true;
-    }
-    if (!any) return 0;
-    const long long dx = (minx + maxx) / 2;
-    const long long dy = (miny + maxy) / 2;
-    for (int n = 0; n < count; ++n) {
-        if (!obj[n]) continue;
-        obj[n]->x = ClampToInt(obj[n]->x - dx);
-        obj[n]->y = ClampToInt(obj[n]->y - dy);
-    }
-    w = ClampToInt(maxx - minx);
-    h = ClampToInt(maxy - miny);
     return 0;
 }
 

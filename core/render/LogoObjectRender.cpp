@@ -1,19 +1,31 @@
 // LogoObject's rendering and painting: text and shapes through their FtText,
-// imported bitmaps with their own alpha.
+// imported bitmaps with their own alpha, loaded on first use.
 
+#include "codecs/CustomBitmap.h"
 #include "document/LogoObject.h"
 #include "render/Color.h"
+#include "render/FtText.h"
 #include "render/RenderMath.h"
 #include "shell/Buffers.h"
 #include "shell/Checked.h"
 
 namespace vx {
 
+FtText& RendererOf(LogoObject& o) {
+    if (!o.ft) o.ft = std::make_unique<FtText>();
+    return static_cast<FtText&>(*o.ft);
+}
+
+const FtText* RendererOf(const LogoObject& o) {
+    return static_cast<const FtText*>(o.ft.get());
+}
+
 int LogoObject::Update() {
     if (type == BITMAP_OBJECT) return 0;  // sized by its image
-    VX_CALL(ft.Render(lt, 0, 1), "ft.Render(lt,0,1)");
-    w = ft.szx;
-    h = ft.szy;
+    FtText& r = RendererOf(*this);
+    VX_CALL(r.Render(lt, 0, 1), "ft.Render(lt,0,1)");
+    w = r.szx;
+    h = r.szy;
     return 0;
 }
 
@@ -24,7 +36,7 @@ int LogoObject::BltToBuf(std::uint32_t* dta, int szx, int szy, int dox, int doy)
     if (type == BITMAP_OBJECT) {
         VX_CALL(BltCust(dta, szx, szy, cx, cy), "BltCust(dta,szx,szy,ox+dox,oy+doy)");
     } else {
-        VX_CALL(ft.BltToBuf(lt, dta, szx, szy, cx, cy, 1, 1),
+        VX_CALL(RendererOf(*this).BltToBuf(lt, dta, szx, szy, cx, cy, 1, 1),
                 "ft.BltToBuf(lt,dta,szx,szy,ox+dox,oy+doy,TRUE,TRUE)");
     }
     return 0;
@@ -34,7 +46,7 @@ int LogoObject::BltToBufCnt(std::uint32_t* dta, int szx, int szy) {
     if (type == BITMAP_OBJECT) {
         VX_CALL(BltCust(dta, szx, szy, szx / 2, szy / 2), "BltCust(dta,szx,szy,szx/2,szy/2)");
     } else {
-        VX_CALL(ft.BltToBuf(lt, dta, szx, szy, szx / 2, szy / 2, 1, 1),
+        VX_CALL(RendererOf(*this).BltToBuf(lt, dta, szx, szy, szx / 2, szy / 2, 1, 1),
                 "ft.BltToBuf(lt,dta,szx,szy,szx/2,szy/2,TRUE,TRUE)");
     }
     return 0;
@@ -59,6 +71,15 @@ int LogoObject::BltCust(std::uint32_t* dta, int szx, int szy, int cx, int cy) {
         }
     }
     return 0;
+}
+
+int LogoObject::LoadCustomBitmap() {
+    BitmapPixels pixels;
+    if (!LoadBitmapFile(file, pixels)) return 0;
+    cbm = std::move(pixels.px);
+    w = pixels.w;
+    h = pixels.h;
+    return 1;
 }
 
 }  // namespace vx

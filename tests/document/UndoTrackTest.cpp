@@ -77,12 +77,12 @@ TEST_F(UndoTrackTest, CancelledBarRestoresAndLeavesOneRedo) {
 TEST_F(UndoTrackTest, SnapshotsHoldNoPixels) {
     auto o = std::make_unique<LogoObject>();
     o->cbm.assign(100, 0xFF00FF00u);
-    o->ft.cov.assign(100, 255);
+    o->ft = std::make_unique<ObjectRenderer>();
     lf.AddObj(std::move(o));
     track.Reset(lf);
     ASSERT_EQ(track.slots[0].objs, 1);
     EXPECT_TRUE(track.slots[0].obj[0]->cbm.empty());
-    EXPECT_TRUE(track.slots[0].obj[0]->ft.cov.empty());
+    EXPECT_EQ(track.slots[0].obj[0]->ft, nullptr);
 }
 
 TEST_F(UndoTrackTest, UndoWithNothingToUndoReportsAndChangesNothing) {

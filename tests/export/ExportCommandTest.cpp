@@ -8,9 +8,10 @@
 
 #include "TestFonts.h"
 #include "ToolTest.h"
-#include "io/Image.h"
-#include "io/LogoExport.h"
-#include "io/PngFile.h"
+#include "codecs/Image.h"
+#include "codecs/PngDecoder.h"
+#include "codecs/PngWriter.h"
+#include "export/LogoExport.h"
 
 namespace vx {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "TestFonts.h"
 #include "TestLogos.h"
-#include "io/LogoExport.h"
+#include "export/LogoExport.h"
 #include "render/Color.h"
 #include "render/Random.h"
 #include "support/Recorders.h"

@@ -10,8 +10,9 @@
 
 #include "TestFonts.h"
 #include "TestLogos.h"
-#include "io/LogoExport.h"
-#include "io/PngFile.h"
+#include "codecs/PngDecoder.h"
+#include "codecs/PngWriter.h"
+#include "export/LogoExport.h"
 #include "render/Random.h"
 #include "support/Recorders.h"
 #include "support/TempDir.h"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "TestFonts.h"
-#include "io/ExportSize.h"
+#include "export/ExportSize.h"
 #include "support/Recorders.h"
 
 namespace vx {

@@ -5,9 +5,10 @@
 #include <memory>
 
 #include "TestFonts.h"
+#include "codecs/PngWriter.h"
 #include "document/LeFile.h"
-#include "io/PngFile.h"
 #include "render/Color.h"
+#include "render/FtText.h"
 #include "support/Recorders.h"
 #include "support/TempDir.h"
 
@@ -105,8 +106,8 @@ TEST_F(Canvas, TextObjectsTakeTheSizeOfTheirRendering) {
     lf.AddObj(test::TextObject("Sized", test::SANS, 48, 0, 0));
     const LogoObject* text = lf.obj[0].get();
     lf.Update(400, 300, -1, -1);
-    EXPECT_EQ(text->w, text->ft.szx);
-    EXPECT_EQ(text->h, text->ft.szy);
+    EXPECT_EQ(text->w, RendererOf(*text)->szx);
+    EXPECT_EQ(text->h, RendererOf(*text)->szy);
     EXPECT_GT(text->w, 60);
     EXPECT_NE(std::count(LeFile::ob.dta.begin(), LeFile::ob.dta.end(), 0xFFFFFFu),
               static_cast<long>(LeFile::ob.dta.size()));

@@ -14,8 +14,9 @@
 #include <iterator>
 
 #include "TestFonts.h"
+#include "codecs/PngDecoder.h"
+#include "codecs/PngWriter.h"
 #include "document/LeFile.h"
-#include "io/PngFile.h"
 #include "render/Random.h"
 #include "support/Recorders.h"
 

@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "codecs/PngDecoder.h"
+#include "codecs/PngWriter.h"
 #include "document/LeFile.h"
-#include "io/PngFile.h"
 #include "support/Recorders.h"
 
 namespace vx::test {

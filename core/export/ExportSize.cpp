@@ -1,0 +1,73 @@
+#include "export/ExportSize.h"
+
+#include <algorithm>
+
+#include "shell/Checked.h"
+
+namespace vx {
+
+bool UpdateExportObjects(LeFile& le) {
+    bool scalable = true;
+    for (int n = 0; n < std::clamp(le.objs, 0, MAX_OBJS); ++n) {
+        LogoObject* o = le.obj[n].get();
+        if (!o) continue;
+        if (o->type == BITMAP_OBJECT) {
+            // A picture that cannot be loaded keeps its stored size and is not drawn.
+            if (o->cbm.empty()) o->LoadCustomBitmap();
+            scalable = false;
+        } else {
+            VX_CALL(o->Update(), "obj[n]->Update()");
+        }
+    }
+    return scalable;
+}
+
+ExportLogo OpenExport(LeFile& le) {
+    ExportLogo logo;
+    logo.scalable = UpdateExportObjects(le);
+    if (le.fixed_canvas) {
+        logo.w = le.canvas_w;
+        logo.h = le.canvas_h;
+    } else if (le.objs > 0) {
+        VX_CALL(le.CenterObjects(logo.w, logo.h), "le->CenterObjects(w,h)");
+    }
+    if (!logo.CanSave()) logo.w = logo.h = 0;
+    return logo;
+}
+
+int ClampExportScale(int percent) {
+    return std::clamp(percent, EXPORT_MIN_SCALE, EXPORT_MAX_SCALE);
+}
+
+int ClampExportMargin(int pixels) {
+    return std::clamp(pixels, 0, EXPORT_MAX_MARGIN);
+}
+
+int ClampExportQuality(int quality) {
+    return std::clamp(quality, EXPORT_MIN_QUALITY, EXPORT_MAX_QUALITY);
+}
+
+int EffectiveScale(const ExportLogo& logo, int percent) {
+    return logo.scalable ? ClampExportScale(percent) : 100;
+}
+
+ExportSize OutputSize(const ExportLogo& logo, int percent, int margin) {
+    if (!logo.CanSave()) return ExportSize{};
+    const long long s = EffectiveScale(logo, percent);
+    const long long m = ClampExportMargin(margin);
+    return ExportSize{logo.w * s / 100 + 2 * m, logo.h * s / 100 + 2 * m};
+}
+
+bool ExportSizeAllowed(ExportSize size) {
+    return size.w > 0 && size.h > 0 && size.w <= EXPORT_MAX_SIDE && size.h <= EXPORT_MAX_SIDE &&
+           size.w * size.h <= EXPORT_MAX_PIXELS;
+}
+
+std::string ExportTooLargeText(ExportSize size, const std::string& what) {
+    return what + " would be " + std::to_string(size.w) + " x " + std::to_string(size.h) +
+           " pixels; an export can be at most " + std::to_string(EXPORT_MAX_SIDE) +
+           " pixels a side and " + std::to_string(EXPORT_MAX_PIXELS >> 20) +
+           " megapixels. Choose a smaller scale.";
+}
+
+}  // namespace vx

@@ -1,0 +1,60 @@
+#pragma once
+
+// Save of the logo image export: what the export dialog's "Save" does and
+// `vexologo-cli export` does, the logo drawn at the chosen scale with margins
+// of background and written in one of the six formats. The caller opens the
+// export first (OpenExport) and passes what it learnt.
+//
+// A save either writes the whole picture (to a temporary name, renamed over
+// the target when complete) or nothing: an export beyond the size limits is
+// refused before anything is drawn, with a message naming the size.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "codecs/ImageWriters.h"
+#include "document/LeFile.h"
+#include "export/ExportSize.h"
+
+namespace vx {
+
+struct ExportOptions {
+    ImageFormat format = ImageFormat::PNG24;
+    int scale = EXPORT_DEFAULT_SCALE;      // percent; clamped, 100 for a logo that cannot scale
+    int margin = EXPORT_DEFAULT_MARGIN;    // pixels; clamped
+    int quality = EXPORT_DEFAULT_QUALITY;  // JPEG and TIFF; clamped
+    // PNG 24, PNG 8, GIF and TIFF only: the background left transparent.
+    bool transparent = false;
+};
+
+// The picture a save writes: w x h pixels 0x00RRGGBB and, with a transparent
+// background, the alpha plane (0 transparent .. 255 opaque) with the colours
+// unassociated.
+struct ExportImage {
+    int w = 0;
+    int h = 0;
+    std::vector<std::uint32_t> px;
+    std::vector<std::uint8_t> alpha;
+
+    WritePixels Pixels() const { return {px.data(), w, h, alpha.empty() ? nullptr : alpha.data()}; }
+};
+
+// Draws the picture of a save without writing it. On failure shows one message
+// (through ShowMessage) saying why and returns false.
+bool DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
+                   ExportImage& out);
+
+// DrawLogoImage, then writes the picture to `path`. On failure shows one
+// message saying why, leaves no file behind and returns false.
+bool SaveLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
+                   const std::string& path);
+
+// The format a file name asks for by its extension, in any case: .png (PNG 24
+// Bit), .gif, .bmp, .jpg, .jpeg, .tif, .tiff. Nothing for anything else.
+std::optional<ImageFormat> ExportFormatForPath(const std::string& path);
+// The extension the file dialog proposes for `format`, without the dot.
+const char* ExportExtension(ImageFormat format);
+
+}  // namespace vx

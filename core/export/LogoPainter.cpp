@@ -1,0 +1,129 @@
+#include "export/LogoPainter.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "render/FtText.h"
+#include "render/PixelFill.h"
+#include "render/Random.h"
+#include "render/RenderMath.h"
+#include "shell/Buffers.h"
+#include "shell/Checked.h"
+
+namespace vx {
+
+namespace {
+
+// The point of the unscaled canvas the logo's box starts at: the fixed
+// canvas's centre rule, or the top-left of the objects' common box. The box,
+// not half the logo size, so that an odd-sized box is never cut by a pixel.
+struct Origin {
+    long long x = 0;
+    long long y = 0;
+};
+
+Origin LogoOrigin(const LeFile& le) {
+    if (le.fixed_canvas) return Origin{le.canvas_w / 2, le.canvas_h / 2};
+    long long minx = 10000, miny = 10000;
+    for (int n = 0; n < std::clamp(le.objs, 0, MAX_OBJS); ++n) {
+        const LogoObject* o = le.obj[n].get();
+        if (!o) continue;
+        minx = std::min(minx, static_cast<long long>(o->x) - o->w / 2);
+        miny = std::min(miny, static_cast<long long>(o->y) - o->h / 2);
+    }
+    return Origin{-minx, -miny};
+}
+
+int ScaledCoordinate(long long v, int percent, int margin) {
+    return ClampPosition(std::llround(static_cast<double>(v) * percent / 100.0) + margin);
+}
+
+// Paints one text or shape object at `percent`. Its first pen origin lands
+// where the on-screen rendering (the object's own renderer, current from the
+// last update) puts it, scaled. False when the object could not be rendered.
+bool PaintText(const LogoObject& o, Origin origin, const LogoPlacement& place,
+               std::span<ExportCanvas> canvases) {
+    const FtText* screen = RendererOf(o);
+    if (!screen) return false;
+    const long long pen_x = o.x + origin.x - screen->szx / 2 + screen->org_x;
+    const long long pen_y = o.y + origin.y - screen->szy / 2 + screen->org_y;
+    FtText ft;
+    ft.scale = static_cast<float>(place.percent) / 100.0f;
+    VX_CALL(ft.Render(o.lt, 0, 1), "ft.Render(lt,0,1)");
+    if (!ft.RenderComplete(o.lt)) return false;
+    const int box = ScaledCoordinate(pen_x, place.percent, place.margin);
+    const int boy = ScaledCoordinate(pen_y, place.percent, place.margin);
+    // Each canvas gets the same dither: the generator restarts for each.
+    const RandomSource start = EngineRandom();
+    for (ExportCanvas& c : canvases) {
+        EngineRandom() = start;
+        VX_CALL(ft.BltToBuf(o.lt, c.px.data(), place.w, place.h, box, boy, 0, 0),
+                "ft.BltToBuf(lt,dta,szx,szy,ox+dox,oy+doy,FALSE,FALSE)");
+    }
+    return true;
+}
+
+// Pictures are painted unscaled, centred where the scaled canvas puts them.
+void PaintPicture(LogoObject& o, Origin origin, const LogoPlacement& place,
+                  std::span<ExportCanvas> canvases) {
+    const int cx = ScaledCoordinate(o.x + origin.x, place.percent, place.margin);
+    const int cy = ScaledCoordinate(o.y + origin.y, place.percent, place.margin);
+    for (ExportCanvas& c : canvases)
+        VX_CALL(o.BltCust(c.px.data(), place.w, place.h, cx, cy),
+                "BltCust(dta,szx,szy,ox+dox,oy+doy)");
+}
+
+// Fills everything outside the logo's box with the background.
+void FillMargins(ExportCanvas& c, const LogoPlacement& place, int logo_w, int logo_h) {
+    const int left = std::min(place.margin, place.w);
+    const int right = std::clamp(place.margin + logo_w, left, place.w);
+    const int top = std::min(place.margin, place.h);
+    const int bottom = std::clamp(place.margin + logo_h, top, place.h);
+    for (int y = 0; y < place.h; ++y) {
+        std::uint32_t* row = c.px.data() + static_cast<std::size_t>(y) * place.w;
+        if (y < top || y >= bottom) {
+            std::fill(row, row + place.w, c.background);
+            continue;
+        }
+        std::fill(row, row + left, c.background);
+        std::fill(row + right, row + place.w, c.background);
+    }
+}
+
+}  // namespace
+
+std::optional<ExportSize> OversizedObject(const LeFile& le, int percent) {
+    for (int n = 0; n < std::clamp(le.objs, 0, MAX_OBJS); ++n) {
+        const LogoObject* o = le.obj[n].get();
+        if (!o || o->type == BITMAP_OBJECT) continue;  // pictures are not scaled
+        // Rounding at the larger size adds a few pixels.
+        const long long slack = 2 * (percent / 100 + 1);
+        const ExportSize size{static_cast<long long>(o->w) * percent / 100 + slack,
+                              static_cast<long long>(o->h) * percent / 100 + slack};
+        if (!ExportSizeAllowed(size)) return size;
+    }
+    return std::nullopt;
+}
+
+bool PaintLogo(LeFile& le, const ExportLogo& logo, const LogoPlacement& place,
+               std::span<ExportCanvas> canvases) {
+    for (ExportCanvas& c : canvases) std::fill(c.px.begin(), c.px.end(), c.background);
+    const Origin origin = LogoOrigin(le);
+    for (int n = 0; n < std::clamp(le.objs, 0, MAX_OBJS); ++n) {
+        VX_CHECK(le.obj[n] != nullptr, "obj[n]!=NULL");
+        LogoObject* o = le.obj[n].get();
+        if (!o) continue;
+        if (o->type == BITMAP_OBJECT)
+            PaintPicture(*o, origin, place, canvases);
+        else if (!PaintText(*o, origin, place, canvases))
+            return false;
+    }
+    const int logo_w = static_cast<int>(
+        std::min<long long>(static_cast<long long>(logo.w) * place.percent / 100, place.w));
+    const int logo_h = static_cast<int>(
+        std::min<long long>(static_cast<long long>(logo.h) * place.percent / 100, place.h));
+    for (ExportCanvas& c : canvases) FillMargins(c, place, logo_w, logo_h);
+    return true;
+}
+
+}  // namespace vx

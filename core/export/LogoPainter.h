@@ -1,0 +1,50 @@
+#pragma once
+
+// Draws the whole logo for export at a scale: every text and shape object is
+// rendered afresh at the scaled size (glyphs rasterized large, effects scaled
+// with them) and placed where its on-screen rendering puts it, scaled;
+// imported pictures are painted as they are (a logo holding one is exported
+// at 100 % only). The document's own renderers are not touched.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "document/LeFile.h"
+#include "export/ExportSize.h"
+
+namespace vx {
+
+// One picture the logo is painted into: `px` (w x h, 0x00RRGGBB) is filled
+// with `background` first.
+struct ExportCanvas {
+    std::uint32_t background = 0;
+    std::vector<std::uint32_t> px;
+};
+
+// Where the logo goes and how large: `percent` scale, `margin` pixels of
+// background on every side, `w` x `h` the whole picture.
+struct LogoPlacement {
+    int percent = 100;
+    int margin = 0;
+    int w = 0;
+    int h = 0;
+};
+
+// The scaled size of the first text or shape object that is beyond the
+// export's limits at `percent`, if any; sizes come from the objects' current
+// rendering (UpdateExportObjects).
+std::optional<ExportSize> OversizedObject(const LeFile& le, int percent);
+
+// Renders each object once and paints it into every canvas, with the same
+// gradient dither in each, so that canvases that differ only in background
+// differ only where the logo lets the background through. Then the margins
+// are filled with each canvas's background again: the logo is cut at its box,
+// as the 100 % canvas cuts it. The canvases' pixels must already be w x h.
+// False when an object could not be rendered whole (memory ran out, which
+// was reported): the canvases are then incomplete and must not be written.
+bool PaintLogo(LeFile& le, const ExportLogo& logo, const LogoPlacement& place,
+               std::span<ExportCanvas> canvases);
+
+}  // namespace vx
