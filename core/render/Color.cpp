@@ -58,7 +58,9 @@ HslF RgbToHsl(int r, int g, int b) {
     const float mx = std::fmax(rf, std::fmax(gf, bf));
     const float mn = std::fmin(rf, std::fmin(gf, bf));
     HslF out;
-    out.l = (mx + mn) * 0.47058824f;  // 120 / 255
+    // Multiplied, then divided: a folded 120 / 255 differs by a float step for
+    // some sums, and these values are stored in documents.
+    out.l = (mx + mn) * 120.0f / 255.0f;
     const float d = mx - mn;
     if (std::fabs(d) < 0.1f) {
         out.s = 0.0f;

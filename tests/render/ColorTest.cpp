@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -44,6 +45,16 @@ TEST(RgbToHsl, GivesHueSaturationLightnessOnThe240ScaleAndGreysHue160) {
     EXPECT_FLOAT_EQ(grey.h, 160.0f);
     EXPECT_FLOAT_EQ(grey.s, 0.0f);
     EXPECT_NEAR(grey.l, 256.0f * 120.0f / 255.0f, 1e-3);
+}
+
+TEST(RgbToHsl, LightnessIsTheSumTimes120Over255AsWritten) {
+    // For some sums (1, for one) a folded 120 / 255 lands a float step away.
+    for (int sum = 0; sum <= 510; ++sum) {
+        const int mx = std::min(sum, 255);
+        const float expected = static_cast<float>(sum) * 120.0f / 255.0f;
+        ASSERT_EQ(RgbToHsl(mx, sum - mx, sum - mx).l, expected) << sum;
+        ASSERT_EQ(RgbToHsl(sum - mx, sum - mx, mx).l, expected) << sum;
+    }
 }
 
 TEST(RgbToHsl, RoundTripsPrimaryAndSecondaryColours) {
