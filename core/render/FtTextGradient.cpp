@@ -85,6 +85,9 @@ int FtText::Gradient(const LogoParams& lt, std::uint32_t* out, int bw, int bh, i
             const std::uint32_t u = STEPS - t;
             const std::uint32_t m = (u * op1 + t * op2) * v / 255;
             const std::uint32_t a = m / STEPS;
+            // No colour reaches the pixel: leave it as the layers below left it,
+            // without the dither (a transparent export would show it as alpha).
+            if (a == 0) continue;
             const std::uint32_t keep = FULL - m;
             const std::uint32_t d = dst[box + c];
             auto channel = [&](std::uint32_t e1, std::uint32_t e2, int shift) {

@@ -81,16 +81,25 @@ TEST(Gradient, RunsAlongItsAngleWithEachTermTruncated) {
     EXPECT_EQ(Paint(8, 8, -90), Paint(8, 8, 270));
 }
 
-TEST(Gradient, FadesOutAndStillDithersTransparentPixels) {
+TEST(Gradient, FadesOutAndClampsTheDither) {
     // Opacity 1 at colour 1 and 0 at colour 2, over white: the right side keeps
-    // the background; the dither is added even where the opacity is 0 and is
-    // clamped at 255.
+    // the background; the dither is clamped at 255.
     const std::vector<std::uint32_t> out = Paint(10, 1, 0, 1.0f, 0.0f, 0xFFFFFF);
     EXPECT_LE(out[0] & 0xFF, 7u);
     EXPECT_GE(out[9] & 0xFF, 250u);  // nearly transparent: nearly the background
-    const std::vector<std::uint32_t> grey = Paint(10, 1, 0, 0.0f, 0.0f, 0x101010);
-    const std::vector<std::uint32_t> n = Dither(10);
-    for (int c = 0; c < 10; ++c) EXPECT_EQ(grey[c] & 0xFF, 0x10 + n[c]);
+}
+
+TEST(Gradient, LeavesPixelsItsColourDoesNotReachUntouched) {
+    // Opacity 0 everywhere: no dither, on black as on grey.
+    for (const std::uint32_t background : {0x000000u, 0x101010u})
+        EXPECT_EQ(Paint(10, 1, 0, 0.0f, 0.0f, background),
+                  std::vector<std::uint32_t>(10, background));
+    // Opacity 1/255 at colour 1 only: the first column carries colour weight 1
+    // (and its dither); further right the weight truncates to 0.
+    const std::vector<std::uint32_t> faint = Paint(10, 1, 0, 1.5f / 255.0f, 0.0f, 0x101010);
+    EXPECT_EQ(faint[0] & 0xFF, 0x10 * (2295000 - 9000) / 2295000 + Dither(1)[0]);
+    EXPECT_EQ(std::vector<std::uint32_t>(faint.begin() + 1, faint.end()),
+              std::vector<std::uint32_t>(9, 0x101010));
 }
 
 TEST(Gradient, DrawsOneNumberPerPaintedPixelOnly) {
