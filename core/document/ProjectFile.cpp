@@ -129,6 +129,7 @@ ProjectResult DecodeProject(std::span<const std::uint8_t> data, LeFile& lf) {
     ProjectResult result = ReadObjects(ar, objs, lf);
     lf.cur = cur >= 0 && cur < lf.objs ? cur : -1;
     result.version = version;
+    result.header_read = true;
     return result;
 }
 

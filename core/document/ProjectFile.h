@@ -35,6 +35,9 @@ struct ProjectResult {
     ProjectStatus status = ProjectStatus::OK;
     std::string detail;         // what went wrong, for the command-line tool
     std::uint32_t version = 0;  // layout version of a file whose header was read
+    // The header was accepted: the document was cleared and holds the records
+    // read in full, whatever stopped the reading later.
+    bool header_read = false;
 };
 
 // Reads a project from bytes into `lf`. A refused header leaves `lf` unchanged;

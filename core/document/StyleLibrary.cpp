@@ -17,14 +17,14 @@ std::vector<LogoParams> LoadStyles(const std::string& folder) {
             if (n == 1) ShowMessage(MSG_STYLES_MISSING);
             break;
         }
-        if (r.status == ProjectStatus::REFUSED) {
+        if (r.status == ProjectStatus::REFUSED && !r.header_read) {
             ShowMessage(MSG_STYLES_MISSING);
             continue;
         }
-        if (r.status == ProjectStatus::UNREADABLE) {
-            ShowMessage(MSG_CANNOT_OPEN + path);
-            continue;
-        }
+        // Past the header, a file is read as a project is: the message, and
+        // the objects read in full are kept.
+        if (r.status == ProjectStatus::REFUSED) ShowMessage(MSG_WRONG_VERSION);
+        if (r.status == ProjectStatus::UNREADABLE) ShowMessage(MSG_CANNOT_OPEN + path);
         if (lf.objs > 0) styles.push_back(lf.obj[0]->lt);
     }
     return styles;

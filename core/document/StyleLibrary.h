@@ -18,8 +18,9 @@ inline constexpr const char* MSG_STYLES_MISSING =
 // Reads styles from `folder` + "/1.zeb" upward until a file cannot be opened or
 // MAX_STYLES are held. Files without objects are skipped. Problems are shown
 // with ShowMessage: a missing first file or a refused header with
-// MSG_STYLES_MISSING, a file that opens but cannot be read with
-// "File could not be opened: " + path.
+// MSG_STYLES_MISSING; past the header as LoadProject shows them (a record of
+// an unknown version, a file that ends early), keeping the style when object
+// 0 was read in full.
 std::vector<LogoParams> LoadStyles(const std::string& folder);
 
 // The program folder's style library.

@@ -53,5 +53,29 @@ TEST_F(StyleLibraryTest, MissingFirstFileAndUnreadableFilesAreReported) {
                                                       MSG_STYLES_MISSING}));
 }
 
+TEST_F(StyleLibraryTest, FilesReadPastTheHeaderKeepTheirFirstObjectAsProjectsDo) {
+    LeFile first = test::MakeVariedDocument(2);
+    first.obj[1].reset();
+    first.objs = 1;
+    const std::size_t second_record = EncodeProject(first).size();
+    const std::vector<std::uint8_t> two = EncodeProject(test::MakeVariedDocument(2));
+    const auto write = [&](int n, std::vector<std::uint8_t> bytes) {
+        WriteFileAtomically((dir / (std::to_string(n) + ".zeb")).string(), bytes);
+    };
+    std::vector<std::uint8_t> bytes = two;
+    bytes[second_record] = 1;  // object 1 of an unknown record version
+    write(1, bytes);
+    write(2, std::vector<std::uint8_t>(two.begin(), two.end() - 1));  // object 1 cut
+    bytes = two;
+    bytes[40 + 4] = 1;  // object 0's parameter record of an unknown version
+    write(3, bytes);
+    const std::vector<LogoParams> styles = LoadStyles(dir.string());
+    ASSERT_EQ(styles.size(), 2u);
+    EXPECT_EQ(styles[0].str, test::MakeVariedDocument(1).obj[0]->lt.str);
+    EXPECT_EQ(rec.messages, (std::vector<std::string>{MSG_WRONG_VERSION,
+                                                      MSG_CANNOT_OPEN + (dir / "2.zeb").string(),
+                                                      MSG_WRONG_VERSION}));
+}
+
 }  // namespace
 }  // namespace vx
