@@ -1,6 +1,7 @@
 // Targa: colour-mapped, true-colour and grey pictures (types 1, 2, 3) and their
 // run-length forms (9, 10, 11), in either origin. 16- and 32-bit true colour
-// carry an alpha plane; every other kind imports opaque.
+// and 16-bit grey (grey, then alpha) carry an alpha plane; every other kind
+// imports opaque.
 
 #include "codecs/TgaDecoder.h"
 
@@ -109,7 +110,7 @@ bool DecodeTga(std::span<const std::uint8_t> data, Image& img) {
         mapped ? head.bits == 8 && head.map_type == 1 &&
                      (head.map_bits == 15 || head.map_bits == 16 || head.map_bits == 24 ||
                       head.map_bits == 32)
-        : kind == 3 ? head.bits == 8
+        : kind == 3 ? head.bits == 8 || head.bits == 16
                     : head.bits == 15 || head.bits == 16 || head.bits == 24 || head.bits == 32;
     if (!valid_depth || head.w == 0 || head.h == 0) return img.Fail(CORRUPTED);
     if (!ImageSizeAllowed(head.w, head.h)) return img.Fail(IMAGE_TOO_LARGE_TEXT);
@@ -121,9 +122,12 @@ bool DecodeTga(std::span<const std::uint8_t> data, Image& img) {
     const std::size_t need =
         head.type > 8 ? (count + 127) / 128 * (1 + pixel_bytes) : count * pixel_bytes;
     if (in.remaining() < need) return img.Fail(CORRUPTED);
-    if (!img.Create(head.w, head.h, mapped || kind == 3, CREATE_FAILED)) return false;
+    const bool grey = kind == 3;
+    // 8-bit grey reads through a grey palette; grey with alpha is expanded.
+    if (!img.Create(head.w, head.h, mapped || (grey && head.bits == 8), CREATE_FAILED))
+        return false;
     if (head.map_type == 1 && !ReadColourMap(in, head, mapped, img)) return img.Fail(CORRUPTED);
-    if (kind == 3)
+    if (img.paletted && grey)
         for (std::uint32_t g = 0; g < 256; ++g) img.palette[g] = g << 16 | g << 8 | g;
 
     std::vector<std::uint8_t> unpacked;
@@ -153,9 +157,10 @@ bool DecodeTga(std::span<const std::uint8_t> data, Image& img) {
                 continue;
             }
             img.SetBgr(row + 3 * x,
-                       Colour(p, pixel_bytes == 4 ? 3 : static_cast<int>(pixel_bytes)));
+                       grey ? p[0] * 0x010101u
+                            : Colour(p, pixel_bytes == 4 ? 3 : static_cast<int>(pixel_bytes)));
             if (!alpha) continue;
-            const std::uint8_t a = pixel_bytes == 4 ? p[3] : (p[1] & 0x80 ? 255 : 0);
+            const std::uint8_t a = pixel_bytes == 4 ? p[3] : grey ? p[1] : (p[1] & 0x80 ? 255 : 0);
             img.alpha[static_cast<std::size_t>(y) * img.w + x] = a;
             any_alpha |= a != 0;
         }

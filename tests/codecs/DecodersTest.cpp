@@ -126,6 +126,16 @@ TEST(TgaDecoder, SixteenAndThirtyTwoBitsCarryAlpha) {
     EXPECT_EQ(Pixels(tga, IMAGE_TGA), test::Reference());
 }
 
+TEST(TgaDecoder, SixteenBitGreyIsGreyThenAlpha) {
+    for (const int type : {3, 11})
+        for (const bool top_down : {false, true}) {
+            std::string error;
+            EXPECT_EQ(Pixels(test::MakeTga({type, 16, top_down}), IMAGE_TGA, &error),
+                      test::WithSampleAlpha(test::ReferenceGrey()))
+                << type << top_down << error;
+        }
+}
+
 TEST(GifDecoder, FirstImageInterlacedOrNotWithTransparencyShown) {
     for (const bool interlaced : {false, true})
         for (const bool local : {false, true}) {

@@ -302,7 +302,7 @@ Bytes MakeTga(const TgaSpec& s) {
     Put16(b, 0), Put16(b, mapped ? 4 : 0), b.push_back(mapped ? 24 : 0);
     Put16(b, 0), Put16(b, 0), Put16(b, SAMPLE_W), Put16(b, SAMPLE_H);
     b.push_back(static_cast<std::uint8_t>(s.bits));
-    const int alpha_bits = s.bits == 32 ? 8 : s.bits == 16 ? 1 : 0;
+    const int alpha_bits = s.bits == 32 || (kind == 3 && s.bits == 16) ? 8 : s.bits == 16 ? 1 : 0;
     b.push_back(static_cast<std::uint8_t>((s.top_down ? 0x20 : 0) | (s.right_to_left ? 0x10 : 0) |
                                           alpha_bits));
     b.insert(b.end(), {'i', 'd', '!'});
@@ -316,11 +316,11 @@ Bytes MakeTga(const TgaSpec& s) {
             const int x = s.right_to_left ? SAMPLE_W - 1 - c : c;
             const std::uint32_t col = COLOURS[SampleIndex(x, y)];
             Bytes p;
-            if (s.bits == 16) {
+            if (s.bits == 16 && kind != 3) {
                 const std::uint32_t a = (x + y) % 2 ? 0x8000 : 0;
                 Put16(p, a | (col >> 19 & 31) << 10 | (col >> 11 & 31) << 5 | (col >> 3 & 31));
             } else {
-                p = SamplePixel(x, y, mapped ? 0 : kind == 3 ? 1 : s.bits / 8);
+                p = SamplePixel(x, y, mapped ? 0 : s.bits / 8);
                 if (p.size() >= 3) std::swap(p[0], p[2]);  // stored B, G, R
             }
             pixels.push_back(p);

@@ -49,7 +49,7 @@ Bytes MakeIco(int kind);
 
 struct TgaSpec {
     int type = 2;   // 1, 2, 3 or their run-length forms 9, 10, 11
-    int bits = 24;  // 8 for types 1 and 3; 16, 24 or 32 for type 2
+    int bits = 24;  // 8 for type 1; 8 or 16 (grey and alpha) for 3; 16, 24 or 32 for 2
     bool top_down = false;
     bool right_to_left = false;
 };
