@@ -22,6 +22,7 @@ constexpr const char* NOT_GIF = "Not a GIF";
 constexpr const char* CORRUPTED = "corrupted GIF";
 constexpr const char* NO_IMAGE = "GIF holds no image";
 constexpr const char* NO_MEMORY = "can't allocate memory";
+constexpr int MAX_MIN_CODE_SIZE = 11;
 
 // The LZW data: a chain of length-prefixed sub-blocks, read as one bit stream,
 // least significant bit first.
@@ -89,6 +90,7 @@ bool Lzw(ByteReader& in, int min_size, std::size_t total, std::vector<std::uint8
     std::array<std::uint8_t, 4097> stack{};
     const int clear = 1 << min_size;
     const int end = clear + 1;
+    // Literals past 255 (minimum code sizes above 8) keep their low byte.
     for (int i = 0; i < clear; ++i) suffix[i] = static_cast<std::uint8_t>(i);
     int size = min_size + 1;
     int next = clear + 2;
@@ -181,7 +183,10 @@ bool DecodeGif(std::span<const std::uint8_t> data, Image& img) {
             if (!ImageSizeAllowed(w, h)) return img.Fail(IMAGE_TOO_LARGE_TEXT);
             if ((flags & 0x80) && !ReadColourTable(in, flags, palette)) return img.Fail(CORRUPTED);
             const int min_size = in.U8();
-            if (!in.ok() || min_size < 1 || min_size > 8) return img.Fail(CORRUPTED);
+            // Above 8 the literal codes outnumber the palette, but other readers
+            // take sizes up to 11 (the largest that leaves room in 12-bit codes).
+            if (!in.ok() || min_size < 1 || min_size > MAX_MIN_CODE_SIZE)
+                return img.Fail(CORRUPTED);
             std::vector<std::uint8_t> stream;
             try {
                 if (!Lzw(in, min_size, static_cast<std::size_t>(w) * h, stream))

@@ -165,6 +165,69 @@ TEST(GifDecoder, FullCodeTablesAndLongStringsDecodeExactly) {
     }
 }
 
+// A w x h GIF with the global table of GifColour, its LZW data of literal codes
+// only at minimum code size `min_size` (giflib writes 8 at most).
+Bytes LiteralGif(int w, int h, int min_size, const std::vector<std::uint8_t>& indices) {
+    Bytes b = {'G', 'I', 'F', '8', '9', 'a'};
+    const auto put16 = [&](int v) {
+        b.push_back(static_cast<std::uint8_t>(v)), b.push_back(static_cast<std::uint8_t>(v >> 8));
+    };
+    put16(w), put16(h), b.push_back(0xF7), b.push_back(0), b.push_back(0);
+    for (int i = 0; i < 256; ++i)
+        for (const int shift : {16, 8, 0})
+            b.push_back(static_cast<std::uint8_t>(test::GifColour(i) >> shift));
+    b.push_back(0x2C), put16(0), put16(0), put16(w), put16(h), b.push_back(0);
+    b.push_back(static_cast<std::uint8_t>(min_size));
+    // Codes as the decoder reads them: the width grows when the next table
+    // entry needs another bit; a clear code comes before the table fills.
+    Bytes data;
+    std::uint32_t bits = 0;
+    int count = 0;
+    const int clear = 1 << min_size;
+    int size = min_size + 1, next = clear + 2;
+    bool fresh = true;
+    const auto code = [&](int c) {
+        bits |= static_cast<std::uint32_t>(c) << count;
+        for (count += size; count >= 8; count -= 8, bits >>= 8)
+            data.push_back(static_cast<std::uint8_t>(bits));
+    };
+    code(clear);
+    for (const std::uint8_t index : indices) {
+        if (next >= 4000) code(clear), size = min_size + 1, next = clear + 2, fresh = true;
+        code(index);
+        if (!fresh && ++next == 1 << size && size < 12) ++size;
+        fresh = false;
+    }
+    code(clear + 1);
+    if (count > 0) data.push_back(static_cast<std::uint8_t>(bits));
+    for (std::size_t at = 0; at < data.size(); at += 255) {
+        const std::size_t n = std::min<std::size_t>(255, data.size() - at);
+        b.push_back(static_cast<std::uint8_t>(n));
+        b.insert(b.end(), data.begin() + static_cast<std::ptrdiff_t>(at),
+                 data.begin() + static_cast<std::ptrdiff_t>(at + n));
+    }
+    b.push_back(0), b.push_back(0x3B);
+    return b;
+}
+
+TEST(GifDecoder, MinimumCodeSizesUpToElevenAreRead) {
+    const int w = 90, h = 70;  // enough codes to pass 12 bits and clear again
+    std::vector<std::uint8_t> indices;
+    std::vector<std::uint32_t> expected;
+    for (int i = 0; i < w * h; ++i) {
+        indices.push_back(static_cast<std::uint8_t>(i * 7 % 256));
+        expected.push_back(0xFF000000u | test::GifColour(indices.back()));
+    }
+    for (const int min_size : {8, 9, 10, 11}) {
+        std::string error;
+        EXPECT_EQ(Pixels(LiteralGif(w, h, min_size, indices), IMAGE_GIF, &error), expected)
+            << min_size << error;
+    }
+    std::string error;
+    EXPECT_TRUE(Pixels(LiteralGif(w, h, 12, indices), IMAGE_GIF, &error).empty());
+    EXPECT_EQ(error, "corrupted GIF");
+}
+
 TEST(JpegDecoder, BaselineProgressiveGreyAndCmyk) {
     const auto colour = test::ScaleUp8(test::Reference());
     const auto grey = test::ScaleUp8(test::ReferenceGrey());
