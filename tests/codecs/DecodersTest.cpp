@@ -6,11 +6,13 @@
 #include <png.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <random>
 
 #include "codecs/Image.h"
 #include "codecs/ImageLimits.h"
 #include "codecs/SampleImages.h"
+#include "codecs/TiffMemory.h"
 
 namespace vx {
 namespace {
@@ -259,6 +261,120 @@ TEST(TiffDecoder, FirstPageOfEveryLayoutOpaque) {
             if (test::SampleAlpha(x, y) < 64) continue;
             EXPECT_LE(MaxDiff({rgba[i]}, {reference[i]}), 2) << x << "," << y;
         }
+    }
+}
+
+// A TIFF of `samples` samples a pixel, `bits` each, from `data` (rows top
+// first, in the machine's byte order), written with libtiff.
+struct TiffSpec {
+    int w = 0, h = 0, samples = 3, bits = 8;
+    std::uint16_t photometric = PHOTOMETRIC_RGB;
+    std::uint16_t orientation = ORIENTATION_TOPLEFT;
+    std::uint16_t format = SAMPLEFORMAT_UINT;
+    std::uint16_t extra = EXTRASAMPLE_UNSPECIFIED;  // of a fourth sample
+};
+
+Bytes MakeTiffOf(const TiffSpec& s, const Bytes& data) {
+    std::vector<std::uint8_t> out;
+    TiffMemoryFile file{{}, &out};
+    {
+        const TiffPtr t = OpenTiffMemory(file, "w");
+        TIFFSetField(t.get(), TIFFTAG_IMAGEWIDTH, s.w);
+        TIFFSetField(t.get(), TIFFTAG_IMAGELENGTH, s.h);
+        TIFFSetField(t.get(), TIFFTAG_BITSPERSAMPLE, s.bits);
+        TIFFSetField(t.get(), TIFFTAG_SAMPLESPERPIXEL, s.samples);
+        TIFFSetField(t.get(), TIFFTAG_SAMPLEFORMAT, s.format);
+        TIFFSetField(t.get(), TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+        TIFFSetField(t.get(), TIFFTAG_PHOTOMETRIC, s.photometric);
+        TIFFSetField(t.get(), TIFFTAG_ORIENTATION, s.orientation);
+        TIFFSetField(t.get(), TIFFTAG_ROWSPERSTRIP, s.h);
+        if (s.samples == 4) TIFFSetField(t.get(), TIFFTAG_EXTRASAMPLES, 1, &s.extra);
+        const std::size_t row = data.size() / static_cast<std::size_t>(s.h);
+        for (int y = 0; y < s.h; ++y)
+            TIFFWriteScanline(t.get(), const_cast<std::uint8_t*>(&data[y * row]),
+                              static_cast<std::uint32_t>(y), 0);
+    }
+    return out;
+}
+
+// Six distinct colours a..f, stored as the rows "abc" and "def".
+constexpr std::uint32_t LETTERS[6] = {0x102030, 0x405060, 0x708090, 0xA0B0C0, 0xD0E0F0, 0xF01080};
+
+std::vector<std::uint32_t> Letters(const std::string& rows) {
+    std::vector<std::uint32_t> px;
+    for (const char c : rows)
+        if (c != '/') px.push_back(0xFF000000u | LETTERS[c - 'a']);
+    return px;
+}
+
+TEST(TiffDecoder, EveryOrientationIsShownAsMeant) {
+    Bytes stored;
+    for (const std::uint32_t c : LETTERS)
+        stored.insert(stored.end(),
+                      {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
+                       static_cast<std::uint8_t>(c)});
+    const struct {
+        std::uint16_t orientation;
+        int w;
+        const char* shown;
+    } cases[] = {
+        {1, 3, "abc/def"},  {2, 3, "cba/fed"},  {3, 3, "fed/cba"},  {4, 3, "def/abc"},
+        {5, 2, "ad/be/cf"}, {6, 2, "da/eb/fc"}, {7, 2, "fc/eb/da"}, {8, 2, "cf/be/ad"},
+    };
+    for (const auto& c : cases) {
+        TiffSpec spec{3, 2};
+        spec.orientation = c.orientation;
+        Image img;
+        ASSERT_TRUE(img.Decode(MakeTiffOf(spec, stored), IMAGE_TIF)) << img.error;
+        std::vector<std::uint32_t> px;
+        ASSERT_TRUE(img.ToPixels(px));
+        EXPECT_EQ(img.w, c.w) << c.orientation;
+        EXPECT_EQ(px, Letters(c.shown)) << c.orientation;
+    }
+}
+
+TEST(TiffDecoder, UnassociatedAlphaKeepsTheStoredColourEvenWhereTransparent) {
+    EXPECT_EQ(Pixels(test::MakeTiff(test::TiffKind::RGBA), IMAGE_TIF), test::Reference());
+}
+
+TEST(TiffDecoder, SignedGreyIsShiftedUpByHalfTheRange) {
+    const auto bytes = [](std::initializer_list<std::int16_t> v, int bits) {
+        Bytes b;
+        for (const std::int16_t s : v) {
+            if (bits == 8) {
+                b.push_back(static_cast<std::uint8_t>(s));
+                continue;
+            }
+            std::uint8_t two[2];
+            std::memcpy(two, &s, 2);  // libtiff writes in the machine's byte order
+            b.insert(b.end(), two, two + 2);
+        }
+        return b;
+    };
+    const struct {
+        int bits;
+        std::uint16_t photometric;
+        Bytes data;
+        std::vector<std::uint8_t> grey;
+    } cases[] = {
+        {16,
+         PHOTOMETRIC_MINISBLACK,
+         bytes({-32768, -1, 0, 255, 32767}, 16),
+         {0, 127, 128, 128, 255}},
+        {8, PHOTOMETRIC_MINISBLACK, bytes({-128, -1, 0, 1, 127}, 8), {0, 127, 128, 129, 255}},
+        {16,
+         PHOTOMETRIC_MINISWHITE,
+         bytes({-32768, -1, 0, 255, 32767}, 16),
+         {255, 128, 127, 127, 0}},
+    };
+    for (const auto& c : cases) {
+        TiffSpec spec{5, 1, 1, c.bits, c.photometric};
+        spec.format = SAMPLEFORMAT_INT;
+        std::vector<std::uint32_t> expected;
+        for (const std::uint8_t g : c.grey) expected.push_back(0xFF000000u | g * 0x010101u);
+        std::string error;
+        EXPECT_EQ(Pixels(MakeTiffOf(spec, c.data), IMAGE_TIF, &error), expected)
+            << c.bits << " " << c.photometric << error;
     }
 }
 
