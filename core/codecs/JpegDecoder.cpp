@@ -6,7 +6,9 @@
 
 #include <vector>
 
+#include "codecs/ExifOrientation.h"
 #include "codecs/ImageLimits.h"
+#include "codecs/ImageOrientation.h"
 #include "codecs/JpegErrors.h"
 #include "shell/Buffers.h"
 
@@ -19,10 +21,45 @@ constexpr const char* READ_FAILED = "Error reading JPEG file";
 // the picture; real encoders use about ten.
 constexpr int MAX_SCANS = 1000;
 
-// Warnings are quiet, except that a file ending early is refused: libjpeg
-// would fill the rest of the picture with grey.
+// What the warnings said about the end of the data.
+struct DataEnd {
+    bool ended = false;  // the data ran out (libjpeg then supplies an end marker)
+};
+
+// Warnings are quiet, except that a file whose scan data is cut is refused:
+// libjpeg would fill the rest of the picture with grey. Running out of data
+// alone is not enough: many files lack only their final end marker, and the
+// decoder reads ahead past the last scan data. Once the data has ended, a
+// decoder that still needs bits reports hitting that supplied marker.
 void EmitMessage(j_common_ptr cinfo, int level) {
-    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) JpegErrorExit(cinfo);
+    if (level >= 0) return;
+    auto& end = *static_cast<DataEnd*>(cinfo->client_data);
+    if (cinfo->err->msg_code == JWRN_JPEG_EOF) end.ended = true;
+    if (cinfo->err->msg_code == JWRN_HIT_MARKER && end.ended) JpegErrorExit(cinfo);
+}
+
+// After the data ended early: whether every scan the picture needs was read
+// whole. A sequential picture was checked as it was decoded (arithmetic
+// coding, which reports nothing, stays refused). A progressive one must have
+// brought every coefficient of every component down to its last bit;
+// otherwise whole scans are missing.
+bool CompleteWithoutEnd(const jpeg_decompress_struct& cinfo) {
+    if (cinfo.arith_code) return false;
+    if (!cinfo.progressive_mode) return true;
+    for (int c = 0; c < cinfo.num_components; ++c)
+        for (int k = 0; k < DCTSIZE2; ++k)
+            if (cinfo.coef_bits[c][k] != 0) return false;
+    return true;
+}
+
+// The orientation the first EXIF segment records.
+int FileOrientation(const jpeg_decompress_struct& cinfo) {
+    for (jpeg_saved_marker_ptr m = cinfo.marker_list; m; m = m->next)
+        if (m->marker == JPEG_APP0 + 1)
+            if (const int o = ExifOrientation({m->data, m->data_length});
+                o != ORIENTATION_AS_STORED)
+                return o;
+    return ORIENTATION_AS_STORED;
 }
 
 void LimitScans(j_common_ptr cinfo) {
@@ -43,13 +80,18 @@ void CmykToBgr(const std::uint8_t* src, std::uint8_t* dst, int w, bool inverted)
 }
 
 bool Decompress(jpeg_decompress_struct& cinfo, JpegErrorManager& err, jpeg_progress_mgr& progress,
-                std::span<const std::uint8_t> data, Image& img, std::vector<std::uint8_t>& cmyk) {
+                DataEnd& end, std::span<const std::uint8_t> data, Image& img,
+                std::vector<std::uint8_t>& cmyk, int& orientation) {
     if (setjmp(err.jump)) return false;
     jpeg_create_decompress(&cinfo);
+    cinfo.client_data = &end;
     progress.progress_monitor = LimitScans;
     cinfo.progress = &progress;
     jpeg_mem_src(&cinfo, data.data(), static_cast<unsigned long>(data.size()));
+    jpeg_save_markers(&cinfo, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&cinfo, TRUE);
+    // Saved markers live until the decompression finishes.
+    orientation = FileOrientation(cinfo);
     if (!ImageSizeAllowed(cinfo.image_width, cinfo.image_height))
         return img.Fail(IMAGE_TOO_LARGE_TEXT);
     const bool four = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
@@ -67,6 +109,7 @@ bool Decompress(jpeg_decompress_struct& cinfo, JpegErrorManager& err, jpeg_progr
         if (four) CmykToBgr(cmyk.data(), row, img.w, cinfo.saw_Adobe_marker);
     }
     jpeg_finish_decompress(&cinfo);
+    if (end.ended && !CompleteWithoutEnd(cinfo)) return img.Fail(READ_FAILED);
     return true;
 }
 
@@ -78,7 +121,10 @@ bool DecodeJpeg(std::span<const std::uint8_t> data, Image& img) {
     cinfo.err = InitJpegErrors(err, EmitMessage);
     jpeg_progress_mgr progress{};
     std::vector<std::uint8_t> cmyk;
-    const bool ok = !data.empty() && Decompress(cinfo, err, progress, data, img, cmyk);
+    DataEnd end;
+    int orientation = ORIENTATION_AS_STORED;
+    bool ok = !data.empty() && Decompress(cinfo, err, progress, end, data, img, cmyk, orientation);
+    if (ok && !ApplyOrientation(img, orientation)) ok = img.Fail(READ_FAILED);
     jpeg_destroy_decompress(&cinfo);
     if (!ok && img.error.empty()) img.error = READ_FAILED;
     return ok;

@@ -264,6 +264,37 @@ TEST(TiffDecoder, FirstPageOfEveryLayoutOpaque) {
     }
 }
 
+TEST(JpegDecoder, AFileLackingOnlyItsEndMarkerIsRead) {
+    for (const int kind : {0, 1, 2}) {
+        const Bytes whole = test::MakeJpeg(kind);
+        ASSERT_EQ(whole[whole.size() - 2], 0xFF);
+        ASSERT_EQ(whole.back(), 0xD9);
+        const std::vector<std::uint32_t> expected = Pixels(whole, IMAGE_JPG);
+        std::size_t last_scan = 0;  // the start marker of the last scan
+        for (std::size_t i = 0; i + 1 < whole.size(); ++i)
+            if (whole[i] == 0xFF && whole[i + 1] == 0xDA) last_scan = i;
+        const struct {
+            const char* what;
+            std::size_t length;
+            bool read;
+        } cuts[] = {
+            {"no end marker", whole.size() - 2, true},
+            {"half an end marker", whole.size() - 1, true},
+            {"scan data cut", whole.size() - 40, false},
+            {"last scan missing", last_scan, false},
+        };
+        for (const auto& c : cuts) {
+            std::string error;
+            const std::vector<std::uint32_t> px =
+                Pixels(Bytes(whole.begin(), whole.begin() + c.length), IMAGE_JPG, &error);
+            if (c.read)
+                EXPECT_EQ(px, expected) << kind << " " << c.what << ": " << error;
+            else
+                EXPECT_EQ(error, "Error reading JPEG file") << kind << " " << c.what;
+        }
+    }
+}
+
 // A TIFF of `samples` samples a pixel, `bits` each, from `data` (rows top
 // first, in the machine's byte order), written with libtiff.
 struct TiffSpec {
@@ -376,6 +407,63 @@ TEST(TiffDecoder, SignedGreyIsShiftedUpByHalfTheRange) {
         EXPECT_EQ(Pixels(MakeTiffOf(spec, c.data), IMAGE_TIF, &error), expected)
             << c.bits << " " << c.photometric << error;
     }
+}
+
+// `jpeg` with an EXIF segment recording `orientation` after its start marker,
+// in either byte order.
+Bytes WithExifOrientation(const Bytes& jpeg, std::uint16_t orientation, bool big_endian) {
+    const auto num = [&](Bytes& b, std::uint32_t v, int n) {
+        for (int i = 0; i < n; ++i)
+            b.push_back(static_cast<std::uint8_t>(v >> (8 * (big_endian ? n - 1 - i : i))));
+    };
+    Bytes tiff = big_endian ? Bytes{'M', 'M'} : Bytes{'I', 'I'};
+    num(tiff, 42, 2), num(tiff, 8, 4);
+    num(tiff, 2, 2);                                         // two entries
+    num(tiff, 0x010F, 2), num(tiff, 2, 2), num(tiff, 4, 4);  // the maker, "Vx\0\0" in place
+    tiff.insert(tiff.end(), {'V', 'x', 0, 0});
+    num(tiff, 0x0112, 2), num(tiff, 3, 2), num(tiff, 1, 4), num(tiff, orientation, 2),
+        num(tiff, 0, 2);
+    num(tiff, 0, 4);
+    Bytes app1 = {0xFF, 0xE1};
+    const std::size_t length = 2 + 6 + tiff.size();
+    app1.push_back(static_cast<std::uint8_t>(length >> 8)),
+        app1.push_back(static_cast<std::uint8_t>(length));
+    app1.insert(app1.end(), {'E', 'x', 'i', 'f', 0, 0});
+    app1.insert(app1.end(), tiff.begin(), tiff.end());
+    Bytes out(jpeg.begin(), jpeg.begin() + 2);
+    out.insert(out.end(), app1.begin(), app1.end());
+    out.insert(out.end(), jpeg.begin() + 2, jpeg.end());
+    return out;
+}
+
+TEST(JpegDecoder, ExifOrientationTurnsThePhotoAsTiffOrientationDoes) {
+    const Bytes jpeg = test::MakeJpeg(0);  // the sample, 8 x 8 pixels a sample pixel
+    Bytes stored;
+    for (const std::uint32_t p : test::Reference())
+        stored.insert(stored.end(),
+                      {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+                       static_cast<std::uint8_t>(p)});
+    for (std::uint16_t o = 1; o <= 8; ++o)
+        for (const bool big : {false, true}) {
+            TiffSpec spec{test::SAMPLE_W, test::SAMPLE_H};
+            spec.orientation = o;
+            Image tiff, photo;
+            ASSERT_TRUE(tiff.Decode(MakeTiffOf(spec, stored), IMAGE_TIF));
+            ASSERT_TRUE(photo.Decode(WithExifOrientation(jpeg, o, big), IMAGE_JPG)) << photo.error;
+            ASSERT_EQ(photo.w, tiff.w * 8) << o;
+            ASSERT_EQ(photo.h, tiff.h * 8) << o;
+            std::vector<std::uint32_t> want, got, centres;
+            ASSERT_TRUE(tiff.ToPixels(want) && photo.ToPixels(got));
+            for (int y = 0; y < tiff.h; ++y)
+                for (int x = 0; x < tiff.w; ++x)
+                    centres.push_back(
+                        got[static_cast<std::size_t>(8 * y + 4) * photo.w + 8 * x + 4]);
+            EXPECT_LE(MaxDiff(centres, want), 3) << o << (big ? " big-endian" : "");
+        }
+    // A damaged segment is no orientation at all.
+    Bytes damaged = WithExifOrientation(jpeg, 6, false);
+    damaged[2 + 4 + 6 + 4] = 0xFF;  // the directory offset points past the segment
+    EXPECT_EQ(Pixels(damaged, IMAGE_JPG), Pixels(jpeg, IMAGE_JPG));
 }
 
 // A copy of `b` with the bytes at the given offsets replaced.
