@@ -1,7 +1,9 @@
 #include "export/ExportSize.h"
 
 #include <algorithm>
+#include <climits>
 
+#include "render/ShadowOffset.h"
 #include "shell/Checked.h"
 
 namespace vx {
@@ -22,6 +24,27 @@ bool UpdateExportObjects(LeFile& le) {
     return scalable;
 }
 
+ObjectBox ExportBox(const LeFile& le) {
+    ObjectBox box{0, 0, 0, 0};
+    bool any = false;
+    const auto add = [&](const ObjectBox& b) {
+        box = any ? ObjectBox{std::min(box.left, b.left), std::max(box.right, b.right),
+                              std::min(box.top, b.top), std::max(box.bottom, b.bottom)}
+                  : b;
+        any = true;
+    };
+    for (int n = 0; n < std::clamp(le.objs, 0, MAX_OBJS); ++n) {
+        const LogoObject* o = le.obj[n].get();
+        if (!o) continue;
+        const ObjectBox b = BoxOf(*o);
+        add(b);
+        if (o->type == BITMAP_OBJECT || !o->lt.has_shadow) continue;
+        const PixelOffset d = ShadowOffset(o->lt);
+        add(ObjectBox{b.left + d.dx, b.right + d.dx, b.top + d.dy, b.bottom + d.dy});
+    }
+    return box;
+}
+
 ExportLogo OpenExport(LeFile& le) {
     ExportLogo logo;
     logo.scalable = UpdateExportObjects(le);
@@ -30,6 +53,13 @@ ExportLogo OpenExport(LeFile& le) {
         logo.h = le.canvas_h;
     } else if (le.objs > 0) {
         VX_CALL(le.CenterObjects(logo.w, logo.h), "le->CenterObjects(w,h)");
+        // Shadows thrown past the objects' boxes are part of the picture.
+        const ObjectBox box = ExportBox(le);
+        const auto side = [](long long v) {
+            return static_cast<int>(std::min<long long>(v, INT_MAX));
+        };
+        logo.w = side(box.right - box.left);
+        logo.h = side(box.bottom - box.top);
     }
     if (!logo.CanSave()) logo.w = logo.h = 0;
     return logo;

@@ -44,9 +44,14 @@ struct ExportLogo {
 // current. Returns whether the logo can be scaled (it holds no picture).
 bool UpdateExportObjects(LeFile& le);
 
+// The part of the unscaled logo an export shows when the canvas is not fixed,
+// relative to the logo centre: the objects' common box, grown to hold each
+// object's drop shadow wherever it falls.
+ObjectBox ExportBox(const LeFile& le);
+
 // Opening the export: UpdateExportObjects, then takes the fixed canvas size, or centres
 // the objects' common box on the logo centre with CenterObjects and takes the
-// box's size. The centring moves the objects and stays.
+// size of ExportBox. The centring moves the objects and stays.
 ExportLogo OpenExport(LeFile& le);
 
 // The clamps of the dialog's edits.

@@ -15,8 +15,9 @@ namespace vx {
 namespace {
 
 // The point of the unscaled canvas the logo's box starts at: the fixed
-// canvas's centre rule, or the top-left of the objects' common box. The box,
-// not half the logo size, so that an odd-sized box is never cut by a pixel.
+// canvas's centre rule, or the top-left of the export box (the objects and
+// their shadows). The box, not half the logo size, so that an odd-sized box
+// is never cut by a pixel.
 struct Origin {
     long long x = 0;
     long long y = 0;
@@ -24,14 +25,8 @@ struct Origin {
 
 Origin LogoOrigin(const LeFile& le) {
     if (le.fixed_canvas) return Origin{le.canvas_w / 2, le.canvas_h / 2};
-    long long minx = 10000, miny = 10000;
-    for (int n = 0; n < std::clamp(le.objs, 0, MAX_OBJS); ++n) {
-        const LogoObject* o = le.obj[n].get();
-        if (!o) continue;
-        minx = std::min(minx, static_cast<long long>(o->x) - o->w / 2);
-        miny = std::min(miny, static_cast<long long>(o->y) - o->h / 2);
-    }
-    return Origin{-minx, -miny};
+    const ObjectBox box = ExportBox(le);
+    return Origin{-box.left, -box.top};
 }
 
 int ScaledCoordinate(long long v, int percent, int margin) {

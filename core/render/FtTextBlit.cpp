@@ -2,12 +2,11 @@
 // into 0x00RRGGBB pixels in three layers (shadow, fill, outline) with integer
 // blending, clipped to the target.
 
-#include <cmath>
-
 #include "render/Color.h"
 #include "render/FtText.h"
 #include "render/PixelFill.h"
 #include "render/RenderMath.h"
+#include "render/ShadowOffset.h"
 #include "shell/Buffers.h"
 #include "shell/Checked.h"
 
@@ -51,14 +50,10 @@ int FtText::BltToBuf(const LogoParams& lt, std::uint32_t* out, int bw, int bh, i
     const std::uint8_t* ef = eff.data();
 
     if (lt.has_shadow && has_eff) {
-        const float a = static_cast<float>(lt.shadow_angle) * 0.0027777778f * 6.2831855f;
-        // The shadow keeps its place relative to the object at any scale.
-        const double dist = lt.shadow_distance * static_cast<double>(scale);
-        const int dx = TruncClamp(std::cos(static_cast<double>(a)) * dist, -(1 << 30), 1 << 30);
-        const int dy = TruncClamp(std::sin(static_cast<double>(a)) * dist, -(1 << 30), 1 << 30);
+        const PixelOffset d = ShadowOffset(lt, scale);
         const int op = UnitWeight(lt.shadow_opacity);
-        PaintLayer(out, bw, bh, ClampPosition(static_cast<long long>(x0) + dx),
-                   ClampPosition(static_cast<long long>(y0) + dy), szx, szy,
+        PaintLayer(out, bw, bh, ClampPosition(static_cast<long long>(x0) + d.dx),
+                   ClampPosition(static_cast<long long>(y0) + d.dy), szx, szy,
                    HslToRgb(lt.shadow_color), [&](std::size_t i) {
                        const int v = ef[i];
                        return v > 0 ? v * op / 255 : -1;

@@ -306,5 +306,46 @@ TEST_F(ExportDraw, NothingToDrawOrNoRoomForTransparencyIsRefused) {
     EXPECT_NE(rec.messages[1].find("JPEG cannot hold a transparent background"), std::string::npos);
 }
 
+TEST_F(ExportDraw, AScaledid black shadow thrown `distance` pixels along `angle`.
+void ShadowedWord(LeFile& doc, int angle, int distance) {
+    doc.AddObj(test::TextObject("Shade", test::SANS_BOLD, 50, 0, 0));
+    LogoParams& lt = doc.obj[0]->lt;
+    lt.color = {0, 240, 120};
+    lt.has_shadow = 1;
+    lt.shadow_angle = angle;
+    lt.shadow_distance = distance;
+    lt.shadow_opacity = 1.0f;
+}
+
+TEST_F(ExportDraw, TheExportHoldsShadowsThrownPastTheObjects) {
+    for (const int angle : {0, 90, 180, 270, 135}) {
+        LeFile doc;
+        ShadowedWord(doc, angle, 40);
+        // A fixed canvas far larger than the logo shows all of it.
+        doc.fixed_canvas = 1;
+        doc.canvas_w = 600;
+        doc.canvas_h = 400;
+        const ExportImage all = Draw(doc, OpenExport(doc), At(100));
+        doc.fixed_canvas = 0;
+        const ExportLogo logo = OpenExport(doc);
+        const ExportImage img = Draw(doc, logo, At(100));
+        const ObjectBox box = ExportBox(doc);
+        ASSERT_EQ(img.w, logo.w);
+        const std::uint32_t bg = HslToRgb(doc.bgc);
+        int drawn = 0, held = 0;
+        for (const std::uint32_t p : all.px) drawn += p != bg;
+        for (int y = 0; y < img.h; ++y)
+            for (int x = 0; x < img.w; ++x) {
+                const std::uint32_t p = At(img, x, y);
+                held += p != bg;
+                ASSERT_EQ(p, At(all, 300 + static_cast<int>(box.left) + x,
+                                200 + static_cast<int>(box.top) + y))
+                    << "angle " << angle << " at " << x << "," << y;
+            }
+        EXPECT_EQ(held, drawn) << "angle " << angle;
+        EXPECT_GE(logo.w + logo.h, doc.obj[0]->w + doc.obj[0]->h + 39) << "angle " << angle;
+    }
+}
+
 }  // namespace
 }  // namespace vx
