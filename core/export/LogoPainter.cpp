@@ -42,17 +42,22 @@ bool PaintText(const LogoObject& o, Origin origin, const LogoPlacement& place,
     if (!screen) return false;
     const long long pen_x = o.x + origin.x - screen->szx / 2 + screen->org_x;
     const long long pen_y = o.y + origin.y - screen->szy / 2 + screen->org_y;
+    // The glyphs the screen shows: a line cut at the size bound on screen
+    // is cut after the same glyph at any scale.
+    LogoParams lt = o.lt;
+    if (lt.shape == -1 && lt.str.size() > static_cast<std::size_t>(screen->slen))
+        lt.str.resize(static_cast<std::size_t>(screen->slen));
     FtText ft;
     ft.scale = static_cast<float>(place.percent) / 100.0f;
-    VX_CALL(ft.Render(o.lt, 0, 1), "ft.Render(lt,0,1)");
-    if (!ft.RenderComplete(o.lt)) return false;
+    VX_CALL(ft.Render(lt, 0, 1), "ft.Render(lt,0,1)");
+    if (!ft.RenderComplete(lt)) return false;
     const int box = ScaledCoordinate(pen_x, place.percent, place.margin);
     const int boy = ScaledCoordinate(pen_y, place.percent, place.margin);
     // Each canvas gets the same dither: the generator restarts for each.
     const RandomSource start = EngineRandom();
     for (ExportCanvas& c : canvases) {
         EngineRandom() = start;
-        VX_CALL(ft.BltToBuf(o.lt, c.px.data(), place.w, place.h, box, boy, 0, 0),
+        VX_CALL(ft.BltToBuf(lt, c.px.data(), place.w, place.h, box, boy, 0, 0),
                 "ft.BltToBuf(lt,dta,szx,szy,ox+dox,oy+doy,FALSE,FALSE)");
     }
     return true;

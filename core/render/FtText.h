@@ -134,8 +134,10 @@ private:
     // A pixel length of the unscaled object at `scale`, at least 1.
     int ScaledLength(int v) const;
     // Lays out the glyphs along the pens measured at `size` (the size set for
-    // the unscaled object) and sizes the buffer. Glyphs that fail a check are
-    // left out (after the report); false when none is left.
+    // the unscaled object) and sizes the buffer. The line ends before the
+    // first glyph that fails a check (after its report) or would take the
+    // object's box past 16384 pixels a side or 64 megapixels (quietly); false
+    // when no glyph is left.
     bool PrepareStr(const LogoParams& lt, PixelSize size);
     // Rasterizes the laid-out glyphs into cov; false when cov cannot be had.
     bool RenderStr();

@@ -3,11 +3,13 @@
 // sizes the coverage buffer.
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "render/FtText.h"
 
 #include FT_GLYPH_H
+#include "codecs/ImageLimits.h"
 #include "render/GlyphPlacer.h"
 #include "render/LinePens.h"
 #include "render/RenderMath.h"
@@ -20,9 +22,7 @@ namespace {
 
 // FreeType's own limit for pixel sizes; it would clamp larger requests itself.
 constexpr int MAX_PIXEL_SIZE = 0xFFFF;
-// Glyph boxes must stay this close to the first pen position, which bounds an
-// object to about 10000 pixels a side.
-constexpr int BOX_LIMIT = 5000;
+// Rounding at a larger scale may add this many pixels to an object's box.
 constexpr int BOX_SLACK = 4;
 constexpr int EMPTY_SIZE = 10;
 constexpr int MARGIN_EFFECTS = 10;  // room for the blur of outline and shadow
@@ -30,11 +30,23 @@ constexpr int MARGIN_PLAIN = 1;
 
 // The union of glyph boxes, in FreeType orientation (y up).
 struct Extent {
-    int minx = 10000;
-    int miny = 10000;
-    int maxx = -10000;
-    int maxy = -10000;
+    int minx = INT_MAX;
+    int miny = INT_MAX;
+    int maxx = INT_MIN;
+    int maxy = INT_MIN;
 };
+
+// Whether an object's buffers of w x h pixels are within what we hold of any
+// picture (16384 pixels a side, 64 megapixels): that bounds the memory of a
+// render however long or large the text. A render at `scale` above 1 may hold
+// what the unscaled render held, scaled.
+bool BoxAllowed(long long w, long long h, double scale) {
+    if (scale <= 1.0) return ImageSizeAllowed(w, h);
+    const double wu = std::max(1.0, static_cast<double>(w) / scale - BOX_SLACK);
+    const double hu = std::max(1.0, static_cast<double>(h) / scale - BOX_SLACK);
+    return wu <= MAX_IMAGE_SIDE && hu <= MAX_IMAGE_SIDE &&
+           wu * hu <= static_cast<double>(MAX_IMAGE_PIXELS);
+}
 
 }  // namespace
 
@@ -115,8 +127,9 @@ bool FtText::PrepareStr(const LogoParams& lt, PixelSize size) {
         if (error != 0) return false;
     }
     const double s = scale;
-    // Boxes grow with the scale; the slack covers rounding at the larger size.
-    const double box_limit = scale > 1.0f ? (BOX_LIMIT + BOX_SLACK) * s : BOX_LIMIT;
+    // The margin holds the spread of the effects, which grows with the scale.
+    const int m =
+        std::max(1, static_cast<int>(std::lround((effects ? MARGIN_EFFECTS : MARGIN_PLAIN) * s)));
     const GlyphPlacer placer(lt, scale);
     gp.assign(pens.size(), GlyphPos{});
     Extent ext;
@@ -151,11 +164,11 @@ bool FtText::PrepareStr(const LogoParams& lt, PixelSize size) {
         ext.maxy = std::max(ext.maxy, static_cast<int>(box.yMax) + g.y);
         const bool ordered = ext.minx <= ext.maxx && ext.miny <= ext.maxy;
         VX_CHECK(ordered, "minx<=maxx && miny<=maxy");
-        // The whole box must stay inside the window, on every side.
-        const bool sane = ext.minx >= -box_limit && ext.miny >= -box_limit &&
-                          ext.maxx <= box_limit && ext.maxy <= box_limit;
-        VX_CHECK(sane, "minx>5000 || miny>5000 || maxx<-5000 || maxy<-5000");
-        if (!ordered || !sane) {
+        // A line that outgrows the bound is cut before the glyph that passes
+        // it, quietly: long text is what the user typed, not a fault.
+        const long long w = static_cast<long long>(ext.maxx) - ext.minx + 2 * m;
+        const long long h = static_cast<long long>(ext.maxy) - ext.miny + 2 * m;
+        if (!ordered || !BoxAllowed(w, h, s)) {
             ext = before;  // keep the glyphs that fit
             break;
         }
@@ -165,9 +178,6 @@ bool FtText::PrepareStr(const LogoParams& lt, PixelSize size) {
     gp.resize(static_cast<std::size_t>(slen));
     if (slen == 0) return false;
 
-    // The margin holds the spread of the effects, which grows with the scale.
-    const int m =
-        std::max(1, static_cast<int>(std::lround((effects ? MARGIN_EFFECTS : MARGIN_PLAIN) * s)));
     org_x = m - ext.minx;
     org_y = m + ext.maxy;
     szx = ext.maxx - ext.minx + 2 * m;

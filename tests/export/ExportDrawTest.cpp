@@ -306,7 +306,27 @@ TEST_F(ExportDraw, NothingToDrawOrNoRoomForTransparencyIsRefused) {
     EXPECT_NE(rec.messages[1].find("JPEG cannot hold a transparent background"), std::string::npos);
 }
 
-TEST_F(ExportDraw, AScaledid black shadow thrown `distance` pixels along `angle`.
+TEST_F(ExportDraw, AScaledExportDrawsTheGlyphsOfALineCutOnScreen) {
+    std::string line;
+    while (line.size() < 499) line += "New Text ";
+    line.resize(499);
+    lf.AddObj(test::TextObject(line, test::SANS, 256, 0, 0));  // cut at 16384 pixels
+    lf.AddObj(test::TextObject(".", test::SANS, 100, 10000, 400));  // the logo goes on
+    const ExportLogo logo = OpenExport(lf);
+    const ExportImage half = Draw(lf, logo, At(50));
+    const ObjectBox all = ExportBox(lf);
+    const ObjectBox cut = BoxOf(*lf.obj[0]);
+    const std::uint32_t bg = HslToRgb(lf.bgc);
+    // Right of the line's end, along the line, only background.
+    int beyond = 0;
+    for (long long y = cut.top; y < cut.bottom; y += 2)
+        for (long long x = cut.right + 4; x < all.right; x += 2)
+            beyond += At(half, static_cast<int>((x - all.left) / 2),
+                         static_cast<int>((y - all.top) / 2)) != bg;
+    EXPECT_EQ(beyond, 0);
+}
+
+// One red word with a solid black shadow thrown `distance` pixels along `angle`.
 void ShadowedWord(LeFile& doc, int angle, int distance) {
     doc.AddObj(test::TextObject("Shade", test::SANS_BOLD, 50, 0, 0));
     LogoParams& lt = doc.obj[0]->lt;
