@@ -63,9 +63,12 @@ bool DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& opti
         return Refuse("There is not enough memory to draw the logo at " + std::to_string(size.w) +
                       " x " + std::to_string(size.h) + " pixels.");
 
-    if (options.transparent)
+    if (options.transparent) {
         RecoverAlpha(canvases[0].px.data(), canvases[1].px.data(), pixels, background,
                      canvases[0].px.data(), out.alpha.data());
+        if (options.format == ImageFormat::GIF8)
+            MatteForOneBitAlpha(canvases[0].px.data(), out.alpha.data(), pixels, background);
+    }
     out.w = place.w;
     out.h = place.h;
     out.px.swap(canvases[0].px);

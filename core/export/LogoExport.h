@@ -31,7 +31,8 @@ struct ExportOptions {
 
 // The picture a save writes: w x h pixels 0x00RRGGBB and, with a transparent
 // background, the alpha plane (0 transparent .. 255 opaque) with the colours
-// unassociated.
+// unassociated (for GIF, partly transparent colours blended with the logo's
+// background, ready for the one-bit cut).
 struct ExportImage {
     int w = 0;
     int h = 0;

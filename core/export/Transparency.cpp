@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "render/Color.h"
+
 namespace vx {
 
 namespace {
@@ -38,6 +40,12 @@ void RecoverAlpha(const std::uint32_t* over_black, const std::uint32_t* over_whi
         }
         colour[i] = out;
     }
+}
+
+void MatteForOneBitAlpha(std::uint32_t* colour, const std::uint8_t* alpha, std::size_t n,
+                         std::uint32_t matte) {
+    for (std::size_t i = 0; i < n; ++i)
+        if (alpha[i] > 0 && alpha[i] < 255) colour[i] = Blend(matte, colour[i], alpha[i]);
 }
 
 }  // namespace vx

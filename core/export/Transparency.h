@@ -22,4 +22,11 @@ inline constexpr std::uint32_t ALPHA_WHITE = 0xFFFFFF;
 void RecoverAlpha(const std::uint32_t* over_black, const std::uint32_t* over_white, std::size_t n,
                   std::uint32_t clear, std::uint32_t* colour, std::uint8_t* alpha);
 
+// GIF keeps one bit of alpha. Before that cut, partly transparent pixels are
+// blended with `matte` (the logo's background colour), so soft edges and
+// shadows look right on a page near that colour instead of turning solid or
+// vanishing. Clear and opaque pixels keep their colour; alpha is unchanged.
+void MatteForOneBitAlpha(std::uint32_t* colour, const std::uint8_t* alpha, std::size_t n,
+                         std::uint32_t matte);
+
 }  // namespace vx

@@ -10,6 +10,7 @@
 
 #include "TestFonts.h"
 #include "TestLogos.h"
+#include "codecs/Image.h"
 #include "export/LogoExport.h"
 #include "render/Color.h"
 #include "render/Random.h"
@@ -365,6 +366,38 @@ TEST_F(ExportDraw, TheExportHoldsShadowsThrownPastTheObjects) {
         EXPECT_EQ(held, drawn) << "angle " << angle;
         EXPECT_GE(logo.w + logo.h, doc.obj[0]->w + doc.obj[0]->h + 39) << "angle " << angle;
     }
+}
+
+TEST_F(ExportDraw, TransparentGifBlendsPartlyTransparentPixelsWithTheBackground) {
+    ShadowedWord(lf, 45, 20);
+    lf.obj[0]->lt.shadow_opacity = 0.6f;  // 153 of 255
+    lf.bgc = {0, 0, 200};                 // grey 212: 212 * 102 / 255 = 84.8
+    const std::uint32_t bg = HslToRgb(lf.bgc);
+    ASSERT_EQ(bg, 0xD4D4D4u);
+    const ExportLogo logo = OpenExport(lf);
+    const ExportImage plain = Draw(lf, logo, At(100, 0, true));  // PNG: colours as they are
+    ExportOptions gif_options = At(100, 0, true);
+    gif_options.format = ImageFormat::GIF8;
+    const ExportImage gif = Draw(lf, logo, gif_options);
+    ASSERT_EQ(gif.alpha, plain.alpha);
+    std::vector<std::size_t> shadow;
+    for (std::size_t i = 0; i < plain.px.size(); ++i) {
+        const int a = plain.alpha[i];
+        const std::uint32_t want = a == 0 || a == 255 ? plain.px[i] : Blend(bg, plain.px[i], a);
+        ASSERT_EQ(gif.px[i], want) << i;
+        if (a == 153 && plain.px[i] == 0) shadow.push_back(i);
+    }
+    ASSERT_GT(shadow.size(), 100u);
+    EXPECT_EQ(gif.px[shadow[0]], 0x545454u);  // truncated, as every blend
+
+    // Written and read back, the 60 % shadow is the blend, not solid black.
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(EncodeImage(ImageFormat::GIF8, gif.Pixels(), 90, bytes));
+    Image read;
+    std::vector<std::uint32_t> px;
+    ASSERT_TRUE(read.Decode(bytes, IMAGE_GIF) && read.ToPixels(px));
+    for (const std::size_t i : shadow)
+        for (int s = 0; s <= 16; s += 8) ASSERT_NEAR(Channel(px[i], s), 0x54, 6) << i;
 }
 
 }  // namespace
