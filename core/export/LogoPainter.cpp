@@ -96,8 +96,9 @@ std::optional<ExportSize> OversizedObject(const LeFile& le, int percent) {
     for (int n = 0; n < std::clamp(le.objs, 0, MAX_OBJS); ++n) {
         const LogoObject* o = le.obj[n].get();
         if (!o || o->type == BITMAP_OBJECT) continue;  // pictures are not scaled
-        // Rounding at the larger size adds a few pixels.
-        const long long slack = 2 * (percent / 100 + 1);
+        // Rounding at another size adds a few pixels; at 100 % the object is
+        // rendered as on screen, so one at the bound is drawn as it is.
+        const long long slack = percent == 100 ? 0 : 2 * (percent / 100 + 1);
         const ExportSize size{static_cast<long long>(o->w) * percent / 100 + slack,
                               static_cast<long long>(o->h) * percent / 100 + slack};
         if (!ExportSizeAllowed(size)) return size;

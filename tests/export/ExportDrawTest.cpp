@@ -311,7 +311,7 @@ TEST_F(ExportDraw, AScaledExportDrawsTheGlyphsOfALineCutOnScreen) {
     std::string line;
     while (line.size() < 499) line += "New Text ";
     line.resize(499);
-    lf.AddObj(test::TextObject(line, test::SANS, 256, 0, 0));  // cut at 16384 pixels
+    lf.AddObj(test::TextObject(line, test::SANS, 256, 0, 0));       // cut at 16384 pixels
     lf.AddObj(test::TextObject(".", test::SANS, 100, 10000, 400));  // the logo goes on
     const ExportLogo logo = OpenExport(lf);
     const ExportImage half = Draw(lf, logo, At(50));
@@ -325,6 +325,20 @@ TEST_F(ExportDraw, AScaledExportDrawsTheGlyphsOfALineCutOnScreen) {
             beyond += At(half, static_cast<int>((x - all.left) / 2),
                          static_cast<int>((y - all.top) / 2)) != bg;
     EXPECT_EQ(beyond, 0);
+}
+
+TEST_F(ExportDraw, AnObjectAtTheSizeBoundExportsAtOneHundredPercent) {
+    // Two glyphs spaced so that the object's box is 16383 pixels wide.
+    lf.AddObj(test::TextObject("II", test::SANS, 40, 0, 0));
+    lf.obj[0]->lt.spacing = 16000;
+    lf.obj[0]->Update();
+    lf.obj[0]->lt.spacing += 16383 - lf.obj[0]->w;
+    const ExportLogo logo = OpenExport(lf);
+    ASSERT_EQ(logo.w, 16383);
+    const ExportImage img = Draw(lf, logo, At(100));
+    EXPECT_EQ(img.w, 16383);
+    ExportImage larger;
+    EXPECT_FALSE(DrawLogoImage(lf, logo, At(101), larger));
 }
 
 // One red word with a solid black shadow thrown `distance` pixels along `angle`.
