@@ -38,13 +38,12 @@ void EmitMessage(j_common_ptr cinfo, int level) {
     if (cinfo->err->msg_code == JWRN_HIT_MARKER && end.ended) JpegErrorExit(cinfo);
 }
 
-// After the data ended early: whether every scan the picture needs was read
-// whole. A sequential picture was checked as it was decoded (arithmetic
-// coding, which reports nothing, stays refused). A progressive one must have
-// brought every coefficient of every component down to its last bit;
-// otherwise whole scans are missing.
-bool CompleteWithoutEnd(const jpeg_decompress_struct& cinfo) {
-    if (cinfo.arith_code) return false;
+// After the data ended early: whether every scan the picture needs was read.
+// A sequential picture was checked as it was decoded. A progressive one (read
+// whole when the decompression starts) must have brought every coefficient of
+// every component down to its last bit; otherwise whole scans are missing.
+// The progression lives in the picture's memory: ask before finishing.
+bool AllScansRead(const jpeg_decompress_struct& cinfo) {
     if (!cinfo.progressive_mode) return true;
     for (int c = 0; c < cinfo.num_components; ++c)
         for (int k = 0; k < DCTSIZE2; ++k)
@@ -108,8 +107,10 @@ bool Decompress(jpeg_decompress_struct& cinfo, JpegErrorManager& err, jpeg_progr
         if (jpeg_read_scanlines(&cinfo, &target, 1) != 1) return img.Fail(READ_FAILED);
         if (four) CmykToBgr(cmyk.data(), row, img.w, cinfo.saw_Adobe_marker);
     }
+    if (end.ended && !AllScansRead(cinfo)) return img.Fail(READ_FAILED);
     jpeg_finish_decompress(&cinfo);
-    if (end.ended && !CompleteWithoutEnd(cinfo)) return img.Fail(READ_FAILED);
+    // Arithmetic decoding reports no missing data: such a file must be whole.
+    if (end.ended && cinfo.arith_code) return img.Fail(READ_FAILED);
     return true;
 }
 
