@@ -533,6 +533,7 @@ TEST(Decoders, DamagedFilesAreRefusedNeverMisread) {
         {test::MakeTga({9, 8}), IMAGE_TGA},
         {test::MakeTga({10, 32, true}), IMAGE_TGA},
         {test::MakeGif(InterlacedGif()), IMAGE_GIF},
+        {test::MakeJpeg(0), IMAGE_JPG},
         {test::MakeJpeg(1), IMAGE_JPG},
         {test::MakeTiff(test::TiffKind::RGB), IMAGE_TIF},
         {test::MakePng(PNG_COLOR_TYPE_PALETTE, 2), IMAGE_PNG},
