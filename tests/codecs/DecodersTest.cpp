@@ -302,7 +302,6 @@ struct TiffSpec {
     std::uint16_t photometric = PHOTOMETRIC_RGB;
     std::uint16_t orientation = ORIENTATION_TOPLEFT;
     std::uint16_t format = SAMPLEFORMAT_UINT;
-    std::uint16_t extra = EXTRASAMPLE_UNSPECIFIED;  // of a fourth sample
 };
 
 Bytes MakeTiffOf(const TiffSpec& s, const Bytes& data) {
@@ -319,7 +318,6 @@ Bytes MakeTiffOf(const TiffSpec& s, const Bytes& data) {
         TIFFSetField(t.get(), TIFFTAG_PHOTOMETRIC, s.photometric);
         TIFFSetField(t.get(), TIFFTAG_ORIENTATION, s.orientation);
         TIFFSetField(t.get(), TIFFTAG_ROWSPERSTRIP, s.h);
-        if (s.samples == 4) TIFFSetField(t.get(), TIFFTAG_EXTRASAMPLES, 1, &s.extra);
         const std::size_t row = data.size() / static_cast<std::size_t>(s.h);
         for (int y = 0; y < s.h; ++y)
             TIFFWriteScanline(t.get(), const_cast<std::uint8_t*>(&data[y * row]),
@@ -328,22 +326,26 @@ Bytes MakeTiffOf(const TiffSpec& s, const Bytes& data) {
     return out;
 }
 
+// Pixels 0x..RRGGBB as the bytes R, G, B of each.
+Bytes RgbBytes(const std::vector<std::uint32_t>& px) {
+    Bytes b;
+    for (const std::uint32_t p : px)
+        for (const int shift : {16, 8, 0}) b.push_back(static_cast<std::uint8_t>(p >> shift));
+    return b;
+}
+
 // Six distinct colours a..f, stored as the rows "abc" and "def".
-constexpr std::uint32_t LETTERS[6] = {0x102030, 0x405060, 0x708090, 0xA0B0C0, 0xD0E0F0, 0xF01080};
+const std::vector<std::uint32_t> LETTERS = {0xFF102030, 0xFF405060, 0xFF708090,
+                                            0xFFA0B0C0, 0xFFD0E0F0, 0xFFF01080};
 
 std::vector<std::uint32_t> Letters(const std::string& rows) {
     std::vector<std::uint32_t> px;
     for (const char c : rows)
-        if (c != '/') px.push_back(0xFF000000u | LETTERS[c - 'a']);
+        if (c != '/') px.push_back(LETTERS[static_cast<std::size_t>(c - 'a')]);
     return px;
 }
 
 TEST(TiffDecoder, EveryOrientationIsShownAsMeant) {
-    Bytes stored;
-    for (const std::uint32_t c : LETTERS)
-        stored.insert(stored.end(),
-                      {static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8),
-                       static_cast<std::uint8_t>(c)});
     const struct {
         std::uint16_t orientation;
         int w;
@@ -356,7 +358,7 @@ TEST(TiffDecoder, EveryOrientationIsShownAsMeant) {
         TiffSpec spec{3, 2};
         spec.orientation = c.orientation;
         Image img;
-        ASSERT_TRUE(img.Decode(MakeTiffOf(spec, stored), IMAGE_TIF)) << img.error;
+        ASSERT_TRUE(img.Decode(MakeTiffOf(spec, RgbBytes(LETTERS)), IMAGE_TIF)) << img.error;
         std::vector<std::uint32_t> px;
         ASSERT_TRUE(img.ToPixels(px));
         EXPECT_EQ(img.w, c.w) << c.orientation;
@@ -369,44 +371,26 @@ TEST(TiffDecoder, UnassociatedAlphaKeepsTheStoredColourEvenWhereTransparent) {
 }
 
 TEST(TiffDecoder, SignedGreyIsShiftedUpByHalfTheRange) {
-    const auto bytes = [](std::initializer_list<std::int16_t> v, int bits) {
-        Bytes b;
-        for (const std::int16_t s : v) {
-            if (bits == 8) {
-                b.push_back(static_cast<std::uint8_t>(s));
-                continue;
+    const std::int16_t values[] = {-32768, -1, 0, 255, 32767};  // at 8 bits, the top byte
+    const int grey[] = {0, 127, 128, 128, 255};                 // (v + 32768) / 256
+    for (const int bits : {16, 8})
+        for (const std::uint16_t photometric : {PHOTOMETRIC_MINISBLACK, PHOTOMETRIC_MINISWHITE}) {
+            Bytes data;
+            std::vector<std::uint32_t> expected;
+            for (int i = 0; i < 5; ++i) {
+                const auto v = static_cast<std::int16_t>(bits == 8 ? values[i] >> 8 : values[i]);
+                std::uint8_t two[2] = {static_cast<std::uint8_t>(v), 0};
+                if (bits == 16) std::memcpy(two, &v, 2);  // libtiff writes in the machine's order
+                data.insert(data.end(), two, two + bits / 8);
+                const int g = photometric == PHOTOMETRIC_MINISWHITE ? 255 - grey[i] : grey[i];
+                expected.push_back(0xFF000000u | static_cast<std::uint32_t>(g) * 0x010101u);
             }
-            std::uint8_t two[2];
-            std::memcpy(two, &s, 2);  // libtiff writes in the machine's byte order
-            b.insert(b.end(), two, two + 2);
+            TiffSpec spec{5, 1, 1, bits, photometric};
+            spec.format = SAMPLEFORMAT_INT;
+            std::string error;
+            EXPECT_EQ(Pixels(MakeTiffOf(spec, data), IMAGE_TIF, &error), expected)
+                << bits << " bits, photometric " << photometric << error;
         }
-        return b;
-    };
-    const struct {
-        int bits;
-        std::uint16_t photometric;
-        Bytes data;
-        std::vector<std::uint8_t> grey;
-    } cases[] = {
-        {16,
-         PHOTOMETRIC_MINISBLACK,
-         bytes({-32768, -1, 0, 255, 32767}, 16),
-         {0, 127, 128, 128, 255}},
-        {8, PHOTOMETRIC_MINISBLACK, bytes({-128, -1, 0, 1, 127}, 8), {0, 127, 128, 129, 255}},
-        {16,
-         PHOTOMETRIC_MINISWHITE,
-         bytes({-32768, -1, 0, 255, 32767}, 16),
-         {255, 128, 127, 127, 0}},
-    };
-    for (const auto& c : cases) {
-        TiffSpec spec{5, 1, 1, c.bits, c.photometric};
-        spec.format = SAMPLEFORMAT_INT;
-        std::vector<std::uint32_t> expected;
-        for (const std::uint8_t g : c.grey) expected.push_back(0xFF000000u | g * 0x010101u);
-        std::string error;
-        EXPECT_EQ(Pixels(MakeTiffOf(spec, c.data), IMAGE_TIF, &error), expected)
-            << c.bits << " " << c.photometric << error;
-    }
 }
 
 // `jpeg` with an EXIF segment recording `orientation` after its start marker,
@@ -438,11 +422,7 @@ Bytes WithExifOrientation(const Bytes& jpeg, std::uint16_t orientation, bool big
 
 TEST(JpegDecoder, ExifOrientationTurnsThePhotoAsTiffOrientationDoes) {
     const Bytes jpeg = test::MakeJpeg(0);  // the sample, 8 x 8 pixels a sample pixel
-    Bytes stored;
-    for (const std::uint32_t p : test::Reference())
-        stored.insert(stored.end(),
-                      {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
-                       static_cast<std::uint8_t>(p)});
+    const Bytes stored = RgbBytes(test::Reference());
     for (std::uint16_t o = 1; o <= 8; ++o)
         for (const bool big : {false, true}) {
             TiffSpec spec{test::SAMPLE_W, test::SAMPLE_H};
