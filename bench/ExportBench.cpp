@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "BenchFonts.h"
-#include "TestLogos.h"
+#include "support/TestLogos.h"
 #include "export/LogoExport.h"
 #include "render/Random.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "BenchFonts.h"
-#include "TestFonts.h"
-#include "TestLogos.h"
+#include "support/TestFonts.h"
+#include "support/TestLogos.h"
 #include "document/LeFile.h"
 #include "render/Random.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "codecs/SampleImages.h"
+#include "support/SampleImages.h"
 #include "document/ProjectFile.h"
 #include "render/LibraryFile.h"
 #include "support/Documents.h"

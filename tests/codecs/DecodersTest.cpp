@@ -10,7 +10,7 @@
 
 #include "codecs/Image.h"
 #include "codecs/ImageLimits.h"
-#include "codecs/SampleImages.h"
+#include "support/SampleImages.h"
 
 namespace vx {
 namespace {

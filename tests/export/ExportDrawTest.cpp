@@ -8,8 +8,8 @@
 #include <iomanip>
 #include <iostream>
 
-#include "TestFonts.h"
-#include "TestLogos.h"
+#include "support/TestFonts.h"
+#include "support/TestLogos.h"
 #include "export/LogoExport.h"
 #include "render/Color.h"
 #include "render/Random.h"

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "TestFonts.h"
-#include "TestLogos.h"
+#include "support/TestFonts.h"
+#include "support/TestLogos.h"
 #include "codecs/PngDecoder.h"
 #include "codecs/PngWriter.h"
 #include "export/LogoExport.h"

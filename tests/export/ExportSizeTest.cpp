@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "TestFonts.h"
+#include "support/TestFonts.h"
 #include "export/ExportSize.h"
 #include "support/Recorders.h"
 

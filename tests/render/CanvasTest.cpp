@@ -4,7 +4,7 @@
 #include <climits>
 #include <memory>
 
-#include "TestFonts.h"
+#include "support/TestFonts.h"
 #include "codecs/PngWriter.h"
 #include "document/LeFile.h"
 #include "render/Color.h"

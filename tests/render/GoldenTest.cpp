@@ -13,7 +13,7 @@
 #include <functional>
 #include <iterator>
 
-#include "TestFonts.h"
+#include "support/TestFonts.h"
 #include "codecs/PngDecoder.h"
 #include "codecs/PngWriter.h"
 #include "document/LeFile.h"

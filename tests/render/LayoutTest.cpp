@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "TestFonts.h"
+#include "support/TestFonts.h"
 #include "render/FtText.h"
 #include "support/Recorders.h"
 

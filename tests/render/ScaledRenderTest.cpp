@@ -7,7 +7,7 @@
 #include <cmath>
 #include <string>
 
-#include "TestFonts.h"
+#include "support/TestFonts.h"
 #include "render/FtText.h"
 #include "support/Recorders.h"
 

@@ -1,4 +1,4 @@
-#include "ToolTest.h"
+#include "support/ToolTest.h"
 
 #include <sys/wait.h>
 
@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "TestFonts.h"
+#include "support/TestFonts.h"
 #include "document/ProjectFile.h"
 
 namespace vx::test {

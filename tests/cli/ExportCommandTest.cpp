@@ -6,8 +6,8 @@
 
 #include <filesystem>
 
-#include "TestFonts.h"
-#include "ToolTest.h"
+#include "support/TestFonts.h"
+#include "support/ToolTest.h"
 #include "codecs/Image.h"
 #include "codecs/PngDecoder.h"
 #include "codecs/PngWriter.h"

@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "TestFonts.h"
-#include "ToolTest.h"
+#include "support/TestFonts.h"
+#include "support/ToolTest.h"
 #include "document/LeFile.h"
 #include "render/Random.h"
 
