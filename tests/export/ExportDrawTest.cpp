@@ -8,12 +8,12 @@
 #include <iomanip>
 #include <iostream>
 
-#include "support/TestFonts.h"
-#include "support/TestLogos.h"
 #include "export/LogoExport.h"
 #include "render/Color.h"
 #include "render/Random.h"
 #include "support/Recorders.h"
+#include "support/TestFonts.h"
+#include "support/TestLogos.h"
 
 namespace vx {
 namespace {
