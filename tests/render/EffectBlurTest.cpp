@@ -84,21 +84,24 @@ std::vector<std::uint8_t> ReducedBlurWrittenOut(const std::vector<std::uint8_t>&
         low.swap(spare);
     }
     StretchToFullRange(low);
-    const auto at = [&](double u, int n) {  // neighbours and weight along one axis
+    struct Tap {
+        int i0, i1;
+        double f;  // the weight of i1
+    };
+    const auto at = [](double u, int n) {  // the neighbours along one axis
         u = std::clamp(u, 0.0, n - 1.0);
         const int i0 = std::min(static_cast<int>(u), n - 1);
-        return std::tuple{i0, std::min(i0 + 1, n - 1), u - i0};
+        return Tap{i0, std::min(i0 + 1, n - 1), u - i0};
     };
     std::vector<std::uint8_t> out(cov.size());
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            const auto [x0, x1, fx] = at((x + 0.5) / k - 0.5, lw);
-            const auto [y0, y1, fy] = at((y + 0.5) / k - 0.5, lh);
+            const Tap tx = at((x + 0.5) / k - 0.5, lw), ty = at((y + 0.5) / k - 0.5, lh);
             const auto row = [&](int r) {
-                return low[r * lw + x0] * (1 - fx) + low[r * lw + x1] * fx;
+                return low[r * lw + tx.i0] * (1 - tx.f) + low[r * lw + tx.i1] * tx.f;
             };
-            out[y * w + x] =
-                static_cast<std::uint8_t>(std::floor(row(y0) * (1 - fy) + row(y1) * fy + 0.5));
+            out[y * w + x] = static_cast<std::uint8_t>(
+                std::floor(row(ty.i0) * (1 - ty.f) + row(ty.i1) * ty.f + 0.5));
         }
     return out;
 }
