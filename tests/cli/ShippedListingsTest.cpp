@@ -28,12 +28,16 @@ class ShippedListings : public test::ToolTest {};
 // shapes there are and which, the library tests check in-process.
 TEST_F(ShippedListings, ListLinesOfThreeFieldsNumberedFromZero) {
     UseShippedTool();
-    for (const auto& [command, first] :
-         {std::pair{"fonts", "0\t0\tAndika Regular\n"}, {"shapes", "0\t"}}) {
+    const struct {
+        const char* command;
+        const char* first;
+        std::size_t at_least;
+    } listings[] = {{"fonts", "0\t0\tAndika Regular\n", 190}, {"shapes", "0\t", 5000}};
+    for (const auto& [command, first, at_least] : listings) {
         ASSERT_EQ(Run(command), 0) << err;
         EXPECT_EQ(printed.rfind(first, 0), 0u) << command;
         const auto lines = Lines(printed);
-        EXPECT_GE(lines.size(), 190u) << command;
+        EXPECT_GE(lines.size(), at_least) << command;
         for (std::size_t n = 0; n < lines.size(); ++n) {
             ASSERT_EQ(lines[n].size(), 3u) << command << " line " << n;
             EXPECT_EQ(lines[n][0], std::to_string(n)) << command;

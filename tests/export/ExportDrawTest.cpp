@@ -294,17 +294,5 @@ TEST_F(ExportDraw, ALogoWithAPictureIsDrawnAtOneHundredPercent) {
     EXPECT_EQ(At(img, 0, 0), 0xFFFFFFu);
 }
 
-TEST_F(ExportDraw, NothingToDrawOrNoRoomForTransparencyIsRefused) {
-    ExportImage img;
-    EXPECT_FALSE(DrawLogoImage(lf, OpenExport(lf), At(100), img));
-    lf.AddObj(test::TextObject("JPEG", test::SANS, 30, 0, 0));
-    ExportOptions jpeg = At(100, 0, true);
-    jpeg.format = ImageFormat::JPEG;
-    EXPECT_FALSE(DrawLogoImage(lf, OpenExport(lf), jpeg, img));
-    ASSERT_EQ(rec.messages.size(), 2u);
-    EXPECT_EQ(rec.messages[0], "The logo is empty: there is nothing to export.");
-    EXPECT_NE(rec.messages[1].find("JPEG cannot hold a transparent background"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace vx
