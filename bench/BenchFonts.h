@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "TestFonts.h"
+#include "support/TestFonts.h"
 
 namespace vx::bench {
 

@@ -7,9 +7,9 @@
 #include <filesystem>
 
 #include "BenchFonts.h"
-#include "TestLogos.h"
 #include "export/LogoExport.h"
 #include "render/Random.h"
+#include "support/TestLogos.h"
 
 namespace vx {
 namespace {

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "BenchFonts.h"
-#include "TestFonts.h"
-#include "TestLogos.h"
 #include "document/LeFile.h"
 #include "render/Random.h"
+#include "support/TestFonts.h"
+#include "support/TestLogos.h"
 
 namespace vx {
 namespace {

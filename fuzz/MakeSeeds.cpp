@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "codecs/SampleImages.h"
 #include "document/ProjectFile.h"
 #include "render/LibraryFile.h"
 #include "support/Documents.h"
+#include "support/SampleImages.h"
 
 namespace {
 

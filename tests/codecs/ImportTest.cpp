@@ -12,8 +12,8 @@
 #include "codecs/ImageLimits.h"
 #include "codecs/PngDecoder.h"
 #include "codecs/PngWriter.h"
-#include "codecs/SampleImages.h"
 #include "document/LogoObject.h"
+#include "support/SampleImages.h"
 #include "support/TempDir.h"
 
 namespace vx {
@@ -39,17 +39,20 @@ protected:
 };
 
 TEST(ImportTypes, LastThreeLettersInAnyCaseChooseTheDecoder) {
-    EXPECT_EQ(ImageTypeForPath("a.bmp"), IMAGE_BMP);
-    EXPECT_EQ(ImageTypeForPath("/x/A.GIF"), IMAGE_GIF);
-    EXPECT_EQ(ImageTypeForPath("photo.Jpg"), IMAGE_JPG);
-    EXPECT_EQ(ImageTypeForPath("LOGO.PNG"), IMAGE_PNG);
-    EXPECT_EQ(ImageTypeForPath("icon.ico"), IMAGE_ICO);
-    EXPECT_EQ(ImageTypeForPath("scan.tif"), IMAGE_TIF);
-    EXPECT_EQ(ImageTypeForPath("shot.tga"), IMAGE_TGA);
-    EXPECT_EQ(ImageTypeForPath("photo.jpeg"), -1);
-    EXPECT_EQ(ImageTypeForPath("scan.tiff"), -1);
-    EXPECT_EQ(ImageTypeForPath("notes.txt"), -1);
-    EXPECT_EQ(ImageTypeForPath("ng"), -1);
+    const std::pair<const char*, int> cases[] = {
+        {"a.bmp", IMAGE_BMP},
+        {"/x/A.GIF", IMAGE_GIF},
+        {"photo.Jpg", IMAGE_JPG},
+        {"LOGO.PNG", IMAGE_PNG},
+        {"icon.ico", IMAGE_ICO},
+        {"scan.tif", IMAGE_TIF},
+        {"shot.tga", IMAGE_TGA},
+        {"photo.jpeg", -1},
+        {"scan.tiff", -1},
+        {"notes.txt", -1},
+        {"ng", -1},
+    };
+    for (const auto& [path, type] : cases) EXPECT_EQ(ImageTypeForPath(path), type) << path;
 }
 
 // Alpha is kept only for RGBA and for grey with alpha at 16 bits a channel

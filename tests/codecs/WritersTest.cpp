@@ -12,7 +12,7 @@
 #include "codecs/ImageWriters.h"
 #include "codecs/PngDecoder.h"
 #include "codecs/PngWriter.h"
-#include "codecs/SampleImages.h"
+#include "support/SampleImages.h"
 #include "support/TempDir.h"
 
 namespace vx {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "document/LeFile.h"
 #include "support/Documents.h"
 #include "support/Recorders.h"
@@ -29,46 +31,46 @@ protected:
     }
 };
 
-TEST_F(LeFileTest, NextAndPrevWrapAndDoNothingWhenEmpty) {
-    LeFile lf = Named("ABC");
-    lf.cur = 2;
-    lf.NextObj();
-    EXPECT_EQ(lf.cur, 0);
-    lf.PrevObj();
-    EXPECT_EQ(lf.cur, 2);
-    lf.cur = -1;
-    lf.NextObj();
-    EXPECT_EQ(lf.cur, 0);
-    lf.cur = -1;
-    lf.PrevObj();
-    EXPECT_EQ(lf.cur, 2);
-    LeFile empty;
-    empty.NextObj();
-    empty.PrevObj();
-    EXPECT_EQ(empty.cur, -1);
-}
-
-TEST_F(LeFileTest, StackingOrderOperations) {
-    LeFile lf = Named("ABC");
-    lf.cur = 2;
-    lf.BringCloser();
-    EXPECT_EQ(Order(lf), "ABC");
-    EXPECT_EQ(lf.cur, 2);
-    lf.cur = 0;
-    lf.SendFarther();
-    EXPECT_EQ(Order(lf), "ABC");
-    lf.Bring2Front();
-    EXPECT_EQ(Order(lf), "BCA");
-    EXPECT_EQ(lf.cur, 2);
-    lf.Bring2Front();
-    EXPECT_EQ(Order(lf), "BCA");
-    lf.cur = 1;
-    lf.Send2Back();
-    EXPECT_EQ(Order(lf), "CBA");
-    EXPECT_EQ(lf.cur, 0);
-    lf.BringCloser();
-    EXPECT_EQ(Order(lf), "BCA");
-    EXPECT_EQ(lf.cur, 1);
+// Selection and stacking: each step from a document of objects "A", "B", ...
+// (shapes where lowercase) and the current object before it.
+TEST_F(LeFileTest, SelectionAndStackingOrderSteps) {
+    using Step = int (LeFile::*)();
+    const struct {
+        const char* what;
+        std::string names;
+        int cur;
+        Step step;
+        std::string order;
+        int cur_after;
+    } cases[] = {
+        {"next wraps to the back", "ABC", 2, &LeFile::NextObj, "ABC", 0},
+        {"previous wraps to the front", "ABC", 0, &LeFile::PrevObj, "ABC", 2},
+        {"next without a selection", "ABC", -1, &LeFile::NextObj, "ABC", 0},
+        {"previous without a selection", "ABC", -1, &LeFile::PrevObj, "ABC", 2},
+        {"next of nothing", "", -1, &LeFile::NextObj, "", -1},
+        {"previous of nothing", "", -1, &LeFile::PrevObj, "", -1},
+        {"closer at the front", "ABC", 2, &LeFile::BringCloser, "ABC", 2},
+        {"closer", "CBA", 0, &LeFile::BringCloser, "BCA", 1},
+        {"farther at the back", "ABC", 0, &LeFile::SendFarther, "ABC", 0},
+        {"farther", "ABC", 2, &LeFile::SendFarther, "ACB", 1},
+        {"to the front", "ABC", 0, &LeFile::Bring2Front, "BCA", 2},
+        {"to the front from the front", "BCA", 2, &LeFile::Bring2Front, "BCA", 2},
+        {"to the back", "BCA", 1, &LeFile::Send2Back, "CBA", 0},
+        {"delete selects the backmost", "ABC", 2, &LeFile::DeleteCur, "AB", 0},
+        {"delete the last one", "A", 0, &LeFile::DeleteCur, "", -1},
+        {"first shape, none there: unchanged", "AB", 0, &LeFile::SelFstObj, "AB", 0},
+        {"first shape, nearest the front", "aBcD", 0, &LeFile::SelFstObj, "aBcD", 2},
+    };
+    for (const auto& c : cases) {
+        LeFile lf = Named(c.names);
+        for (int n = 0; n < lf.objs; ++n)
+            if (std::islower(c.names[n])) lf.obj[n]->type = SHAPE_OBJECT;
+        lf.cur = c.cur;
+        (lf.*c.step)();
+        EXPECT_EQ(Order(lf), c.order) << c.what;
+        EXPECT_EQ(lf.cur, c.cur_after) << c.what;
+        EXPECT_EQ(lf.obj[lf.objs], nullptr) << c.what;
+    }
 }
 
 TEST_F(LeFileTest, OrderOperationsNeedTwoObjects) {
@@ -77,31 +79,6 @@ TEST_F(LeFileTest, OrderOperationsNeedTwoObjects) {
     lf.BringCloser();
     EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>{"objs>1"});
     rec.reports.clear();
-}
-
-TEST_F(LeFileTest, DeleteSelectsTheBackmostObject) {
-    LeFile lf = Named("ABC");
-    lf.cur = 2;
-    lf.DeleteCur();
-    EXPECT_EQ(Order(lf), "AB");
-    EXPECT_EQ(lf.cur, 0);
-    lf.DeleteCur();
-    lf.DeleteCur();
-    EXPECT_EQ(lf.objs, 0);
-    EXPECT_EQ(lf.cur, -1);
-    EXPECT_EQ(lf.obj[0], nullptr);
-}
-
-TEST_F(LeFileTest, SelFstObjPicksTheNearestShape) {
-    LeFile texts = Named("AB");
-    texts.cur = 0;
-    texts.SelFstObj();
-    EXPECT_EQ(texts.cur, 0);
-    LeFile mixed = Named("ABCD");
-    mixed.obj[0]->type = SHAPE_OBJECT;
-    mixed.obj[2]->type = SHAPE_OBJECT;
-    mixed.SelFstObj();
-    EXPECT_EQ(mixed.cur, 2);
 }
 
 TEST_F(LeFileTest, DuplicateCopiesParametersNotPixelsAndPlacesAboveCentre) {

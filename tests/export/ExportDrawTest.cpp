@@ -8,13 +8,13 @@
 #include <iomanip>
 #include <iostream>
 
-#include "TestFonts.h"
-#include "TestLogos.h"
 #include "codecs/Image.h"
 #include "export/LogoExport.h"
 #include "render/Color.h"
 #include "render/Random.h"
 #include "support/Recorders.h"
+#include "support/TestFonts.h"
+#include "support/TestLogos.h"
 
 namespace vx {
 namespace {
@@ -293,18 +293,6 @@ TEST_F(ExportDraw, ALogoWithAPictureIsDrawnAtOneHundredPercent) {
     EXPECT_EQ(At(img, 1, 1), 0xFF0000u);
     EXPECT_EQ(At(img, 2, 1), Blend(0xFFFFFF, 0x0000FF, 0x80));
     EXPECT_EQ(At(img, 0, 0), 0xFFFFFFu);
-}
-
-TEST_F(ExportDraw, NothingToDrawOrNoRoomForTransparencyIsRefused) {
-    ExportImage img;
-    EXPECT_FALSE(DrawLogoImage(lf, OpenExport(lf), At(100), img));
-    lf.AddObj(test::TextObject("JPEG", test::SANS, 30, 0, 0));
-    ExportOptions jpeg = At(100, 0, true);
-    jpeg.format = ImageFormat::JPEG;
-    EXPECT_FALSE(DrawLogoImage(lf, OpenExport(lf), jpeg, img));
-    ASSERT_EQ(rec.messages.size(), 2u);
-    EXPECT_EQ(rec.messages[0], "The logo is empty: there is nothing to export.");
-    EXPECT_NE(rec.messages[1].find("JPEG cannot hold a transparent background"), std::string::npos);
 }
 
 TEST_F(ExportDraw, AScaledExportDrawsTheGlyphsOfALineCutOnScreen) {

@@ -8,14 +8,14 @@
 #include <fstream>
 #include <iterator>
 
-#include "TestFonts.h"
-#include "TestLogos.h"
 #include "codecs/PngDecoder.h"
 #include "codecs/PngWriter.h"
 #include "export/LogoExport.h"
 #include "render/Random.h"
 #include "support/Recorders.h"
 #include "support/TempDir.h"
+#include "support/TestFonts.h"
+#include "support/TestLogos.h"
 
 namespace vx {
 namespace {
@@ -102,16 +102,19 @@ TEST_F(ExportSave, AFailedSaveLeavesTheOldFileAndNoTemporaries) {
 }
 
 TEST(ExportFormats, TheExtensionNamesTheFormatInAnyCase) {
-    EXPECT_EQ(ExportFormatForPath("a/logo.PNG"), ImageFormat::PNG24);
-    EXPECT_EQ(ExportFormatForPath("logo.gif"), ImageFormat::GIF8);
-    EXPECT_EQ(ExportFormatForPath("logo.Bmp"), ImageFormat::BMP24);
-    EXPECT_EQ(ExportFormatForPath("logo.jpg"), ImageFormat::JPEG);
-    EXPECT_EQ(ExportFormatForPath("logo.jpeg"), ImageFormat::JPEG);
-    EXPECT_EQ(ExportFormatForPath("logo.tif"), ImageFormat::TIFF);
-    EXPECT_EQ(ExportFormatForPath("logo.TIFF"), ImageFormat::TIFF);
-    EXPECT_EQ(ExportFormatForPath("logo.webp"), std::nullopt);
-    EXPECT_EQ(ExportFormatForPath("png"), std::nullopt);
-    EXPECT_EQ(ExportFormatForPath("logo.png/out"), std::nullopt);
+    const std::pair<const char*, std::optional<ImageFormat>> cases[] = {
+        {"a/logo.PNG", ImageFormat::PNG24},
+        {"logo.gif", ImageFormat::GIF8},
+        {"logo.Bmp", ImageFormat::BMP24},
+        {"logo.jpg", ImageFormat::JPEG},
+        {"logo.jpeg", ImageFormat::JPEG},
+        {"logo.tif", ImageFormat::TIFF},
+        {"logo.TIFF", ImageFormat::TIFF},
+        {"logo.webp", std::nullopt},
+        {"png", std::nullopt},
+        {"logo.png/out", std::nullopt},
+    };
+    for (const auto& [path, format] : cases) EXPECT_EQ(ExportFormatForPath(path), format) << path;
     EXPECT_STREQ(ExportExtension(ImageFormat::PNG8), "png");
     EXPECT_STREQ(ExportExtension(ImageFormat::JPEG), "jpg");
 }

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "TestFonts.h"
 #include "export/ExportSize.h"
 #include "support/Recorders.h"
+#include "support/TestFonts.h"
 
 namespace vx {
 namespace {
@@ -56,28 +56,22 @@ protected:
     LeFile lf;
 };
 
-TEST_F(ExportOpening, CentresTheObjectsCommonBoxAndTakesItsSize) {
+// The objects' common box, centred (the move stays with the document), or a
+// fixed canvas, which moves nothing.
+TEST_F(ExportOpening, TakesTheCentredCommonBoxOrTheFixedCanvas) {
     lf.AddObj(BitmapObject(-30, 10, 40, 20));  // box -50..-10 x 0..20
     lf.AddObj(BitmapObject(70, 0, 40, 60));    // box  50..90 x -30..30
-    const ExportLogo logo = OpenExport(lf);
-    EXPECT_EQ(logo.w, 140);
-    EXPECT_EQ(logo.h, 60);
-    // Moved 20 to the left; the move stays with the document.
-    EXPECT_EQ(lf.obj[0]->x, -50);
-    EXPECT_EQ(lf.obj[1]->x, 50);
-    EXPECT_EQ(lf.obj[1]->y, 0);
-}
-
-TEST_F(ExportOpening, FixedCanvasGivesItsSizeAndMovesNothing) {
-    lf.AddObj(test::TextObject("Fixed", test::SANS, 40, 35, 12));
+    ExportLogo logo = OpenExport(lf);
+    EXPECT_EQ(std::pair(logo.w, logo.h), std::pair(140, 60));
+    EXPECT_EQ(std::pair(lf.obj[0]->x, lf.obj[1]->x), std::pair(-50, 50));  // 20 to the left
+    EXPECT_EQ(std::pair(lf.obj[0]->y, lf.obj[1]->y), std::pair(10, 0));
+    lf.obj[0]->x = -35;  // off-centre again
     lf.fixed_canvas = 1;
     lf.canvas_w = 400;
     lf.canvas_h = 300;
-    const ExportLogo logo = OpenExport(lf);
-    EXPECT_EQ(logo.w, 400);
-    EXPECT_EQ(logo.h, 300);
-    EXPECT_EQ(lf.obj[0]->x, 35);
-    EXPECT_EQ(lf.obj[0]->y, 12);
+    logo = OpenExport(lf);
+    EXPECT_EQ(std::pair(logo.w, logo.h), std::pair(400, 300));
+    EXPECT_EQ(std::pair(lf.obj[0]->x, lf.obj[1]->x), std::pair(-35, 50));
 }
 
 TEST_F(ExportOpening, RendersTextSoItsSizeIsCurrentAndAPictureLocksTheScale) {

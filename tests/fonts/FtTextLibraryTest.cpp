@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <utility>
 
 #include "LibraryFolder.h"
@@ -105,42 +106,72 @@ TEST_F(FtTextLibrary, UnknownFaceNamesFallBackToTheFirstTextFont) {
     EXPECT_EQ(FtText::FindFace("Sym A Regular"), FtText::fonts[0].face);
 }
 
-TEST_F(FtTextLibrary, AMissingLibraryReportsItsPath) {
-    folder.Write("basgl.bgd", {});
-    folder.Write("embedded/emb1.gld", {Record("text-a.ttf")});
-    FtText::InitFt();
-    EXPECT_EQ(rec.FailedExpressions(),
-              std::vector<std::string>{"open:" + folder.Path("embedded/emb0.gld")});
-    rec.reports.clear();
-    EXPECT_EQ(FtText::n_fonts, 1);  // after Retry the program goes on with what it has
-}
-
-TEST_F(FtTextLibrary, TruncatedAndUnreadableRecordsAreReported) {
+// Faulty libraries: each fault is reported, and after Retry the program goes on
+// with the faces read in full, never past the tables' capacity.
+TEST_F(FtTextLibrary, FaultsAreReportedAndTheGoodFacesKept) {
     std::vector<std::uint8_t> cut = PackLibrary({Record("text-a.ttf"), Record("text-b.ttf")});
     cut.resize(cut.size() - 10);  // the second font is cut short
-    folder.WriteAll({}, {}, {});
-    folder.WriteRaw("embedded/emb1.gld", cut);
-    folder.Write("embedded/emb0.gld", {{"junk", std::vector<std::uint8_t>(64, 0x5A)}});
-    FtText::InitFt();
-    EXPECT_EQ(rec.FailedExpressions(),
-              (std::vector<std::string>{"iar.Read(fd->fdt,ffl)==ffl",
-                                        "FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)"}));
-    rec.reports.clear();
-    ASSERT_EQ(FtText::n_fonts, 1);  // the good record before the cut; no entry without a face
-    EXPECT_EQ(FtText::fonts[0].name, "Text A Regular");
-}
-
-TEST_F(FtTextLibrary, ACountBeyondTheFileIsReportedAndNothingLoaded) {
-    std::vector<std::uint8_t> bytes = PackLibrary({Record("text-a.ttf")});
-    UnscrambleLibrary(bytes);
-    bytes[4] = 0xFF;  // count 255 records in a file of one
-    ScrambleLibrary(bytes);
-    folder.WriteAll({}, {}, {});
-    folder.WriteRaw("embedded/emb1.gld", bytes);
-    FtText::InitFt();
-    EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>{"count>=0&&count<=remaining/5"});
-    rec.reports.clear();
-    EXPECT_EQ(FtText::n_fonts, 0);
+    std::vector<std::uint8_t> count = PackLibrary({Record("text-a.ttf")});
+    UnscrambleLibrary(count);
+    count[4] = 0xFF;  // 255 records in a file of one
+    ScrambleLibrary(count);
+    const std::vector<LibraryRecord> many(MAX_FONTS + 1, Record("text-a.ttf"));
+    const struct {
+        const char* what;
+        std::function<void(LibraryFolder&)> write;
+        std::vector<std::string> reports;
+        int fonts, syms;
+    } cases[] = {
+        {"a missing library",
+         [](LibraryFolder& f) {
+             f.Write("basgl.bgd", {});
+             f.Write("embedded/emb1.gld", {Record("text-a.ttf")});
+         },
+         {"open:" + folder.Path("embedded/emb0.gld")},
+         1,
+         0},
+        {"a cut and an unreadable record",
+         [&](LibraryFolder& f) {
+             f.WriteAll({}, {}, {});
+             f.WriteRaw("embedded/emb1.gld", cut);
+             f.Write("embedded/emb0.gld", {{"junk", std::vector<std::uint8_t>(64, 0x5A)}});
+         },
+         {"iar.Read(fd->fdt,ffl)==ffl", "FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)"},
+         1,
+         0},
+        {"a count beyond the file",
+         [&](LibraryFolder& f) {
+             f.WriteAll({}, {}, {});
+             f.WriteRaw("embedded/emb1.gld", count);
+         },
+         {"count>=0&&count<=remaining/5"},
+         0,
+         0},
+        {"too many faces",
+         [&](LibraryFolder& f) { f.WriteAll({}, many, {Record("text-b.ttf")}); },
+         {"n_fonts+count<=MAX_FONTS", "n_fonts+count<=MAX_FONTS"},
+         MAX_FONTS,
+         0},
+        {"too many shapes (10002)",
+         [](LibraryFolder& f) { f.WriteAll({Record("many.ttf")}, {Record("text-a.ttf")}, {}); },
+         {"syms<MAX_SYMS"},
+         2,
+         MAX_SYMS},
+    };
+    for (const auto& c : cases) {
+        c.write(folder);
+        FtText::InitFt();
+        EXPECT_EQ(rec.FailedExpressions(), c.reports) << c.what;
+        rec.reports.clear();
+        EXPECT_EQ(FtText::n_fonts, c.fonts) << c.what;
+        EXPECT_EQ(static_cast<int>(FtText::fonts.size()), c.fonts) << c.what;
+        EXPECT_EQ(FtText::syms, c.syms) << c.what;
+        EXPECT_EQ(static_cast<int>(FtText::sym.size()), c.syms) << c.what;
+        if (c.fonts == 1) {
+            EXPECT_EQ(FtText::fonts[0].name, "Text A Regular") << c.what;
+        }
+        FtText::FreeFt();
+    }
 }
 
 using FtTextLibraryDeathTest = FtTextLibrary;
@@ -153,27 +184,6 @@ TEST_F(FtTextLibraryDeathTest, AWrongMagicEndsTheProgramWithCodeZero) {
     SetMessageHandler({});  // the message goes to stderr, where the death test reads it
     EXPECT_EXIT(FtText::InitFt(), testing::ExitedWithCode(0),
                 "Installation package corrupted. Please reinstall Vexo Logo");
-}
-
-TEST_F(FtTextLibrary, TheFaceTableNeverGrowsPastItsCapacity) {
-    std::vector<LibraryRecord> many(MAX_FONTS + 1, Record("text-a.ttf"));
-    folder.WriteAll({}, many, {Record("text-b.ttf")});
-    FtText::InitFt();
-    EXPECT_EQ(rec.FailedExpressions(),
-              (std::vector<std::string>{"n_fonts+count<=MAX_FONTS", "n_fonts+count<=MAX_FONTS"}));
-    rec.reports.clear();
-    EXPECT_EQ(FtText::n_fonts, MAX_FONTS);
-    EXPECT_EQ(static_cast<int>(FtText::fonts.size()), MAX_FONTS);
-}
-
-TEST_F(FtTextLibrary, TheShapeTableNeverGrowsPastItsCapacity) {
-    folder.WriteAll({Record("many.ttf")}, {Record("text-a.ttf")}, {});  // 10002 shapes
-    FtText::InitFt();
-    EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>{"syms<MAX_SYMS"});
-    rec.reports.clear();
-    EXPECT_EQ(FtText::syms, MAX_SYMS);
-    EXPECT_EQ(static_cast<int>(FtText::sym.size()), MAX_SYMS);
-    EXPECT_EQ(FtText::TextFontCount(), 1);  // the text libraries still load
 }
 
 TEST_F(FtTextLibrary, AccessOutsideTheTablesIsReportedAndHarmless) {

@@ -4,13 +4,13 @@
 #include <climits>
 #include <memory>
 
-#include "TestFonts.h"
 #include "codecs/PngWriter.h"
 #include "document/LeFile.h"
 #include "render/Color.h"
 #include "render/FtText.h"
 #include "support/Recorders.h"
 #include "support/TempDir.h"
+#include "support/TestFonts.h"
 
 namespace vx {
 namespace {

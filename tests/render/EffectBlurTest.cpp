@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 #include "render/EffectBlur.h"
@@ -60,6 +62,68 @@ TEST(EffectBlur, PassesAndReductionFollowTheScale) {
     EXPECT_EQ(ScaledPassCount(4, 0.5f, 1), 1);  // smaller objects blur less, at least once
     EXPECT_EQ(ScaledPassCount(1, 0.01f, 1), 1);
     EXPECT_EQ(ScaledPassCount(1, 4.0f, 2), 4);
+}
+
+// Larger than the screen the blur runs on a reduced copy: each k x k block
+// replaced by its mean, blurred, then enlarged bilinearly with pixel centres
+// aligned (beyond the outer centres the edge value holds). Written out here in
+// exact arithmetic, each step rounded to the nearest level as the engine does.
+std::vector<std::uint8_t> ReducedBlurWrittenOut(const std::vector<std::uint8_t>& cov, int w, int h,
+                                                int k, int passes) {
+    const int lw = (w + k - 1) / k, lh = (h + k - 1) / k;
+    std::vector<std::uint8_t> low(static_cast<std::size_t>(lw * lh)), spare(low.size());
+    for (int j = 0; j < lh; ++j)
+        for (int i = 0; i < lw; ++i) {
+            double sum = 0;  // pixels beyond the buffer count as 0
+            for (int y = j * k; y < std::min(h, (j + 1) * k); ++y)
+                for (int x = i * k; x < std::min(w, (i + 1) * k); ++x) sum += cov[y * w + x];
+            low[j * lw + i] = static_cast<std::uint8_t>(std::floor(sum / (k * k) + 0.5));
+        }
+    for (int p = 0; p < passes; ++p) {
+        BinomialBlur(low.data(), spare.data(), lw, lh);
+        low.swap(spare);
+    }
+    StretchToFullRange(low);
+    struct Tap {
+        int i0, i1;
+        double f;  // the weight of i1
+    };
+    const auto at = [](double u, int n) {  // the neighbours along one axis
+        u = std::clamp(u, 0.0, n - 1.0);
+        const int i0 = std::min(static_cast<int>(u), n - 1);
+        return Tap{i0, std::min(i0 + 1, n - 1), u - i0};
+    };
+    std::vector<std::uint8_t> out(cov.size());
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const Tap tx = at((x + 0.5) / k - 0.5, lw), ty = at((y + 0.5) / k - 0.5, lh);
+            const auto row = [&](int r) {
+                return low[r * lw + tx.i0] * (1 - tx.f) + low[r * lw + tx.i1] * tx.f;
+            };
+            out[y * w + x] = static_cast<std::uint8_t>(
+                std::floor(row(ty.i0) * (1 - ty.f) + row(ty.i1) * ty.f + 0.5));
+        }
+    return out;
+}
+
+// Reduced twice and four times, on sizes that leave partial blocks, with
+// values whose means and interpolations fall between levels: truncating
+// instead of rounding would show.
+TEST(EffectBlur, ReducedBlurIsTheRoundedMeanBlurredAndEnlarged) {
+    for (const auto& [scale, passes, k] : {std::tuple{2.0f, 4, 2}, {4.0f, 4, 4}}) {
+        ASSERT_EQ(BlurReduction(scale, passes), k);
+        const int w = 6 * k + 1, h = 4 * k + 3;
+        std::vector<std::uint8_t> cov(static_cast<std::size_t>(w * h));
+        for (std::size_t i = 0; i < cov.size(); ++i)
+            cov[i] = static_cast<std::uint8_t>((i * 97 + 13) % 256);
+        std::vector<std::uint8_t> eff;
+        ASSERT_TRUE(EffectBlur(cov, w, h, passes, scale, eff));
+        const auto expected =
+            ReducedBlurWrittenOut(cov, w, h, k, ScaledPassCount(passes, scale, k));
+        ASSERT_EQ(eff.size(), expected.size());
+        for (std::size_t i = 0; i < eff.size(); ++i)
+            ASSERT_EQ(eff[i], expected[i]) << "scale " << scale << " at " << i % w << "," << i / w;
+    }
 }
 
 // The spread (variance across a blurred stripe of width 2 x scale) at `scale`.

@@ -13,12 +13,12 @@
 #include <functional>
 #include <iterator>
 
-#include "TestFonts.h"
 #include "codecs/PngDecoder.h"
 #include "codecs/PngWriter.h"
 #include "document/LeFile.h"
 #include "render/Random.h"
 #include "support/Recorders.h"
+#include "support/TestFonts.h"
 
 namespace vx {
 namespace {

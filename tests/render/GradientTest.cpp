@@ -71,6 +71,23 @@ TEST(Gradient, RunsAlongItsAngleWithEachTermTruncated) {
         {270, 3, 11, [](int, int r, int, int h) { return (U(h) - U(r)) * 9000 / U(h); }},
         {45, 9, 9,
          [](int c, int r, int w, int h) { return U(c) * 4500 / U(w) + U(r) * 4500 / U(h); }},
+        // Each quadrant measures its column and row from its own sides.
+        {120, 7, 5,
+         [](int c, int r, int w, int h) {
+             return (U(w) - U(c)) * 3000 / U(w) + U(r) * 6000 / U(h);
+         }},
+        {135, 9, 7,
+         [](int c, int r, int w, int h) {
+             return (U(w) - U(c)) * 4500 / U(w) + U(r) * 4500 / U(h);
+         }},
+        {225, 9, 7,
+         [](int c, int r, int w, int h) {
+             return (U(w) - U(c)) * 4500 / U(w) + (U(h) - U(r)) * 4500 / U(h);
+         }},
+        {315, 9, 7,
+         [](int c, int r, int w, int h) {
+             return U(c) * 4500 / U(w) + (U(h) - U(r)) * 4500 / U(h);
+         }},
     };
     for (const auto& c : cases) ExpectPositions(c.angle, c.w, c.h, c.t);
     const std::vector<std::uint32_t> out = Paint(9, 9, 45);

@@ -5,9 +5,9 @@
 #include <limits>
 #include <string>
 
-#include "TestFonts.h"
 #include "render/FtText.h"
 #include "support/Recorders.h"
+#include "support/TestFonts.h"
 
 namespace vx {
 namespace {

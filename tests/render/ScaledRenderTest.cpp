@@ -7,9 +7,9 @@
 #include <cmath>
 #include <string>
 
-#include "TestFonts.h"
 #include "render/FtText.h"
 #include "support/Recorders.h"
+#include "support/TestFonts.h"
 
 namespace vx {
 namespace {

@@ -56,6 +56,16 @@ TEST_F(FilesTest, AtomicWriteReplacesOnlyOnCommitAndLeavesNoTemporary) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
+TEST_F(FilesTest, AtomicWriteOverAFolderFailsAndLeavesNoTemporary) {
+    const fs::path folder = dir / "logo.png";
+    ASSERT_TRUE(fs::create_directory(folder));
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomically(folder.string(), Bytes("picture"), &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
 TEST_F(FilesTest, AtomicWriteFailureKeepsThePreviousFile) {
     const fs::path file = dir / "doc.zeb";
     ASSERT_TRUE(WriteFileAtomically(file.string(), Bytes("old")));

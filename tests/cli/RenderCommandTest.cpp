@@ -5,10 +5,10 @@
 
 #include <filesystem>
 
-#include "TestFonts.h"
-#include "ToolTest.h"
 #include "document/LeFile.h"
 #include "render/Random.h"
+#include "support/TestFonts.h"
+#include "support/ToolTest.h"
 
 namespace vx {
 namespace {

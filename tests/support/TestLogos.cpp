@@ -1,6 +1,6 @@
-#include "TestLogos.h"
+#include "support/TestLogos.h"
 
-#include "TestFonts.h"
+#include "support/TestFonts.h"
 
 namespace vx::test {
 

@@ -1,4 +1,4 @@
-#include "TestFonts.h"
+#include "support/TestFonts.h"
 
 #include <cstdlib>
 #include <filesystem>

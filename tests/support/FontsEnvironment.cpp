@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "TestFonts.h"
+#include "support/TestFonts.h"
 
 namespace vx::test {
 

@@ -13,7 +13,7 @@
 
 #include <jpeglib.h>
 
-#include "codecs/SampleImages.h"
+#include "support/SampleImages.h"
 
 namespace vx::test {
 

@@ -1,6 +1,6 @@
 // Hand-built BMP, ICO and Targa files and PNG files through libpng.
 
-#include "codecs/SampleImages.h"
+#include "support/SampleImages.h"
 
 #include <png.h>
 

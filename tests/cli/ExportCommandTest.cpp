@@ -6,12 +6,12 @@
 
 #include <filesystem>
 
-#include "TestFonts.h"
-#include "ToolTest.h"
 #include "codecs/Image.h"
 #include "codecs/PngDecoder.h"
 #include "codecs/PngWriter.h"
 #include "export/LogoExport.h"
+#include "support/TestFonts.h"
+#include "support/ToolTest.h"
 
 namespace vx {
 namespace {
@@ -90,6 +90,14 @@ TEST_F(ExportCommand, RefusalsSayWhyAndWriteNothing) {
     EXPECT_EQ(Run("export " + Save(LeFile{}, "empty.zeb") + " " + out), 1);
     EXPECT_NE(err.find("nothing to export"), std::string::npos) << err;
     EXPECT_FALSE(fs::exists(out));
+
+    // A folder in the way: the save fails and leaves no temporary file beside it.
+    fs::create_directory(Path("folder.png"));
+    EXPECT_EQ(Run("export " + zeb + " " + Path("folder.png")), 1);
+    EXPECT_NE(err.find("File could not be saved: " + Path("folder.png")), std::string::npos) << err;
+    for (const auto& entry : fs::directory_iterator(Path("")))
+        EXPECT_EQ(entry.path().filename().string().rfind("folder.png.", 0), std::string::npos)
+            << entry.path();
 }
 
 TEST_F(ExportCommand, ALogoWithAPictureRefusesAnotherScale) {

@@ -21,8 +21,12 @@ protected:
 
     // A file of the temporary folder.
     std::string Path(const std::string& name) const;
-    // Runs the tool with `args`; returns its exit status and leaves stderr in `err`.
+    // Runs the tool with `args`; returns its exit status and leaves stdout in
+    // `printed`, stderr in `err`.
     int Run(const std::string& args);
+    // From now on runs the tool of the build's program folder, beside the
+    // libraries the data build shipped there.
+    void UseShippedTool();
     std::vector<std::uint8_t> Bytes(const std::string& name) const;
     // Fails the test unless `name` is a PNG without alpha of exactly `px` (w x h).
     void ExpectPng(const std::string& name, const std::vector<std::uint32_t>& px, int w,
@@ -30,6 +34,7 @@ protected:
     // The project of `lf` as a file of the temporary folder.
     std::string Save(const LeFile& lf, const std::string& name);
 
+    std::string printed;
     std::string err;
 
 private:

@@ -1,4 +1,4 @@
-#include "ToolTest.h"
+#include "support/ToolTest.h"
 
 #include <sys/wait.h>
 
@@ -7,8 +7,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "TestFonts.h"
 #include "document/ProjectFile.h"
+#include "support/TestFonts.h"
 
 namespace vx::test {
 
@@ -31,11 +31,21 @@ std::string ToolTest::Path(const std::string& name) const {
 }
 
 int ToolTest::Run(const std::string& args) {
-    const std::string cmd = cli_ + " " + args + " 2>" + Path("err.txt");
+    // A tool that hangs fails its test instead of the whole run.
+    const std::string cmd =
+        "timeout 60 " + cli_ + " " + args + " >" + Path("out.txt") + " 2>" + Path("err.txt");
     const int status = std::system(cmd.c_str());
-    std::ifstream in(Path("err.txt"));
-    err.assign(std::istreambuf_iterator<char>(in), {});
+    const auto text = [this](const char* name) {
+        std::ifstream in(Path(name));
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    printed = text("out.txt");
+    err = text("err.txt");
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void ToolTest::UseShippedTool() {
+    cli_ = VX_CLI_PATH;
 }
 
 std::vector<std::uint8_t> ToolTest::Bytes(const std::string& name) const {
