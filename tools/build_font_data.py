@@ -188,8 +188,7 @@ def build(source_dir, symbols_dir, work_dir, program_dir, pack_tool, facenames):
     check_names(text_rows + symbol_rows, info)
 
     trademarks = marks.read_marks(os.path.join(fonts_dir, "trademarks.txt"))
-    cut = shapes.plan_cuts(symbol_rows, exclusions, trademarks, OUR_PACKAGE, work_dir)
-    shapes.cut_fonts(symbol_rows, cut, work_dir)
+    cut = shapes.cut_symbol_faces(symbol_rows, exclusions, trademarks, OUR_PACKAGE, work_dir)
     pairs = prepare_text_faces(text_rows, work_dir)
 
     info = face_info(facenames, [row[1] for row in text_rows])

@@ -2,12 +2,17 @@
 
 Each glyph is rendered to coverage in a 64-pixel square, scaled so that its
 larger side fills the square and centred, as a shape fills an image object.
+The outline is moved so that its box starts on a pixel corner: where a font
+happens to place a glyph in its em must not change how it is drawn.
 Two glyphs repeat each other when their covered pixels (half coverage or more)
 overlap by REPEAT_OVERLAP of their union or more.
 """
 
+import ctypes
+
 import freetype
 import numpy
+from freetype.raw import FT_Outline_Get_BBox, FT_Outline_Translate
 
 SIDE = 64
 REPEAT_OVERLAP = 0.97
@@ -22,7 +27,12 @@ def coverage(face, glyph):
         return None
     # The em in 26.6 pixels that makes the larger side SIDE pixels long.
     face.set_char_size(0, SIDE * 64 * face.units_per_EM // extent, 72, 72)
-    face.load_glyph(glyph, freetype.FT_LOAD_RENDER | freetype.FT_LOAD_NO_HINTING)
+    face.load_glyph(glyph, freetype.FT_LOAD_NO_HINTING)
+    outline = ctypes.byref(face.glyph._FT_GlyphSlot.contents.outline)
+    scaled = freetype.FT_BBox()
+    FT_Outline_Get_BBox(outline, ctypes.byref(scaled))
+    FT_Outline_Translate(outline, -scaled.xMin, -scaled.yMin)
+    face.glyph.render(freetype.FT_RENDER_MODE_NORMAL)
     bitmap = face.glyph.bitmap
     rows, width = min(bitmap.rows, SIDE), min(bitmap.width, SIDE)
     pixels = numpy.frombuffer(bytes(bitmap.buffer), numpy.uint8)

@@ -37,6 +37,9 @@ def _find_repeats(faces, cut, cache_dir):
     key = _digest(sources + [p for _, p in faces]) + hashlib.sha256(
         json.dumps(sorted((f, sorted(g)) for f, g in cut.items())).encode()).hexdigest()[:16]
     record = os.path.join(cache_dir, f"repeats-{key}.json")
+    for name in os.listdir(cache_dir):
+        if name.startswith("repeats-") and os.path.join(cache_dir, name) != record:
+            os.remove(os.path.join(cache_dir, name))
     if os.path.exists(record):
         with open(record, encoding="utf-8") as f:
             return [tuple(x) for x in json.load(f)]
@@ -83,10 +86,20 @@ def _empty_glyphs(path, names, out):
     os.replace(out + ".tmp", out)
 
 
-def plan_cuts(rows, exclusions, marks, own_package, work_dir):
-    """rows: symbol manifest rows (package, path, face, licence, label, names).
-    Returns {face: {glyph: reason}} with reasons "excluded", "mark PATTERN" and
-    "repeats FACE/GLYPH"."""
+def _cut_copy(path, names, work_dir):
+    """The font at `path` with `names` emptied, kept in the work folder."""
+    if not names:
+        return path
+    key = _digest([path, __file__]) + "-" + hashlib.sha256(
+        "\n".join(sorted(names)).encode()).hexdigest()[:12]
+    out = os.path.join(work_dir, f"cut-{key}{os.path.splitext(path)[1]}")
+    if not os.path.exists(out):
+        _empty_glyphs(path, sorted(names), out)
+    return out
+
+
+def _listed_cuts(rows, exclusions, marks, own_package):
+    """{face: {glyph: reason}} of excluded-glyphs.txt and trademarks.txt."""
     cut = {row[2]: {g: "excluded" for g in exclusions.get(row[2], [])} for row in rows}
     used_marks = set()
     for package, path, face, *_, name_list in rows:
@@ -105,28 +118,34 @@ def plan_cuts(rows, exclusions, marks, own_package, work_dir):
     unused = [m for m in marks if m not in used_marks]
     if unused:
         raise ShapeError(f"trademarks.txt: no symbol face has {', '.join(unused)}")
+    return cut
 
-    faces = [(row[2], row[1]) for row in rows]
+
+def cut_symbol_faces(rows, exclusions, marks, own_package, work_dir):
+    """Cuts the listed glyphs, then the repeats among what is left, and points
+    each row at its cut font. Returns {face: {glyph: reason}} with reasons
+    "excluded", "mark PATTERN" and "repeats FACE GLYPH"."""
+    cut = _listed_cuts(rows, exclusions, marks, own_package)
+    # Repeats are judged on fonts as they will be shipped: rewriting a font
+    # can move its outlines by a fraction of a pixel.
+    listed_cut = [(row[2], _cut_copy(row[1], cut[row[2]], work_dir)) for row in rows]
     own = {row[2] for row in rows if row[0] == own_package}
     own_repeats = []
-    for face, glyph, kept_face, kept_glyph in _find_repeats(faces, cut, work_dir):
+    for face, glyph, kept_face, kept_glyph in _find_repeats(listed_cut, cut, work_dir):
         if face in own:
             own_repeats.append(f"{face} {glyph} repeats {kept_face} {kept_glyph}")
         cut[face][glyph] = f"repeats {kept_face} {kept_glyph}"
     if own_repeats:
         raise ShapeError("our own fonts draw a shape twice: " + "; ".join(own_repeats))
+    for row in rows:
+        row[1] = _cut_copy(row[1], cut[row[2]], work_dir)
+    _remove_stale(work_dir, {p for _, p in listed_cut} | {row[1] for row in rows})
     return cut
 
 
-def cut_fonts(rows, cut, work_dir):
-    """Points each row with cuts at its cut copy in the work folder."""
-    for row in rows:
-        names = sorted(cut[row[2]])
-        if not names:
-            continue
-        out = os.path.join(work_dir, "cut-" + _digest([row[1]]) + "-" +
-                           hashlib.sha256("\n".join(names).encode()).hexdigest()[:12] +
-                           os.path.splitext(row[1])[1])
-        if not os.path.exists(out):
-            _empty_glyphs(row[1], names, out)
-        row[1] = out
+def _remove_stale(work_dir, used):
+    """Drops the cut fonts and repeat lists earlier builds left behind."""
+    for name in os.listdir(work_dir):
+        path = os.path.join(work_dir, name)
+        if name.startswith("cut-") and path not in used:
+            os.remove(path)

@@ -172,9 +172,9 @@ def glyphs():
     for kind in range(17):
         out.append((f"swoosh{kind}", swoosh(kind)))
     out.append(("swoosh_wave_down", swoosh(17)))
-    for seed in range(8):
+    for seed in (0, 1, 2, 3, 4, 5, 6, 7, 17, 18, 19):
         out.append((f"splash{seed}", splash(seed, False)))
-    for seed in range(8, 14):
+    for seed in range(8, 17):
         out.append((f"splat{seed}", splash(seed, True)))
     for kind in range(4):
         out.append((f"brush{kind}", brush_stroke(kind)))

@@ -223,7 +223,7 @@ def glyphs():
         for inner in (False, True):
             out.append((f"badge_dashed{count}{'_ring' if inner else ''}",
                         dashed_badge(count, inner)))
-    for teeth in (8, 12, 16, 24):
+    for teeth in (6, 8, 10, 12, 16, 20, 24):
         out.append((f"cog{teeth}", cog_badge(teeth)))
     for points in (16, 20, 24, 32, 40, 48):
         for ringed in (False, True):
@@ -238,7 +238,7 @@ def glyphs():
             out.append((f"seal_wave{waves}{'_dots' if dotted else ''}", wave_seal(waves, dotted)))
     for kind in range(6):
         out.append((f"award{kind}", rosette_seal(kind)))
-    for rays in (12, 16, 24, 32):
+    for rays in (12, 16, 24, 32, 40):
         for style in ("window", "alternate", "ring_window"):
             out.append((f"sunburst{rays}_{style}", sunburst(rays, style)))
     for rays in (7, 9, 11, 15):
@@ -246,6 +246,6 @@ def glyphs():
     for lines in (24, 36, 48):
         for ring in (False, True):
             out.append((f"line_burst{lines}{'_ring' if ring else ''}", line_burst(lines, ring)))
-    for seed in range(4):
+    for seed in range(7):
         out.append((f"comic_burst{seed}", comic_burst(seed)))
     return out
