@@ -39,17 +39,20 @@ def tab_frame(w, h):
 
 
 def crown(kind):
+    """A crown of 3, 5 or 4 points (the last with low and high points in turn),
+    a jewel on each point, on a band."""
     points = (3, 5, 4)[kind]
-    top = [(-0.9, -0.2)]
-    for i in range(points):
-        x0 = -0.9 + 1.8 * i / points
-        x1 = -0.9 + 1.8 * (i + 1) / points
-        top += [((x0 + x1) / 2, 0.75 if kind != 2 or i % 2 == 0 else 0.5), (x1, 0.1 if i < points - 1 else -0.2)]
-    body = [solid(polygon(top[:-1] + [(0.9, -0.2)])),
-            solid(polygon([(-0.9, -0.65), (0.9, -0.65), (0.9, -0.3), (-0.9, -0.3)]))]
-    jewels = [solid(circle((-0.9 + 1.8 * (i + 0.5) / points), 0.85 if kind != 2 or i % 2 == 0
-                           else 0.6, 0.1)) for i in range(points)]
-    return body + jewels
+    tips = [(-0.9 + 1.8 * (i + 0.5) / points, 0.5 if kind == 2 and i % 2 else 0.75)
+            for i in range(points)]
+    outline = [(-0.9, -0.2)]
+    for i, tip in enumerate(tips):
+        outline.append(tip)
+        if i < points - 1:
+            outline.append((-0.9 + 1.8 * (i + 1) / points, 0.1))
+    outline.append((0.9, -0.2))
+    band = polygon([(-0.9, -0.65), (0.9, -0.65), (0.9, -0.3), (-0.9, -0.3)])
+    return [solid(polygon(outline)), solid(band)] + [solid(circle(x, y + 0.1, 0.1))
+                                                     for x, y in tips]
 
 
 def wing(feathers):
@@ -96,8 +99,9 @@ def medal(kind):
 
 def arc_badge(gap):
     """Two arcs of a ring, open at the sides, around an inner ring."""
-    return [solid(arc_band(0.98, 0.86, gap, 180 - gap)), solid(arc_band(0.98, 0.86, 180 + gap, 360 - gap))] \
-        + annulus(0.66, 0.6) + [solid(circle(*polar(0.92, a), 0.05)) for a in (0, 180)]
+    arcs = [solid(arc_band(0.98, 0.86, gap, 180 - gap)),
+            solid(arc_band(0.98, 0.86, 180 + gap, 360 - gap))]
+    return arcs + annulus(0.66, 0.6) + [solid(circle(*polar(0.92, a), 0.05)) for a in (0, 180)]
 
 
 

@@ -2,8 +2,8 @@
 
 import math
 
-from geometry import (annulus, arc_band, arc_points, circle, ellipse, hole, mirror_x, move, polar,
-                      polygon, radial, rotate, scale, smooth, solid, star)
+from geometry import (annulus, arc_band, arc_points, circle, mirror_x, move, polar, polygon, radial,
+                      rotate, scale, smooth, solid, star)
 
 
 def leaf(length, width, round_tip):
@@ -168,7 +168,7 @@ def glyphs():
         for with_star in (False, True):
             out.append((f"laurel_ring{leaves}{'_star' if with_star else ''}",
                         ring_wreath(leaves, with_star)))
-    out.append(("laurel_branch", rotate(branch(9, -80, 80, 0.72, 0.3, False, True), 0)))
+    out.append(("laurel_branch", branch(9, -80, 80, 0.72, 0.3, False, True)))
     for kind in range(17):
         out.append((f"swoosh{kind}", swoosh(kind)))
     out.append(("swoosh_wave_down", swoosh(17)))

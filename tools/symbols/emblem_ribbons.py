@@ -60,13 +60,13 @@ def arched_ribbon(bend, style, height):
         nx, ny = -dy, dx
         if (nx * side) < 0:
             nx, ny = -nx, -ny
-        length = 0.22
-        end = [tip[0], tip[1], (tip[1][0] + nx * length / (2 * h), tip[1][1] + ny * length / (2 * h))]
+        # (nx, ny) runs along the band, 2h long: scaled to the end's length.
+        ex, ey = nx * 0.22 / (2 * h), ny * 0.22 / (2 * h)
+        end = [tip[0], tip[1], (tip[1][0] + ex, tip[1][1] + ey)]
         if style == "notch":
-            mid = ((tip[0][0] + tip[1][0]) / 2 + nx * 0.45 * length / (2 * h),
-                   (tip[0][1] + tip[1][1]) / 2 + ny * 0.45 * length / (2 * h))
-            end += [mid]
-        end.append((tip[0][0] + nx * length / (2 * h), tip[0][1] + ny * length / (2 * h)))
+            end.append(((tip[0][0] + tip[1][0]) / 2 + ex * 0.45,
+                        (tip[0][1] + tip[1][1]) / 2 + ey * 0.45))
+        end.append((tip[0][0] + ex, tip[0][1] + ey))
         shape.append(solid(polygon(end)))
     return shape
 
@@ -76,7 +76,8 @@ def scroll(height):
     band = [solid(polygon([(-0.78, -h), (0.78, -h), (0.78, h), (-0.78, h)]))]
     rolls = []
     for s in (-1, 1):
-        rolls += [solid(circle(s * 0.82, -h * 0.3, h * 0.75)), hole(circle(s * 0.82, -h * 0.3, h * 0.35))]
+        rolls += [solid(circle(s * 0.82, -h * 0.3, h * 0.75)),
+                  hole(circle(s * 0.82, -h * 0.3, h * 0.35))]
     return band + rolls
 
 

@@ -3,8 +3,9 @@
     make_symbol_fonts.py OUTDIR
 
 Emblems.otf ("Emblems Regular"), Starburst.otf ("Starburst Regular"),
-Pointers.otf ("Pointers Regular") and Geometric.otf ("Geometric Regular"). Glyph indices are fixed by the order of the
-glyph lists (glyph 0 is an empty .notdef), since logos refer to shapes by index.
+Pointers.otf ("Pointers Regular") and Geometric.otf ("Geometric Regular").
+Glyph indices are fixed by the order of the glyph lists (glyph 0 is an empty
+.notdef), since logos refer to shapes by index.
 Run with Debian's /usr/bin/python3, which has fontTools.
 """
 

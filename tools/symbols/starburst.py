@@ -6,7 +6,7 @@ the preview of the style buttons, so the first 30 glyphs stay starbursts.
 
 import math
 
-from geometry import circle, radial, ring, solid, star, hole, move, polygon, scale
+from geometry import circle, radial, solid, star, hole, move, polygon, scale
 
 # (points, inner radius), glyphs 1 to 30. Glyph 19 (index 18 here) is the
 # 24-point burst the program defaults to.
