@@ -97,9 +97,10 @@ def prepare_text_faces(rows, work_dir):
     with multiprocessing.Pool(2) as pool:
         prepared = pool.map(faces.prepare_job, jobs)
     pairs = {}
-    for row, (path, written) in zip(rows, prepared):
+    for row, (path, written, _) in zip(rows, prepared):
         row[1], row[2] = path, shown_name(row)
         pairs[row[2]] = written
+    faces.remove_stale(work_dir, {key for _, _, key in prepared})
     return pairs
 
 

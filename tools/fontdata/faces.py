@@ -29,7 +29,8 @@ def _recipe_key(path, family, style):
 
 def prepare(path, family, style, work_dir):
     """Returns (file to pack, kerning pairs written or None when the face's
-    own kerning stays). `family` and `style` are None to keep the name."""
+    own kerning stays, the face's key in the work folder). `family` and
+    `style` are None to keep the name."""
     key = _recipe_key(path, family, style)
     folder = os.path.join(work_dir, "faces")
     os.makedirs(folder, exist_ok=True)
@@ -38,7 +39,7 @@ def prepare(path, family, style, work_dir):
         with open(record, encoding="utf-8") as f:
             done = json.load(f)
         if os.path.exists(done["file"]):
-            return done["file"], done["pairs"]
+            return done["file"], done["pairs"], key
 
     reader = TTFont(path, lazy=True)
     pairs = kerning.gpos_kerning(reader)
@@ -56,8 +57,16 @@ def prepare(path, family, style, work_dir):
         os.replace(out_file + ".tmp", out_file)
     with open(record, "w", encoding="utf-8") as f:
         json.dump({"file": out_file, "pairs": written}, f)
-    return out_file, written
+    return out_file, written, key
 
 
 def prepare_job(job):
     return prepare(*job)
+
+
+def remove_stale(work_dir, keys):
+    """Drops the prepared faces of earlier builds that no face uses now."""
+    folder = os.path.join(work_dir, "faces")
+    for name in os.listdir(folder):
+        if name.split(".")[0] not in keys:
+            os.remove(os.path.join(folder, name))
