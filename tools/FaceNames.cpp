@@ -5,9 +5,9 @@
 //
 // `name` is FreeType's family name, one blank and its style name, exactly as
 // the program names the face when it loads it (fontconfig names some files
-// differently). `missing` lists the letters and digits (A-Z, a-z, 0-9 and the
-// accented letters of code page 1252) that the
-// face's character map lacks as U+XXXX, or "-" when it has them all.
+// differently). `missing` lists the characters a text face must have (printable
+// ASCII, the accented letters and the typographic signs of code page 1252) that
+// the face's character map lacks, as U+XXXX, or "-" when it has them all.
 //
 // Exit status 1 when a file cannot be opened as a face.
 
@@ -19,8 +19,8 @@
 
 namespace {
 
-// What a text face must have: A-Z, a-z, 0-9 and the accented letters of code
-// page 1252 (as Unicode code points).
+// What a text face must have to set a logo's text: printable ASCII, the
+// accented letters of code page 1252, and its typographic signs.
 constexpr unsigned long ACCENTED[] = {
     0xC0, 0xC1, 0xC2, 0xC3,  0xC4,  0xC5,  0xC7,  0xC8,
     0xC9, 0xCA, 0xCB, 0xCC,  0xCD,  // À-Å Ç-Ì
@@ -32,8 +32,13 @@ constexpr unsigned long ACCENTED[] = {
     0xF6, 0xF8, 0xF9, 0xFA,  0xFB,                        // í-ï ñ-ö ø-û
     0xFC, 0xFD, 0xFF, 0x160, 0x161, 0x178, 0x17D, 0x17E,  // ü ý ÿ Š š Ÿ Ž ž
 };
+constexpr unsigned long SIGNS[] = {
+    0x20AC, 0xA3,   0xA5,   0xA2,   0xA9, 0xAE, 0x2122,  // € £ ¥ ¢ © ® ™
+    0x2018, 0x2019, 0x201C, 0x201D,                      // ‘ ’ “ ”
+    0x2013, 0x2014, 0x2022, 0x2026, 0xB0,                // – — • … °
+};
 
-std::string MissingLatin(FT_Face face) {
+std::string MissingCharacters(FT_Face face) {
     std::string missing;
     auto need = [&](unsigned long c) {
         if (FT_Get_Char_Index(face, c) != 0) return;
@@ -41,10 +46,9 @@ std::string MissingLatin(FT_Face face) {
         std::snprintf(buf, sizeof buf, "%sU+%04lX", missing.empty() ? "" : ",", c);
         missing += buf;
     };
-    for (unsigned long c = '0'; c <= '9'; ++c) need(c);
-    for (unsigned long c = 'A'; c <= 'Z'; ++c) need(c);
-    for (unsigned long c = 'a'; c <= 'z'; ++c) need(c);
+    for (unsigned long c = 0x21; c <= 0x7E; ++c) need(c);
     for (unsigned long c : ACCENTED) need(c);
+    for (unsigned long c : SIGNS) need(c);
     return missing.empty() ? "-" : missing;
 }
 
@@ -66,7 +70,7 @@ int main(int argc, char** argv) {
         }
         std::printf("%s\t%s %s\t%ld\t%s\n", argv[i], face->family_name ? face->family_name : "",
                     face->style_name ? face->style_name : "", face->num_glyphs,
-                    MissingLatin(face).c_str());
+                    MissingCharacters(face).c_str());
         FT_Done_Face(face);
     }
     FT_Done_FreeType(library);

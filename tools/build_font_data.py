@@ -5,20 +5,26 @@ data/fonts and from installed Debian font packages:
 
 writes PROGRAM_DIR/basgl.bgd, PROGRAM_DIR/embedded/emb0.gld ... emb10.gld and
 PROGRAM_DIR/font-licences.txt. SYMBOLS_DIR holds our own symbol fonts, WORK_DIR
-takes intermediate files, PACK is vexo-pack and FACENAMES vexo-facenames.
+takes intermediate files (prepared faces and cut fonts are kept there and
+reused while their inputs stay the same), PACK is vexo-pack and FACENAMES
+vexo-facenames. WORK_DIR/report.txt lists what the build did to each face.
+
+Text faces get a `kern` table from their GPOS kerning and their tidy names
+(fontdata/faces.py); symbol faces lose excluded glyphs, trademarks and repeats
+(fontdata/shapes.py).
 
 Fails, naming the package, when a font file is missing; fails when a face is
-not named as its manifest says, is not Latin-complete (text fonts), or has the
-name of another face.
+not named as its manifest says, lacks a character logos are typed with (text
+fonts), or has the name of another face.
 """
 
 import logging
+import multiprocessing
 import os
 import subprocess
 import sys
 
-from fontTools.ttLib import TTFont
-from fontTools.ttLib.tables._g_l_y_f import Glyph
+from fontdata import faces, marks, shapes
 
 # Letter tabs of the text bar and the library file of each category. The first
 # two files keep the names the program has always read.
@@ -32,7 +38,8 @@ class BuildError(Exception):
     pass
 
 
-def read_tsv(path, columns):
+def read_tsv(path, columns, optional=0):
+    """Rows of `columns` fields, then `optional` fields that are None when absent."""
     rows = []
     with open(path, encoding="utf-8") as f:
         for n, line in enumerate(f, 1):
@@ -42,7 +49,8 @@ def read_tsv(path, columns):
             fields = line.split("\t")
             if len(fields) < columns:
                 raise BuildError(f"{path}:{n}: expected {columns} tab-separated columns")
-            rows.append(fields[:columns])
+            fields = fields[:columns + optional]
+            rows.append(fields + [None] * (columns + optional - len(fields)))
     return rows
 
 
@@ -65,13 +73,49 @@ def face_info(facenames, paths):
     return info
 
 
-def check_names(rows, info, latin):
+def check_names(rows, info):
     for pkg, path, face, *_ in rows:
-        name, _, missing = info[path]
+        name = info[path][0]
         if name != face:
             raise BuildError(f"{path} ({pkg}): FreeType names it {name!r}, the manifest {face!r}")
-        if latin and missing != "-":
-            raise BuildError(f"{face} ({pkg}) is not Latin-complete: lacks {missing}")
+
+
+def check_characters(rows, info):
+    for pkg, path, face, *_ in rows:
+        missing = info[path][2]
+        if missing != "-":
+            raise BuildError(f"{face} ({pkg}) lacks characters logos are typed with: {missing}")
+
+
+def shown_name(row):
+    return row[2] if row[4] is None else f"{row[4]} {row[5]}"
+
+
+def prepare_text_faces(rows, work_dir):
+    """Renames and kerns the text faces; returns the kerning pairs written per face."""
+    jobs = [(row[1], row[4], row[5], work_dir) for row in rows]
+    with multiprocessing.Pool(2) as pool:
+        prepared = pool.map(faces.prepare_job, jobs)
+    pairs = {}
+    for row, (path, written, _) in zip(rows, prepared):
+        row[1], row[2] = path, shown_name(row)
+        pairs[row[2]] = written
+    faces.remove_stale(work_dir, {key for _, _, key in prepared})
+    return pairs
+
+
+def write_report(path, tabs, pairs, cut):
+    lines = ["Text faces per letter tab"]
+    lines += [f"  {TABS[n].upper()}\t{len(rows)}" for n, rows in enumerate(tabs)]
+    lines += [f"  total\t{sum(len(rows) for rows in tabs)}", "",
+              "Kerning pairs written from GPOS (- keeps the face's own kerning)"]
+    lines += [f"  {face}\t{'-' if n is None else n}" for face, n in sorted(pairs.items())]
+    lines += ["", "Glyphs cut from symbol faces"]
+    for face, glyphs in cut.items():
+        for glyph, reason in sorted(glyphs.items()):
+            lines.append(f"  {face}\t{glyph}\t{reason}")
+    with open(path, "w", encoding="utf-8") as f:
+        f.write("\n".join(lines) + "\n")
 
 
 def read_exclusions(path):
@@ -79,32 +123,6 @@ def read_exclusions(path):
     for face, glyph in read_tsv(path, 2):
         by_face.setdefault(face, []).append(glyph.strip())
     return by_face
-
-
-def cut_glyphs(path, face, names, work_dir):
-    """Empties `names` in a TrueType font, keeping every glyph's index."""
-    font = TTFont(path)
-    if "glyf" not in font:
-        raise BuildError(f"{face}: glyphs can only be cut from TrueType outlines")
-    order = set(font.getGlyphOrder())
-    unknown = [n for n in names if n not in order]
-    if unknown:
-        raise BuildError(f"{face}: no glyphs named {', '.join(unknown)}")
-    glyf = font["glyf"]
-    for n in names:
-        glyf[n] = Glyph()
-    gone = set(names)
-    for table in font["cmap"].tables:
-        table.cmap = {c: g for c, g in table.cmap.items() if g not in gone}
-    post = font["post"]
-    if post.formatType != 2.0:
-        # Store the glyph names, so that the cut font says what it lost.
-        post.formatType = 2.0
-        post.extraNames = []
-        post.mapping = {}
-    out = os.path.join(work_dir, "cut-" + os.path.basename(path))
-    font.save(out)
-    return out
 
 
 def tab_of(face):
@@ -128,13 +146,16 @@ def write_licences(path, text_rows, symbol_rows):
              "==================",
              "",
              "The font and symbol libraries of this folder (basgl.bgd, embedded/*.gld)",
-             "hold the fonts below, unchanged except that the symbol fonts lose the",
-             "glyphs listed in the program's data/fonts/excluded-glyphs.txt. Each face",
-             "is given with the Debian package it was taken from and its licence; the",
-             "full copyright and licence text of every package follows.",
+             "hold the fonts below. Text fonts whose kerning is in GPOS get the same",
+             "kerning as a `kern` table, and a few get tidier names in their name",
+             "table; symbol fonts lose trademarks and glyphs that repeat another (the",
+             "program's data/fonts/excluded-glyphs.txt and trademarks.txt). Nothing",
+             "else is changed. Each face is given with the Debian package it was taken",
+             "from and its licence; the full copyright and licence text of every",
+             "package follows.",
              "",
-             "Starburst, Pointers and Geometric are drawn by Vexo Logo's own data build",
-             "(tools/symbols) and are part of Vexo Logo.", ""]
+             "Emblems, Starburst, Pointers and Geometric are drawn by Vexo Logo's own",
+             "data build (tools/symbols) and are part of Vexo Logo.", ""]
     for title, rows in (("Symbol fonts", symbol_rows), ("Text fonts", text_rows)):
         lines += [title, "-" * len(title)]
         lines += [f"{row[2]}\t{row[0]}\t{row[3]}" for row in rows]
@@ -152,8 +173,8 @@ def write_licences(path, text_rows, symbol_rows):
 
 def build(source_dir, symbols_dir, work_dir, program_dir, pack_tool, facenames):
     fonts_dir = os.path.join(source_dir, "data", "fonts")
-    text_rows = read_tsv(os.path.join(fonts_dir, "text-fonts.tsv"), 4)
-    symbol_rows = read_tsv(os.path.join(fonts_dir, "symbol-fonts.tsv"), 5)
+    text_rows = read_tsv(os.path.join(fonts_dir, "text-fonts.tsv"), 4, optional=2)
+    symbol_rows = read_tsv(os.path.join(fonts_dir, "symbol-fonts.tsv"), 5, optional=1)
     require_files(text_rows, symbols_dir)
     require_files(symbol_rows, symbols_dir)
     os.makedirs(work_dir, exist_ok=True)
@@ -164,13 +185,16 @@ def build(source_dir, symbols_dir, work_dir, program_dir, pack_tool, facenames):
     if unknown_faces:
         raise BuildError(f"excluded-glyphs.txt names faces not in the symbol manifest: "
                          f"{', '.join(sorted(unknown_faces))}")
-    for row in symbol_rows:
-        if row[2] in exclusions:
-            row[1] = cut_glyphs(row[1], row[2], exclusions[row[2]], work_dir)
-
     info = face_info(facenames, [row[1] for row in text_rows + symbol_rows])
-    check_names(text_rows, info, latin=True)
-    check_names(symbol_rows, info, latin=False)
+    check_names(text_rows + symbol_rows, info)
+
+    trademarks = marks.read_marks(os.path.join(fonts_dir, "trademarks.txt"))
+    cut = shapes.cut_symbol_faces(symbol_rows, exclusions, trademarks, OUR_PACKAGE, work_dir)
+    pairs = prepare_text_faces(text_rows, work_dir)
+
+    info = face_info(facenames, [row[1] for row in text_rows])
+    check_names(text_rows, info)
+    check_characters(text_rows, info)
     names = [row[2] for row in symbol_rows + text_rows]
     duplicates = sorted({n for n in names if names.count(n) > 1})
     if duplicates:
@@ -186,6 +210,10 @@ def build(source_dir, symbols_dir, work_dir, program_dir, pack_tool, facenames):
         pack(pack_tool, work_dir, os.path.join(program_dir, "embedded", CATEGORY_FILES[cat]),
              [(TABS[cat].upper(), row[1]) for row in rows])
     write_licences(os.path.join(program_dir, LICENCES_FILE), text_rows, symbol_rows)
+    write_report(os.path.join(work_dir, "report.txt"), tabs, pairs, cut)
+    print(f"font data: {len(text_rows)} text faces, "
+          f"{sum(n or 0 for n in pairs.values())} kerning pairs from GPOS, "
+          f"{sum(len(g) for g in cut.values())} symbol glyphs cut")
 
 
 def main():
@@ -195,7 +223,7 @@ def main():
         raise SystemExit(__doc__)
     try:
         build(*sys.argv[1:])
-    except (BuildError, subprocess.CalledProcessError) as e:
+    except (BuildError, shapes.ShapeError, subprocess.CalledProcessError) as e:
         raise SystemExit(f"font data: {e}")
 
 

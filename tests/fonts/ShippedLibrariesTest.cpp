@@ -1,66 +1,76 @@
-// The libraries the data build put into the program folder, loaded as the
-// program loads them.
+// The text faces the data build put into the program folder: letter tabs,
+// names, the characters logos are typed with, and the program's defaults.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
+#include <iostream>
 #include <map>
 #include <set>
 #include <sstream>
 
-#include "render/FtText.h"
-#include "shell/ProgramFolder.h"
-#include "support/Recorders.h"
+#include "ShippedLibraries.h"
 
-namespace vx {
+namespace vx::test {
 namespace {
 
 constexpr int CATEGORIES = 11;
+
+// What every text face must type: printable ASCII, the accented letters of
+// code page 1252 and its typographic signs.
+std::vector<FT_ULong> LogoCharacters() {
+    std::vector<FT_ULong> chars;
+    for (FT_ULong c = 0x21; c <= 0x7E; ++c) chars.push_back(c);
+    for (FT_ULong c = 0xC0; c <= 0xFF; ++c) {
+        const bool skipped = c == 0xC6 || c == 0xD0 || c == 0xD7 || c == 0xDE || c == 0xDF ||
+                             c == 0xE6 || c == 0xF0 || c == 0xF7 || c == 0xFE;
+        if (!skipped) chars.push_back(c);
+    }
+    for (FT_ULong c :
+         {0x160,  0x161,  0x178,  0x17D,  0x17E,  0x20AC, 0xA3,   0xA5,   0xA2,   0xA9, 0xAE,
+          0x2122, 0x2018, 0x2019, 0x201C, 0x201D, 0x2013, 0x2014, 0x2022, 0x2026, 0xB0})
+        chars.push_back(c);
+    return chars;
+}
 
 std::string Lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
     return s;
 }
 
-class ShippedLibraries : public test::RecordingTest {
-protected:
-    static void SetUpTestSuite() {
-        ep = VX_PROGRAM_DIR;
-        FtText::InitFt();
-    }
-    static void TearDownTestSuite() { FtText::FreeFt(); }
-
-    static bool Offered(const std::string& face, int glyph) {
-        return std::any_of(FtText::sym.begin(), FtText::sym.end(),
-                           [&](const SymEntry& s) { return s.font == face && s.glyph == glyph; });
-    }
-};
-
-TEST_F(ShippedLibraries, EveryLetterTabHasFontsAndTheCollectionIsComplete) {
-    std::map<int, int> per_cat;
-    for (int nf = 0; nf < FtText::TextFontCount(); ++nf) ++per_cat[FtText::TextFont(nf).cat];
-    for (int cat = 0; cat < CATEGORIES; ++cat) EXPECT_GE(per_cat[cat], 10) << "category " << cat;
-    EXPECT_EQ(per_cat.size(), std::size_t{CATEGORIES});
-    EXPECT_GE(FtText::TextFontCount(), 190);
-    EXPECT_GE(FtText::syms, 5000);
+// A family's name folded so that spellings of one family meet: "CabinSketch"
+// and "Cabin Sketch" both give "cabinsketch".
+std::string FamilyKey(const std::string& family) {
+    std::string key;
+    for (unsigned char c : family)
+        if (c != ' ' && c != '-' && c != '_') key += static_cast<char>(std::tolower(c));
+    return key;
 }
 
-TEST_F(ShippedLibraries, TheDefaultsTheProgramNamesExist) {
+using ShippedTextFaces = ShippedLibraries;
+
+TEST_F(ShippedTextFaces, EveryLetterTabHasFontsAndTheCollectionIsComplete) {
+    std::map<int, int> per_cat;
+    for (int nf = 0; nf < FtText::TextFontCount(); ++nf) ++per_cat[FtText::TextFont(nf).cat];
+    std::cout << "text faces per tab:";
+    for (int cat = 0; cat < CATEGORIES; ++cat) {
+        std::cout << " " << per_cat[cat];
+        EXPECT_GE(per_cat[cat], 10) << "category " << cat;
+    }
+    std::cout << ", " << FtText::TextFontCount() << " in all\n";
+    EXPECT_EQ(per_cat.size(), std::size_t{CATEGORIES});
+    EXPECT_GE(FtText::TextFontCount(), 190);
+}
+
+TEST_F(ShippedTextFaces, TheDefaultsTheProgramNamesExist) {
     EXPECT_TRUE(Offered("Starburst Regular", 19));          // a new image object's shape
     EXPECT_TRUE(Offered("Pointers Regular", 132));          // the Next and Prev buttons' arrow
     EXPECT_EQ(FtText::TextFont(0).name, "Andika Regular");  // fallback and captions
 }
 
-TEST_F(ShippedLibraries, OurOwnSymbolFontsOfferAtLeast300Shapes) {
-    const std::set<std::string> ours = {"Starburst Regular", "Pointers Regular",
-                                        "Geometric Regular"};
-    const auto count = std::count_if(FtText::sym.begin(), FtText::sym.end(),
-                                     [&](const SymEntry& s) { return ours.count(s.font) > 0; });
-    EXPECT_GE(count, 300);
-}
-
-TEST_F(ShippedLibraries, FaceNamesAreUniqueAndSortedWithinTheirTab) {
+TEST_F(ShippedTextFaces, FaceNamesAreUniqueAndSortedWithinTheirTab) {
     std::set<std::string> seen;
     for (const FontData& fd : FtText::fonts) EXPECT_TRUE(seen.insert(fd.name).second) << fd.name;
     for (int nf = 1; nf < FtText::TextFontCount(); ++nf) {
@@ -72,28 +82,36 @@ TEST_F(ShippedLibraries, FaceNamesAreUniqueAndSortedWithinTheirTab) {
     }
 }
 
-TEST_F(ShippedLibraries, TextFontsHaveTheLettersOfCodePage1252) {
+TEST_F(ShippedTextFaces, NamesAreTidyAndEachFamilyIsSpelledOneWay) {
+    std::map<std::string, std::set<std::string>> spellings;
+    for (int nf = 0; nf < FtText::TextFontCount(); ++nf) {
+        const FontData& fd = FtText::TextFont(nf);
+        EXPECT_EQ(fd.name.find("  "), std::string::npos) << fd.name;
+        EXPECT_EQ(fd.name.find_first_of("_-"), std::string::npos) << fd.name;
+        EXPECT_FALSE(fd.name.front() == ' ' || fd.name.back() == ' ') << "'" << fd.name << "'";
+        std::istringstream words(fd.name);
+        for (std::string word; words >> word;)
+            EXPECT_FALSE(std::islower(static_cast<unsigned char>(word[0]))) << fd.name;
+        spellings[FamilyKey(fd.face->family_name)].insert(fd.face->family_name);
+    }
+    for (const auto& [key, names] : spellings) EXPECT_EQ(names.size(), 1u) << *names.begin();
+}
+
+TEST_F(ShippedTextFaces, EveryFaceTypesTheCharactersOfLogos) {
+    const std::vector<FT_ULong> chars = LogoCharacters();
+    ASSERT_EQ(chars.size(), 94u + 55u + 21u);
     for (int nf = 0; nf < FtText::TextFontCount(); ++nf) {
         FT_Face face = FtText::TextFont(nf).face;
-        for (FT_ULong c : {FT_ULong{'A'}, FT_ULong{'z'}, FT_ULong{'7'}, FT_ULong{0xE9},
-                           FT_ULong{0xC5}, FT_ULong{0x160}, FT_ULong{0x17E}})
+        for (FT_ULong c : chars)
             EXPECT_NE(FT_Get_Char_Index(face, c), 0u)
                 << FtText::TextFont(nf).name << " lacks U+" << std::hex << c;
     }
 }
 
-TEST_F(ShippedLibraries, ExcludedGlyphsAreNeverOffered) {
-    std::ifstream in(VX_EXCLUDED_GLYPHS);
-    ASSERT_TRUE(in);
+TEST_F(ShippedTextFaces, ExcludedGlyphsAreNeverOffered) {
     std::set<std::pair<std::string, std::string>> excluded;
-    for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream fields(line);
-        std::string face, glyph;
-        std::getline(fields, face, '\t');
-        std::getline(fields, glyph, '\t');
-        excluded.emplace(face, glyph);
-    }
+    for (const ManifestRow& row : ReadManifest(VX_EXCLUDED_GLYPHS))
+        excluded.emplace(row.at(0), row.at(1));
     ASSERT_GT(excluded.size(), 500u);
 
     // The cut fonts keep their glyph names, so every excluded name is found
@@ -111,4 +129,4 @@ TEST_F(ShippedLibraries, ExcludedGlyphsAreNeverOffered) {
 }
 
 }  // namespace
-}  // namespace vx
+}  // namespace vx::test

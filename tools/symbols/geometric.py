@@ -171,8 +171,12 @@ def glyphs():
                                                                    0.4, -0.35)))
     out.append(("leaf", [solid(leaf())]))
     out.append(("leaf_bent", rotate([solid(leaf(0.6))], 30)))
-    out.append(("leaf_vein", [solid(leaf()), hole(polygon([(-0.75, -0.015), (0.75, -0.005),
-                                                          (0.75, 0.005), (-0.75, 0.015)]))]))
+    veins = [polygon([(-0.75, -0.05), (0.75, -0.012), (0.75, 0.012), (-0.75, 0.05)])]
+    for x in (-0.4, -0.05, 0.3):
+        for side in (-1, 1):
+            veins.append(polygon([(x, 0), (x + 0.06, 0), (x + 0.3, side * 0.3),
+                                  (x + 0.24, side * 0.32)]))
+    out.append(("leaf_vein", [solid(leaf())] + [hole(v) for v in veins]))
     sprig = move(rotate(scale([solid(leaf(0.3))], 0.55), 40), 0.38, 0.1)
     out.append(("leaves_two", sprig + mirror_x(sprig)))
     for kind in range(4):

@@ -168,3 +168,24 @@ def draw(shape, pen):
             else:
                 pen.curveTo(s[1], s[2], s[3])
         pen.closePath()
+
+
+def polar(r, degrees, centre=(0.0, 0.0)):
+    a = math.radians(degrees)
+    return (centre[0] + r * math.cos(a), centre[1] + r * math.sin(a))
+
+
+def arc_points(r, start, stop, centre=(0.0, 0.0), step=4.0):
+    """Points along a circle from `start` to `stop` degrees, both included."""
+    n = max(2, int(math.ceil(abs(stop - start) / step)))
+    return [polar(r, start + (stop - start) * i / n, centre) for i in range(n + 1)]
+
+
+def arc_band(outer, inner, start, stop, centre=(0.0, 0.0)):
+    """The part of a ring between two angles, as one contour."""
+    return polygon(arc_points(outer, start, stop, centre) +
+                   arc_points(inner, stop, start, centre))
+
+
+def annulus(outer, inner, centre=(0.0, 0.0)):
+    return [solid(circle(centre[0], centre[1], outer)), hole(circle(centre[0], centre[1], inner))]

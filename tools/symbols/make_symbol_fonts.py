@@ -2,9 +2,10 @@
 
     make_symbol_fonts.py OUTDIR
 
-Starburst.otf ("Starburst Regular"), Pointers.otf ("Pointers Regular") and
-Geometric.otf ("Geometric Regular"). Glyph indices are fixed by the order of the
-glyph lists (glyph 0 is an empty .notdef), since logos refer to shapes by index.
+Emblems.otf ("Emblems Regular"), Starburst.otf ("Starburst Regular"),
+Pointers.otf ("Pointers Regular") and Geometric.otf ("Geometric Regular").
+Glyph indices are fixed by the order of the glyph lists (glyph 0 is an empty
+.notdef), since logos refer to shapes by index.
 Run with Debian's /usr/bin/python3, which has fontTools.
 """
 
@@ -14,6 +15,7 @@ import sys
 from fontTools.fontBuilder import FontBuilder
 from fontTools.pens.t2CharStringPen import T2CharStringPen
 
+import emblems
 import geometric
 import pointers
 import starburst
@@ -59,6 +61,7 @@ def main():
         raise SystemExit("usage: make_symbol_fonts.py OUTDIR")
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
+    build("Emblems", emblems.glyphs(), os.path.join(out, "Emblems.otf"))
     build("Starburst", starburst.glyphs(), os.path.join(out, "Starburst.otf"))
     build("Pointers", pointers.glyphs(), os.path.join(out, "Pointers.otf"))
     build("Geometric", geometric.glyphs(), os.path.join(out, "Geometric.otf"))

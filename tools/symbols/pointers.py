@@ -31,6 +31,20 @@ def double_headed():
                            (0.9, 0), (0.4, 0.45), (0.4, 0.15), (-0.4, 0.15), (-0.4, 0.45)]))]
 
 
+def double_barbed():
+    """A slim double-headed arrow with open barbed heads."""
+    shaft = polygon([(-0.8, -0.06), (0.8, -0.06), (0.8, 0.06), (-0.8, 0.06)])
+    head = polygon([(0.95, 0), (0.5, 0.45), (0.4, 0.35), (0.75, 0), (0.4, -0.35), (0.5, -0.45)])
+    return [solid(shaft), solid(head), solid(rotate([head], 180)[0])]
+
+
+def double_block():
+    """A chunky double-headed block arrow with a split shaft."""
+    half = polygon([(0.05, -0.3), (0.4, -0.3), (0.4, -0.7), (0.95, 0), (0.4, 0.7), (0.4, 0.3),
+                    (0.05, 0.3)])
+    return [solid(half), solid(rotate([half], 180)[0])]
+
+
 def notched():
     return [solid(polygon([(-0.9, -0.45), (0.35, -0.45), (0.9, 0), (0.35, 0.45), (-0.9, 0.45),
                            (-0.5, 0)]))]
@@ -191,15 +205,15 @@ def oval_pin():
 
 
 EXTRAS = [
-    ("four_way", four_way), ("two_way_h", lambda: double_headed()),
-    ("two_way_v", lambda: rotate(double_headed(), 90)), ("next", next_arrow),
+    ("four_way", four_way), ("two_way_h", double_block),
+    ("two_way_v", lambda: rotate(double_block(), 90)), ("next", next_arrow),
     ("u_turn", u_turn), ("u_turn_left", lambda: mirror_x(u_turn())), ("refresh", refresh),
     ("refresh_left", lambda: mirror_x(refresh())), ("cursor", cursor), ("pin", pin),
     ("boxed_e", boxed), ("boxed_n", lambda: rotate(boxed(), 90)),
     ("boxed_w", lambda: rotate(boxed(), 180)), ("boxed_s", lambda: rotate(boxed(), 270)),
     ("expand", expand), ("compress", compress), ("swap_h", swap),
     ("swap_v", lambda: rotate(swap(), 90)), ("oval_pin", oval_pin),
-    ("curved_up", lambda: rotate(curved(), 90)),
+    ("curved_mirror_up", lambda: rotate(mirror_x(curved()), 90)),
     ("curved_mirror", lambda: mirror_x(curved())),
 ]
 
@@ -208,7 +222,12 @@ def glyphs():
     out = []
     for name, make in STYLES:
         for i, d in enumerate(DIRECTIONS):
-            out.append((f"{name}_{d}", rotate(make(), 45 * i)))
+            if name == "double" and i >= 4:
+                # A double-headed arrow turned half round is itself: these four
+                # places hold the barbed double arrow instead.
+                out.append((f"dbarbed_{DIRECTIONS[i - 4]}", rotate(double_barbed(), 45 * (i - 4))))
+            else:
+                out.append((f"{name}_{d}", rotate(make(), 45 * i)))
     out.extend((name, make()) for name, make in EXTRAS)
     assert out[131][0] == "next"  # glyph 132, counting .notdef as glyph 0
     return out

@@ -6,7 +6,7 @@ the preview of the style buttons, so the first 30 glyphs stay starbursts.
 
 import math
 
-from geometry import circle, radial, ring, solid, star, hole, move, polygon, scale
+from geometry import circle, radial, solid, star, hole, move, polygon, scale
 
 # (points, inner radius), glyphs 1 to 30. Glyph 19 (index 18 here) is the
 # 24-point burst the program defaults to.
@@ -24,6 +24,12 @@ def burst(points, inner):
 def seal(bumps, depth):
     """A circle with a scalloped edge."""
     return solid(radial(lambda t: 1.0 - depth * (1 - abs(math.cos(bumps * t / 2))), bumps * 8))
+
+
+def stamp(bumps, depth, lines):
+    """A scalloped seal with thin rings cut into it, as a wax or ink stamp."""
+    return [seal(bumps, depth)] + [c for r in lines
+                                   for c in (hole(circle(0, 0, r)), solid(circle(0, 0, r - 0.05)))]
 
 
 def badge(outline, hole_r, disc_r):
@@ -50,9 +56,11 @@ def glyphs():
     out = []
     for points, inner in BURSTS:
         out.append((f"burst{points}_{round(inner * 100)}", burst(points, inner)))
-    for bumps, depth in ((12, 0.08), (16, 0.07), (20, 0.06), (24, 0.05), (30, 0.05),
-                         (36, 0.04), (10, 0.12), (14, 0.1), (18, 0.09), (40, 0.035)):
-        out.append((f"seal{bumps}", [seal(bumps, depth)]))
+    # The finer seals carry rings, or they would look like the plain 24-scallop seal.
+    for bumps, depth, lines in ((12, 0.12, ()), (16, 0.07, ()), (20, 0.07, ()), (24, 0.09, ()),
+                                (30, 0.05, (0.86,)), (36, 0.04, (0.84,)), (10, 0.12, ()),
+                                (14, 0.1, ()), (18, 0.09, ()), (40, 0.035, (0.86, 0.72))):
+        out.append((f"seal{bumps}", stamp(bumps, depth, lines)))
     for i, (points, inner) in enumerate(((16, 0.82), (20, 0.84), (24, 0.86), (32, 0.88),
                                          (12, 0.78), (40, 0.9))):
         out.append((f"badge_burst{points}", badge(star(points, 1.0, inner), inner - 0.06,

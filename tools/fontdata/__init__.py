@@ -1,0 +1,1 @@
+"""Steps of the font data build that change or judge font files."""
