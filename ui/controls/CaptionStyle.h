@@ -22,7 +22,7 @@ inline constexpr std::uint32_t CAPTION_DISABLED = PackRgb(184, 193, 202);
 
 // Faces from the libraries we ship: a narrow technical sans for captions and
 // labels, a heavy display face for the caption art.
-inline constexpr const char* CAPTION_FACE = "Jura Bold";
+inline constexpr const char* CAPTION_FACE = "Play Bold";
 inline constexpr const char* LOGO_FACE = "Bebas Neue Bold";
 // The symbol face and glyph of the Next/Prev arrow.
 inline constexpr const char* ICON_FACE = "Pointers Regular";

@@ -30,7 +30,7 @@ public:
     // Paints a button face over the whole of `size` (the caption goes on top).
     static void PaintButtonFace(QPainter& p, QSize size, ControlState state, bool enabled);
     // The cursor shown over the current-object preview, where a drag resizes.
-    static const QCursor& ResizeCursor();
+    static QCursor ResizeCursor();
 };
 
 }  // namespace vx

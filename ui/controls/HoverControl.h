@@ -31,14 +31,13 @@ public slots:
 
 protected:
     void mouseMoveEvent(QMouseEvent* e) override;
-    void leaveEvent(QEvent* e) override;
     void changeEvent(QEvent* e) override;
 
     void SetPressed(bool on);
     HoverState& hover() { return hover_; }
 
 private:
-    void FollowCursor(HoverState::Source from);
+    void FollowCursor(bool inside, HoverState::Source from);
 
     HoverState hover_;
     bool pressed_ = false;

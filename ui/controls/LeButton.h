@@ -4,8 +4,8 @@
 // rendered by the logo engine, optionally an arrow icon below it. It fires on
 // the left button going down, not on release. In popup mode a press opens the
 // menu its owner gave it (the "Current Object" list), centred under the click,
-// instead of firing; the owner fills the menu (QMenu::aboutToShow) and handles
-// its actions.
+// instead of firing; the owner fills the menu when asked (menuRequested) and
+// handles its actions.
 
 #include <QString>
 
@@ -43,6 +43,9 @@ public:
 signals:
     // The left button went down on the enabled button (not in popup mode).
     void pressedDown();
+    // Popup mode: the menu is about to open; a direct connection fills it now,
+    // so it opens centred at its final width.
+    void menuRequested();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
