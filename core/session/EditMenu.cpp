@@ -1,5 +1,7 @@
 #include "session/EditMenu.h"
 
+#include "document/UndoTrack.h"
+
 namespace vx {
 
 namespace {

@@ -9,9 +9,10 @@
 #include <string>
 
 #include "document/LeFile.h"
-#include "document/UndoTrack.h"
 
 namespace vx {
+
+class UndoTrack;
 
 struct EditMenuState {
     bool undo = false;

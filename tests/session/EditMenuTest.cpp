@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "document/UndoTrack.h"
 #include "session/EditMenu.h"
 #include "support/ObjectKinds.h"
 
