@@ -66,9 +66,15 @@ QPoint OutWnd::DocPoint(QPoint p) const {
 
 void OutWnd::Reassemble(int margin) {
     if (!le) return;
+    const QRect before = CanvasRect();
     VX_CALL(le->Update(width() - margin, height() - margin, -1, -1),
             "le->Update(rct.Width()-OUT_WND_MRG,rct.Height()-OUT_WND_MRG,-1,-1)");
-    update();
+    // While the canvas keeps its place, the textured bands around it stand.
+    const QRect after = CanvasRect();
+    if (after == before)
+        update(after.adjusted(-1, -1, 1, 1));
+    else
+        update();
     ow_->le = le;
     ow_->update();
 }
