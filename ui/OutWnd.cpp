@@ -38,8 +38,11 @@ void OutWnd::paintEvent(QPaintEvent*) {
     const ObjectBitmap& ob = LeFile::ob;
     const int W = width();
     const int H = height();
-    if (!(ob.dw < W && ob.dh < H)) return;
     QPainter p(this);
+    if (!(ob.dw < W && ob.dh < H)) {
+        p.fillRect(rect(), palette().window());  // no canvas fits: the panel shows
+        return;
+    }
     const QRect c = CanvasRect();
     // The bands around the canvas come from the texture at the same places.
     const QImage bg = EngineImage(bg_.data(), bg_.size(), bg_w_, bg_h_);
