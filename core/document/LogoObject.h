@@ -10,10 +10,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "document/LogoParams.h"
+#include "shell/FileStamp.h"
 
 namespace vx {
 
@@ -37,6 +39,9 @@ public:
     int lib_index = 0;                   // cached shape table position; never stored
     std::vector<std::uint32_t> cbm;      // bitmap pixels, alpha in the top byte; empty until loaded
     std::unique_ptr<ObjectRenderer> ft;  // null until first rendered
+    // The state of `file` when it last failed to load: painting does not read
+    // it again until it changes. Never copied.
+    std::optional<FileStamp> failed_load;
 
     // Copies the parameters, file, place, size and kind into `target`; leaves
     // the target's pixels and renderer alone.
@@ -53,7 +58,8 @@ public:
     // Paints an imported bitmap centred at (cx, cy), loading it first if needed.
     int BltCust(std::uint32_t* dta, int szx, int szy, int cx, int cy);
     // Decodes `file` into `cbm`, `w`, `h`. Returns 1 on success, 0 on failure
-    // (the object is then unchanged). A success flag, not a status.
+    // (the object is then unchanged), also at once when the same file failed
+    // before and has not changed since. A success flag, not a status.
     int LoadCustomBitmap();
 };
 

@@ -59,6 +59,8 @@ ProjectResult ReadObjects(ArchiveReader& ar, int count, LeFile& lf) {
         if (!ar.ok())
             return Result(ProjectStatus::UNREADABLE,
                           "object " + std::to_string(n) + ": the file ends early");
+        // An unknown kind would reach code that knows only these three.
+        if (o->type < TEXT_OBJECT || o->type > BITMAP_OBJECT) o->type = TEXT_OBJECT;
         lf.obj[n] = std::move(o);
         lf.objs = n + 1;
     }

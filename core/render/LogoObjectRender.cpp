@@ -74,8 +74,14 @@ int LogoObject::BltCust(std::uint32_t* dta, int szx, int szy, int cx, int cy) {
 }
 
 int LogoObject::LoadCustomBitmap() {
+    FileStamp stamp = StampOf(file);
+    if (failed_load && *failed_load == stamp) return 0;
     BitmapPixels pixels;
-    if (!LoadBitmapFile(file, pixels)) return 0;
+    if (!LoadBitmapFile(file, pixels)) {
+        failed_load = std::move(stamp);
+        return 0;
+    }
+    failed_load.reset();
     cbm = std::move(pixels.px);
     w = pixels.w;
     h = pixels.h;

@@ -96,4 +96,20 @@ std::optional<std::string> Utf8ToCp1252(const std::string& utf8, char32_t* bad) 
     return out;
 }
 
+std::string Utf8ToCp1252Filtered(const std::string& utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const std::optional<char32_t> cp = NextCodePoint(utf8, i);
+        if (!cp) {
+            ++i;  // a malformed byte: skip it alone
+            continue;
+        }
+        if (const std::optional<std::uint8_t> byte = UnicodeToCp1252(*cp))
+            out += static_cast<char>(*byte);
+    }
+    return out;
+}
+
 }  // namespace vx

@@ -21,4 +21,8 @@ std::string Cp1252ToUtf8(const std::string& text);
 // cannot hold; `bad` then receives the offending code point (or U+FFFD).
 std::optional<std::string> Utf8ToCp1252(const std::string& utf8, char32_t* bad = nullptr);
 
+// Text typed by the user: every character the code page holds, in order; the
+// others (and malformed bytes) are left out one by one.
+std::string Utf8ToCp1252Filtered(const std::string& utf8);
+
 }  // namespace vx

@@ -192,6 +192,17 @@ TEST_F(ProjectFileTest, CurOutsideTheObjectsBecomesMinusOne) {
     }
 }
 
+TEST_F(ProjectFileTest, UnknownObjectKindsLoadAsText) {
+    LeFile saved = test::MakeVariedDocument(3);
+    saved.obj[0]->type = 7;
+    saved.obj[1]->type = -1;
+    LeFile lf;
+    ASSERT_EQ(DecodeProject(EncodeProject(saved), lf).status, ProjectStatus::OK);
+    EXPECT_EQ(lf.obj[0]->type, TEXT_OBJECT);
+    EXPECT_EQ(lf.obj[1]->type, TEXT_OBJECT);
+    EXPECT_EQ(lf.obj[2]->type, saved.obj[2]->type);
+}
+
 TEST_F(ProjectFileTest, SaveAndLoadThroughFiles) {
     const LeFile saved = test::MakeVariedDocument(3);
     const std::string path = (dir / "logo.zeb").string();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <filesystem>
 #include <memory>
 
 #include "codecs/PngWriter.h"
@@ -153,6 +154,33 @@ TEST_F(Canvas, ImportedBitmapsAreLoadedOnFirstUseWithTheirAlpha) {
     EXPECT_EQ(Pixel(x0 + 1, y0), 0xFFFFFFu);
     EXPECT_EQ(Pixel(x0, y0 + 1), Blend(0xFFFFFF, 0x00FF00, 0x80));
     EXPECT_EQ(Pixel(x0 + 1, y0 + 1), 0x0000FFu);
+}
+
+TEST_F(Canvas, AFailedBitmapIsReadAgainOnlyOnceItsFileChanged) {
+    namespace fs = std::filesystem;
+    const test::TempDir tmp;
+    const std::string good = tmp.Path("good.png");
+    const std::vector<std::uint32_t> px(1, 0xFF0000FF);
+    ASSERT_TRUE(WritePngFile(good, px.data(), 1, 1, PngChannels::RGBA));
+    const std::string path =
+        tmp.Write("bitmap.png", std::vector<std::uint8_t>(fs::file_size(good)));
+    lf.AddObj(BitmapObject(0, 0, 0, 0));
+    LogoObject& bitmap = *lf.obj[0];
+    bitmap.file = path;
+    lf.Update(100, 100, -1, -1);
+    ASSERT_TRUE(bitmap.failed_load);
+
+    // A readable picture of the same size under the old time stamp is not looked at.
+    const fs::file_time_type stamp = fs::last_write_time(path);
+    fs::copy_file(good, path, fs::copy_options::overwrite_existing);
+    fs::last_write_time(path, stamp);
+    lf.Update(100, 100, -1, -1);
+    EXPECT_TRUE(bitmap.cbm.empty());
+
+    fs::last_write_time(path, stamp + std::chrono::seconds(1));
+    lf.Update(100, 100, -1, -1);
+    EXPECT_EQ(bitmap.cbm.size(), 1u);
+    EXPECT_FALSE(bitmap.failed_load);
 }
 
 TEST_F(Canvas, CenterObjectsMovesTheCommonBoxOntoTheCentre) {

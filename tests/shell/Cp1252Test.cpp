@@ -35,5 +35,13 @@ TEST(Cp1252, RefusesWhatTheCodePageCannotHoldAndBrokenUtf8) {
     EXPECT_EQ(Utf8ToCp1252("caf\xC3\xA9"), std::optional<std::string>("caf\xE9"));
 }
 
+TEST(Cp1252, FilteringDropsOnlyTheCharactersItCannotHold) {
+    EXPECT_EQ(Utf8ToCp1252Filtered("caf\xC3\xA9 \xE2\x98\x83 \xE2\x82\xAC"), "caf\xE9  \x80");
+    EXPECT_EQ(Utf8ToCp1252Filtered("a\xC3"
+                                   "b\xED\xA0\x80"
+                                   "c"),
+              "abc");
+}
+
 }  // namespace
 }  // namespace vx

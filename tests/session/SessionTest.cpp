@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include "document/ProjectFile.h"
+#include "session/Session.h"
+#include "session/ShippedFaces.h"
+#include "support/ObjectKinds.h"
+#include "support/Recorders.h"
+#include "support/TempDir.h"
+
+namespace vx {
+namespace {
+
+class SessionTest : public test::RecordingTest {
+protected:
+    // The session holding `kinds`, committed as the state to undo to.
+    void Start(std::initializer_list<int> kinds) {
+        test::AddObjectsOfKinds(s.lf, kinds);
+        s.utrack.Reset(s.lf);
+    }
+    void Fill() {
+        for (int n = 0; n < MAX_OBJS; ++n) test::AddObjectsOfKinds(s.lf, {TEXT_OBJECT});
+        s.utrack.Reset(s.lf);
+    }
+    Session s;
+    test::TempDir dir;
+};
+
+TEST_F(SessionTest, CancelledBarRestoresTheDocumentAndRedoBringsTheEditBack) {
+    Start({TEXT_OBJECT});
+    ASSERT_TRUE(s.PreBarModal(-1));
+    EXPECT_TRUE(s.bar_modal);
+    s.lf.obj[0]->lt.size = 99;
+    s.PostBarModal(false);
+    EXPECT_FALSE(s.bar_modal);
+    EXPECT_EQ(s.lf.obj[0]->lt.size, 48);
+    EXPECT_EQ(s.utrack.undoes, 0);
+    ASSERT_TRUE(s.Redo());
+    EXPECT_EQ(s.lf.obj[0]->lt.size, 99);
+}
+
+TEST_F(SessionTest, CancellingANewObjectsBarKeepsTheTypingBeforeIt) {
+    Start({TEXT_OBJECT});
+    s.QuickTextChanged("typed");
+    ASSERT_TRUE(s.PreBarModal(TEXT_OBJECT));
+    s.PostBarModal(false);
+    EXPECT_EQ(s.lf.objs, 1);
+    EXPECT_EQ(s.lf.obj[0]->lt.str, "typed");
+}
+
+TEST_F(SessionTest, ABarForANewShapeAddsTheStarburstAndOneUndoStep) {
+    ASSERT_TRUE(s.PreBarModal(SHAPE_OBJECT));
+    s.PostBarModal(true);
+    ASSERT_EQ(s.lf.objs, 1);
+    EXPECT_EQ(s.lf.obj[0]->type, SHAPE_OBJECT);
+    EXPECT_EQ(s.lf.obj[0]->lt.font, NEW_SHAPE_FACE);
+    EXPECT_EQ(s.lf.obj[0]->lt.shape, NEW_SHAPE_GLYPH);
+    EXPECT_EQ(s.utrack.undoes, 1);
+}
+
+TEST_F(SessionTest, AFullDocumentIsNeverGivenA101stObject) {
+    Fill();
+    const std::string png = test::WriteTestPng(dir.Path("a.png"), 4, 4);
+    EXPECT_FALSE(s.PreBarModal(TEXT_OBJECT));
+    EXPECT_FALSE(s.bar_modal);
+    EXPECT_FALSE(s.Import(png));
+    EXPECT_FALSE(s.DuplicateObject());
+    s.lf.cur = -1;
+    EXPECT_EQ(s.QuickTextFocus(), Session::QuickFocus::SELECTED);
+    EXPECT_EQ(s.lf.objs, MAX_OBJS);
+    EXPECT_EQ(s.utrack.undoes, 0);
+}
+
+TEST_F(SessionTest, ImportAddsThePictureAtTheBackAsOneUndoStep) {
+    Start({TEXT_OBJECT});
+    ASSERT_TRUE(s.Import(test::WriteTestPng(dir.Path("a.png"), 6, 3)));
+    ASSERT_EQ(s.lf.objs, 2);
+    EXPECT_EQ(s.lf.obj[0]->type, BITMAP_OBJECT);
+    EXPECT_EQ(s.lf.obj[0]->w, 6);
+    EXPECT_EQ(s.lf.cur, 0);
+    EXPECT_EQ(s.utrack.undoes, 1);
+
+    const std::string bad = dir.Path("missing.png");
+    EXPECT_FALSE(s.Import(bad));
+    EXPECT_EQ(rec.messages, std::vector<std::string>{MSG_CANNOT_OPEN + bad});
+    EXPECT_EQ(s.lf.objs, 2);
+}
+
+TEST_F(SessionTest, LoadNamesTheProjectOnlyWhenItWasReadWhole) {
+    LeFile file;
+    test::AddObjectsOfKinds(file, {SHAPE_OBJECT, TEXT_OBJECT});
+    const std::string good = dir.Path("logo.zeb");
+    ASSERT_TRUE(WriteProjectFile(good, file));
+    s.utrack.Track(s.lf);
+
+    ASSERT_TRUE(s.Load(good));
+    EXPECT_EQ(s.Caption(), "Vexo Logo: logo.zeb");
+    EXPECT_EQ(s.lf.cur, 0);  // the nearest shape
+    EXPECT_EQ(s.utrack.undoes, 0);
+
+    EXPECT_FALSE(s.Load(dir.Path("missing.zeb")));
+    EXPECT_EQ(s.doc_name, good);
+    EXPECT_EQ(s.lf.objs, 2);
+
+    std::vector<std::uint8_t> bytes = EncodeProject(file);
+    bytes.resize(bytes.size() - 10);
+    ASSERT_TRUE(s.Load(dir.Write("cut.zeb", bytes)));
+    EXPECT_EQ(s.lf.objs, 1);
+    EXPECT_EQ(s.Caption(), "Vexo Logo: New Logo Project");
+    EXPECT_EQ(rec.messages.size(), 2u);
+}
+
+TEST_F(SessionTest, AFailedSaveKeepsTheProjectName) {
+    ASSERT_TRUE(s.Save(dir.Path("a.zeb")));
+    EXPECT_FALSE(s.Save(dir.Path("no/such/folder/b.zeb")));
+    EXPECT_EQ(s.DocTitle(), "a.zeb");
+    EXPECT_EQ(rec.messages.size(), 1u);
+}
+
+TEST_F(SessionTest, QuickTextFocusSelectsTheFirstTextObjectOrAddsOne) {
+    EXPECT_EQ(s.QuickTextFocus(), Session::QuickFocus::ADDED);
+    EXPECT_EQ(s.lf.objs, 1);
+    EXPECT_EQ(s.utrack.undoes, 1);
+
+    Session other;
+    test::AddObjectsOfKinds(other.lf, {SHAPE_OBJECT, TEXT_OBJECT, TEXT_OBJECT});
+    other.lf.cur = 0;
+    EXPECT_EQ(other.QuickTextFocus(), Session::QuickFocus::SELECTED);
+    EXPECT_EQ(other.lf.cur, 1);
+    EXPECT_EQ(other.QuickTextFocus(), Session::QuickFocus::NONE);
+}
+
+TEST_F(SessionTest, TypedTextIsFilteredPerCharacterCutAndOneUndoStep) {
+    Start({TEXT_OBJECT});
+    EXPECT_TRUE(
+        s.QuickTextChanged("Gr\xC3\xBC\xC3\x9F"
+                           "e \xE2\x98\x83!"));  // snowman dropped
+    EXPECT_EQ(s.QuickText(),
+              "Gr\xFC\xDF"
+              "e !");
+    EXPECT_TRUE(s.QuickTextChanged(std::string(600, 'x')));
+    EXPECT_EQ(s.QuickText().size(), 499u);
+    EXPECT_EQ(s.utrack.undoes, 0);
+    EXPECT_TRUE(s.QuickTextLeft());
+    EXPECT_EQ(s.utrack.undoes, 1);
+
+    s.PreBarModal(-1);
+    EXPECT_FALSE(s.QuickTextChanged("ignored while a bar is open"));
+}
+
+TEST_F(SessionTest, LeavingABlankTextObjectRemovesIt) {
+    Start({SHAPE_OBJECT, TEXT_OBJECT});
+    s.QuickTextChanged("  ");
+    EXPECT_TRUE(s.QuickTextLeft());
+    EXPECT_EQ(s.lf.objs, 1);
+    EXPECT_EQ(s.lf.cur, 0);
+}
+
+TEST_F(SessionTest, ObjectCommandsChangeOrderAndRecordOneStepEach) {
+    Start({TEXT_OBJECT, SHAPE_OBJECT, TEXT_OBJECT});
+    s.lf.cur = 0;
+    EXPECT_FALSE(s.SendFarther());  // disabled at the back
+    EXPECT_FALSE(s.SelectLower());
+    EXPECT_TRUE(s.BringToFront());
+    EXPECT_EQ(s.lf.obj[2]->lt.str, "obj0");
+    EXPECT_TRUE(s.SelectLower());
+    EXPECT_EQ(s.lf.cur, 1);
+    EXPECT_TRUE(s.DuplicateObject());
+    EXPECT_TRUE(s.RemoveObject());
+    EXPECT_EQ(s.utrack.undoes, 4);
+    ASSERT_TRUE(s.Undo());
+    EXPECT_EQ(s.lf.objs, 4);
+}
+
+}  // namespace
+}  // namespace vx

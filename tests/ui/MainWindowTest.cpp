@@ -1,0 +1,104 @@
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+
+#include "support/TestFonts.h"
+#include "WindowFixture.h"
+#include "session/CommandIds.h"
+#include "ui/OutWnd.h"
+#include "ui/controls/LeButton.h"
+#include "ui/controls/SlBtn.h"
+#include "ui/controls/ZebSlider.h"
+
+namespace vx::test {
+namespace {
+
+LeFile TextThenShape() {
+    LeFile lf;
+    lf.AddObj(TextObject("Title", SANS, 40, 0, -30));
+    lf.AddObj(ShapeObject(40, 60, 60, 0, 30));
+    return lf;
+}
+
+TEST_F(WindowTest, FocusInTheQuickTextFieldCreatesATextObjectAndEmptyingItRemovesIt) {
+    QLineEdit* field = w->quick_text();
+    field->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return field->hasFocus(); }));
+    ASSERT_EQ(w->lf.objs, 1);
+    EXPECT_EQ(w->lf.obj[0]->type, TEXT_OBJECT);
+    EXPECT_EQ(field->text(), "New Text");
+
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    EXPECT_EQ(w->lf.obj[0]->lt.str, "");
+    w->out_wnd()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !field->hasFocus(); }));
+    EXPECT_EQ(w->lf.objs, 0);
+}
+
+TEST_F(WindowTest, TypedTextKeepsOnlyWhatTheFilesCanHold) {
+    Show(TextThenShape());
+    w->lf.cur = 0;
+    w->UpdateLibSel();
+    QLineEdit* field = w->quick_text();
+    field->setFocus();
+    for (const char* typed : {" ", "\xC3\xA9", "\xE2\x98\x83"}) {  // é kept, snowman not
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8(typed));
+        QApplication::sendEvent(field, &key);
+    }
+    EXPECT_EQ(w->lf.obj[0]->lt.str, "Title \xE9");
+    EXPECT_EQ(field->text(), QString::fromUtf8("Title \xC3\xA9"));
+    EXPECT_EQ(field->maxLength(), 499);
+}
+
+TEST_F(WindowTest, AcceleratorsWorkWithFocusInTheQuickTextField) {
+    Show(TextThenShape());
+    w->lf.cur = 0;
+    w->UpdateEditMenu();
+    QLineEdit* field = w->quick_text();
+    field->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return field->hasFocus(); }));
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);  // Bring Closer, not copy
+    EXPECT_EQ(w->lf.cur, 1);
+    EXPECT_EQ(w->lf.obj[1]->type, TEXT_OBJECT);
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);  // the window's Undo
+    EXPECT_EQ(w->lf.obj[0]->type, TEXT_OBJECT);
+    QTest::keyClick(field, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(w->lf.objs, 3);
+}
+
+TEST_F(WindowTest, MenusAndButtonsFollowTheDocumentAndTheBarState) {
+    Show(TextThenShape());
+    const auto enabled = [&](int id) { return w->ActionsOf(id).front()->isEnabled(); };
+    EXPECT_TRUE(enabled(IDM_FARTHER));
+    EXPECT_FALSE(enabled(IDM_CLOSER));
+    EXPECT_EQ(w->nav(1)->caption(), "Shape...");
+    EXPECT_FALSE(w->prev_button()->isEnabled());
+    OpenBar();
+    EXPECT_FALSE(enabled(IDM_FARTHER));
+    EXPECT_FALSE(w->next_button()->isEnabled());
+    w->PostBarModal(true);
+    EXPECT_TRUE(enabled(IDM_FARTHER));
+    EXPECT_TRUE(w->next_button()->isEnabled());
+    // Only commands whose bar or dialog exists are offered.
+    EXPECT_TRUE(w->nav(2)->isEnabled());  // "Effects..." of a shape
+    EXPECT_FALSE(w->nav(0)->isEnabled());
+    EXPECT_FALSE(enabled(ID_FILE_EXPORT));
+}
+
+TEST_F(WindowTest, ArrowsPageTheSliderWithinItsPages) {
+    ZebSlider* slider = w->obj_slider();
+    ASSERT_GT(slider->pages(), 1);
+    QTest::mouseClick(w->obj_arrow(-1), Qt::LeftButton);
+    EXPECT_EQ(slider->page(), 0);
+    QTest::mouseClick(w->obj_arrow(+1), Qt::LeftButton);
+    EXPECT_EQ(slider->page(), 1);
+    slider->SetPages(slider->pages(), slider->pages() - 1);
+    QTest::mouseClick(w->obj_arrow(+1), Qt::LeftButton);
+    EXPECT_EQ(slider->page(), slider->pages() - 1);
+}
+
+}  // namespace
+}  // namespace vx::test

@@ -1,0 +1,64 @@
+#include "WindowFixture.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "support/TestFonts.h"
+#include "ui/OutWnd.h"
+
+namespace vx::test {
+
+void WindowTest::SetUp() {
+    w = std::make_unique<CZebDlg>();
+    w->resize(1000, 700);
+    w->show();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+}
+
+void WindowTest::TearDown() {
+    w.reset();
+    RecordingTest::TearDown();
+}
+
+void WindowTest::Show(LeFile doc) {
+    w->lf = doc;
+    w->utrack.Reset(w->lf);
+    w->UpdateOutWnd();
+    w->UpdateWndMenu();
+    w->UpdateLibSel();
+}
+
+QPoint WindowTest::OutPoint(int x, int y) const {
+    return QPoint(x + w->out_wnd()->width() / 2, y + w->out_wnd()->height() / 2);
+}
+
+namespace {
+
+void Send(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButtons held) {
+    const QPointF local(p);
+    QMouseEvent e(type, local, w->mapToGlobal(local),
+                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+}  // namespace
+
+void WindowTest::Press(QWidget* w, QPoint p) {
+    Send(w, QEvent::MouseButtonPress, p, Qt::LeftButton);
+}
+void WindowTest::Move(QWidget* w, QPoint p) {
+    Send(w, QEvent::MouseMove, p, Qt::LeftButton);
+}
+void WindowTest::Release(QWidget* w, QPoint p) {
+    Send(w, QEvent::MouseButtonRelease, p, Qt::NoButton);
+}
+
+void WindowTest::OpenBar() {
+    w->SetBarFactory(BarKind::EFFECTS, [](CZebDlg&, int) { return std::make_unique<QWidget>(); });
+    w->EditEffects();
+    ASSERT_NE(w->bar(), nullptr);
+}
+
+}  // namespace vx::test

@@ -1,0 +1,37 @@
+#pragma once
+
+// A main window over the test fonts, shown offscreen at a fixed size, with
+// helpers that drive its widgets as a user would.
+
+#include <gtest/gtest.h>
+
+#include <QPoint>
+#include <memory>
+
+#include "support/Recorders.h"
+#include "ui/CZebDlg.h"
+
+class QWidget;
+
+namespace vx::test {
+
+class WindowTest : public RecordingTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Puts objects into the document as a loaded project would and refreshes.
+    void Show(LeFile doc);
+    // The point of the output window over document point (x, y).
+    QPoint OutPoint(int x, int y) const;
+    // Mouse events sent straight to `w`, the left button held from press to release.
+    static void Press(QWidget* w, QPoint p);
+    static void Move(QWidget* w, QPoint p);
+    static void Release(QWidget* w, QPoint p);
+    // Opens a stand-in property bar (a plain widget) through the bar protocol.
+    void OpenBar();
+
+    std::unique_ptr<CZebDlg> w;
+};
+
+}  // namespace vx::test
