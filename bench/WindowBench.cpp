@@ -10,8 +10,8 @@
 #include <cstdlib>
 
 #include "BenchFonts.h"
-#include "support/TestLogos.h"
 #include "render/Random.h"
+#include "support/TestLogos.h"
 #include "ui/CZebDlg.h"
 #include "ui/OutWnd.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "support/TestFonts.h"
 #include "render/FtText.h"
 #include "render/ShapeIndex.h"
+#include "support/TestFonts.h"
 
 namespace vx {
 namespace {

@@ -4,9 +4,9 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "support/TestFonts.h"
 #include "WindowFixture.h"
 #include "session/CommandIds.h"
+#include "support/TestFonts.h"
 #include "ui/OutWnd.h"
 #include "ui/controls/LeButton.h"
 #include "ui/controls/SlBtn.h"

@@ -1,7 +1,7 @@
 #include <QImage>
 
-#include "support/TestFonts.h"
 #include "WindowFixture.h"
+#include "support/TestFonts.h"
 #include "ui/ObjWnd.h"
 #include "ui/OutWnd.h"
 
