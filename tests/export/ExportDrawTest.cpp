@@ -246,21 +246,20 @@ TEST_F(ExportDraw, OversizedExportsAreRefusedBeforeDrawingAndTheLimitIsDrawnWhol
     const ExportLogo logo = OpenExport(lf);
     const ExportSize size = OutputSize(logo, 10000, 0);
     ExportImage img;
-    EXPECT_FALSE(DrawLogoImage(lf, logo, At(10000), img));
-    ASSERT_EQ(rec.messages.size(), 1u);
-    EXPECT_NE(rec.messages[0].find("The image would be " + std::to_string(size.w) + " x " +
-                                   std::to_string(size.h) + " pixels"),
+    const Result too_large = DrawLogoImage(lf, logo, At(10000), img);
+    EXPECT_NE(too_large.message().find("The image would be " + std::to_string(size.w) + " x " +
+                                       std::to_string(size.h) + " pixels"),
               std::string::npos)
-        << rec.messages[0];
+        << too_large.message();
     EXPECT_TRUE(img.px.empty());
 
     // An object far larger than a small fixed canvas is refused by its own size.
     lf.fixed_canvas = 1;
     lf.canvas_w = lf.canvas_h = 100;
-    EXPECT_FALSE(DrawLogoImage(lf, OpenExport(lf), At(4000), img));
-    ASSERT_EQ(rec.messages.size(), 2u);
-    EXPECT_NE(rec.messages[1].find("At 4000 % an object of the logo would be"), std::string::npos)
-        << rec.messages[1];
+    const Result object_too_large = DrawLogoImage(lf, OpenExport(lf), At(4000), img);
+    EXPECT_NE(object_too_large.message().find("At 4000 % an object of the logo would be"),
+              std::string::npos)
+        << object_too_large.message();
 
     // At the side limit the export is drawn whole, one percent more is refused.
     LeFile edge;
@@ -277,8 +276,8 @@ TEST_F(ExportDraw, OversizedExportsAreRefusedBeforeDrawingAndTheLimitIsDrawnWhol
     for (int y = 0; y < whole.h; ++y)
         for (int x = 16000; x < 16384; ++x) dark += At(whole, x, y) == 0;
     EXPECT_GT(dark, 200);
-    EXPECT_FALSE(DrawLogoImage(edge, edge_logo, At(401), img));
-    EXPECT_EQ(rec.messages.size(), 3u);
+    EXPECT_NE(DrawLogoImage(edge, edge_logo, At(401), img).message().find("The image would be"),
+              std::string::npos);
 }
 
 TEST_F(ExportDraw, ALogoWithAPictureIsDrawnAtOneHundredPercent) {
@@ -296,14 +295,15 @@ TEST_F(ExportDraw, ALogoWithAPictureIsDrawnAtOneHundredPercent) {
 
 TEST_F(ExportDraw, NothingToDrawOrNoRoomForTransparencyIsRefused) {
     ExportImage img;
-    EXPECT_FALSE(DrawLogoImage(lf, OpenExport(lf), At(100), img));
+    EXPECT_EQ(DrawLogoImage(lf, OpenExport(lf), At(100), img).message(),
+              "The logo is empty: there is nothing to export.");
     lf.AddObj(test::TextObject("JPEG", test::SANS, 30, 0, 0));
     ExportOptions jpeg = At(100, 0, true);
     jpeg.format = ImageFormat::JPEG;
-    EXPECT_FALSE(DrawLogoImage(lf, OpenExport(lf), jpeg, img));
-    ASSERT_EQ(rec.messages.size(), 2u);
-    EXPECT_EQ(rec.messages[0], "The logo is empty: there is nothing to export.");
-    EXPECT_NE(rec.messages[1].find("JPEG cannot hold a transparent background"), std::string::npos);
+    EXPECT_NE(DrawLogoImage(lf, OpenExport(lf), jpeg, img)
+                  .message()
+                  .find("JPEG cannot hold a transparent background"),
+              std::string::npos);
 }
 
 }  // namespace
