@@ -42,7 +42,7 @@ TEST_F(ProjectJsonTest, FieldsUseTheirOwnNamesAndColoursAreTriples) {
     lf.AddObj(std::make_unique<LogoObject>());
     const auto j = ProjectToJson(lf, 2);
     EXPECT_EQ(j["objects"][0]["lt"]["font"], "Accidental Presidency Regular");
-    EXPECT_EQ(j["objects"][0]["lt"]["outline_color"], json::array({0, 0, 100}));
+    EXPECT_EQ(j["objects"][0]["lt"]["outline_color"], nlohmann::ordered_json::array({0, 0, 100}));
     EXPECT_EQ(j["objects"][0]["lt"]["aspect"], 1.0);
     EXPECT_EQ(j["cur"], 0);
 }
