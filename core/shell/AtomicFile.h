@@ -34,8 +34,6 @@ public:
     // Flushes and closes, then renames the temporary over the target.
     Result Commit();
 
-    // The file being saved: the path given, with its symbolic links followed.
-    const std::string& target() const { return target_; }
     // Whether Open fell back to writing the target in place.
     bool in_place() const { return in_place_; }
 
@@ -44,7 +42,7 @@ private:
     Result Fail(const char* what);
     void RemoveTemporary();
 
-    std::string target_;
+    std::string target_;  // the path given, then with its symbolic links followed
     std::string temp_;
     int fd_ = -1;
     bool in_place_ = false;
