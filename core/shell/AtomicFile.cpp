@@ -111,7 +111,7 @@ Result AtomicFile::Commit() {
     if (fsync(fd_) != 0) return Fail("cannot flush");
     if (close(std::exchange(fd_, -1)) != 0) return Fail("cannot close");
     if (!in_place_ && rename(temp_.c_str(), target_.c_str()) != 0) {
-        const Result failed = Fail("cannot replace the file");
+        Result failed = Fail("cannot replace the file");
         RemoveTemporary();
         return failed;
     }
