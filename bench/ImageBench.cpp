@@ -37,7 +37,7 @@ const std::vector<std::uint8_t>& EncodedPhoto(ImageFormat format) {
     std::vector<std::uint8_t>& file = files[static_cast<int>(format)];
     if (file.empty()) {
         const std::vector<std::uint32_t> px = Photo(4000, 3000);
-        EncodeImage(format, {px.data(), 4000, 3000}, 90, file);
+        if (!EncodeImage(format, {px.data(), 4000, 3000}, 90, file)) file.clear();
     }
     return file;
 }

@@ -8,9 +8,9 @@
 #include <optional>
 
 #include "cli/Commands.h"
-#include "document/ProjectFile.h"
+#include "cli/OpenProject.h"
+#include "cli/ScopedFonts.h"
 #include "export/LogoExport.h"
-#include "render/FtText.h"
 
 namespace vx::cli {
 
@@ -46,8 +46,8 @@ struct ExportRequest {
     ExportOptions options;
 };
 
-// Reads the arguments; an empty text means success, otherwise it says what is wrong.
-std::string ParseRequest(Args args, ExportRequest& req) {
+// Reads the arguments; a failure says what is wrong.
+Result ParseRequest(Args args, ExportRequest& req) {
     req.in = args[0];
     req.out = args[1];
     for (std::size_t i = 2; i < args.size(); ++i) {
@@ -56,26 +56,28 @@ std::string ParseRequest(Args args, ExportRequest& req) {
             req.options.transparent = true;
             continue;
         }
-        if (i + 1 >= args.size()) return "missing value after " + flag;
+        if (i + 1 >= args.size()) return Result::Failure("missing value after " + flag);
         const std::string& value = args[++i];
         int number = 0;
         if (flag == "--format") {
             req.format = FormatNamed(value);
             if (!req.format)
-                return "--format must be one of " + std::string(FORMAT_NAMES) + ": " + value;
+                return Result::Failure("--format must be one of " + std::string(FORMAT_NAMES) +
+                                       ": " + value);
         } else if (flag == "--scale" || flag == "--margin" || flag == "--quality") {
-            if (!ParseDigits(value, number)) return flag + " must be a whole number: " + value;
+            if (!ParseDigits(value, number))
+                return Result::Failure(flag + " must be a whole number: " + value);
             if (flag == "--scale") req.scale = number;
             if (flag == "--margin") req.options.margin = number;
             if (flag == "--quality") req.options.quality = number;
         } else {
-            return "unknown option " + flag;
+            return Result::Failure("unknown option " + flag);
         }
     }
     if (!req.format) req.format = ExportFormatForPath(req.out);
     if (!req.format)
-        return "cannot tell the image format from the name " + req.out + "; give --format " +
-               FORMAT_NAMES;
+        return Result::Failure("cannot tell the image format from the name " + req.out +
+                               "; give --format " + FORMAT_NAMES);
     req.options.format = *req.format;
     if (req.scale) req.options.scale = *req.scale;
     return {};
@@ -86,27 +88,20 @@ std::string ParseRequest(Args args, ExportRequest& req) {
 int Export(Args args) {
     if (args.size() < 2) return Misuse("export");
     ExportRequest req;
-    if (const std::string wrong = ParseRequest(args, req); !wrong.empty()) return Fail(wrong);
+    if (const Result parsed = ParseRequest(args, req); !parsed) return Fail(parsed.message());
 
     LeFile lf;
-    const ProjectResult r = ReadProjectFile(req.in, lf);
-    if (r.status == ProjectStatus::REFUSED)
-        return Fail(req.in + ": " + MSG_WRONG_VERSION + " (" + r.detail + ")");
-    if (r.status != ProjectStatus::OK)
-        return Fail(MSG_CANNOT_OPEN + req.in + " (" + r.detail + ")");
+    if (const Result opened = OpenProject(req.in, lf); !opened) return Fail(opened.message());
 
-    FtText::InitFt();
+    const ScopedFonts fonts(lf);
     const ExportLogo logo = OpenExport(lf);
-    int status = 0;
     if (!logo.scalable && req.scale && ClampExportScale(*req.scale) != 100) {
         // The dialog disables the scale for such a logo; a script asked for it.
-        status = Fail(req.in + " holds an imported picture and exports at 100 % only");
-    } else if (!SaveLogoImage(lf, logo, req.options, req.out)) {
-        status = 1;  // the message is out already
+        return Fail(req.in + " holds an imported picture and exports at 100 % only");
     }
-    lf.Clear();  // every face the objects borrowed goes with FreeFt
-    FtText::FreeFt();
-    return status;
+    if (const Result saved = SaveLogoImage(lf, logo, req.options, req.out); !saved)
+        return Fail(saved.message());
+    return 0;
 }
 
 }  // namespace vx::cli

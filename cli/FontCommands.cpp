@@ -4,27 +4,14 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
+#include "cli/ScopedFonts.h"
 #include "render/FtText.h"
 
 namespace vx::cli {
 
-namespace {
-
-// Loads the libraries for the length of one command. A missing or corrupt
-// library ends the tool inside InitFt through the handlers main installs.
-class LoadedLibraries {
-public:
-    LoadedLibraries() { FtText::InitFt(); }
-    ~LoadedLibraries() { FtText::FreeFt(); }
-    LoadedLibraries(const LoadedLibraries&) = delete;
-    LoadedLibraries& operator=(const LoadedLibraries&) = delete;
-};
-
-}  // namespace
-
 int Fonts(Args args) {
     if (!args.empty()) return Misuse("fonts");
-    const LoadedLibraries libraries;
+    const ScopedFonts fonts;
     for (int nf = 0; nf < FtText::TextFontCount(); ++nf) {
         const FontData& fd = FtText::TextFont(nf);
         std::printf("%d\t%d\t%s\n", nf, fd.cat, fd.name.c_str());
@@ -34,7 +21,7 @@ int Fonts(Args args) {
 
 int Shapes(Args args) {
     if (!args.empty()) return Misuse("shapes");
-    const LoadedLibraries libraries;
+    const ScopedFonts fonts;
     for (int n = 0; n < FtText::syms; ++n) {
         const SymEntry& s = FtText::Shape(n);
         std::printf("%d\t%s\t%d\n", n, s.font.c_str(), s.glyph);

@@ -4,7 +4,7 @@
 #include "cli/Commands.h"
 #include "codecs/CustomBitmap.h"
 #include "codecs/PngWriter.h"
-#include "document/ProjectFile.h"
+#include "shell/Messages.h"
 
 namespace vx::cli {
 
@@ -13,10 +13,11 @@ int Import(Args args) {
     const std::string& in = args[0];
     const std::string& out = args[1];
     BitmapPixels bitmap;
-    std::string why;
-    if (!LoadBitmapFile(in, bitmap, &why)) return Fail(MSG_CANNOT_OPEN + in + " (" + why + ")");
-    if (!WritePngFile(out, bitmap.px.data(), bitmap.w, bitmap.h, PngChannels::RGBA, &why))
-        return Fail(MSG_CANNOT_SAVE + out + " (" + why + ")");
+    if (const Result read = LoadBitmapFile(in, bitmap); !read)
+        return Fail(MSG_CANNOT_OPEN + in + " (" + read.message() + ")");
+    const Result written =
+        WritePngFile(out, bitmap.px.data(), bitmap.w, bitmap.h, PngChannels::RGBA);
+    if (!written) return Fail(MSG_CANNOT_SAVE + out + " (" + written.message() + ")");
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/Commands.h"
+#include "cli/OpenProject.h"
 #include "cli/ProjectJson.h"
 #include "document/ProjectFile.h"
 #include "shell/AtomicFile.h"
@@ -15,17 +16,10 @@ int ToJson(Args args) {
     if (args.size() != 1) return Misuse("to-json");
     const std::string& path = args[0];
     LeFile lf;
-    const ProjectResult r = ReadProjectFile(path, lf);
-    switch (r.status) {
-        case ProjectStatus::OK:
-            break;
-        case ProjectStatus::REFUSED:
-            return Fail(path + ": " + MSG_WRONG_VERSION + " (" + r.detail + ")");
-        case ProjectStatus::CANNOT_OPEN:
-        case ProjectStatus::UNREADABLE:
-            return Fail(MSG_CANNOT_OPEN + path + " (" + r.detail + ")");
-    }
-    std::printf("%s\n", ProjectToJson(lf, r.version).dump(2).c_str());
+    std::uint32_t version = 0;
+    if (const Result opened = OpenProject(path, lf, version); !opened)
+        return Fail(opened.message());
+    std::printf("%s\n", ProjectToJson(lf, version).dump(2).c_str());
     return 0;
 }
 
@@ -40,12 +34,11 @@ int FromJson(Args args) {
 
     LeFile lf;
     std::uint32_t version = PROJECT_VERSION;
-    const std::string error = ProjectFromJson(j, lf, version);
-    if (!error.empty()) return Fail(in + ": " + error);
+    if (const Result read = ProjectFromJson(j, lf, version); !read)
+        return Fail(in + ": " + read.message());
 
-    std::string why;
-    if (!WriteFileAtomically(out, EncodeProject(lf, version), &why))
-        return Fail(MSG_CANNOT_SAVE + out + " (" + why + ")");
+    if (const Result written = WriteFileAtomically(out, EncodeProject(lf, version)); !written)
+        return Fail(MSG_CANNOT_SAVE + out + " (" + written.message() + ")");
     return 0;
 }
 

@@ -141,7 +141,7 @@ public:
         for (const auto& item : obj_.items())
             if (!seen_.count(item.key())) return Fail(item.key().c_str(), "unknown field");
     }
-    const std::string& error() const { return error_; }
+    Result result() const { return error_.empty() ? Result() : Result::Failure(error_); }
 
 private:
     const json* Field(const char* name) {
@@ -160,23 +160,23 @@ private:
     std::string error_;
 };
 
-std::string ObjectFromJson(const json& j, const std::string& path, LogoObject& o) {
-    if (!j.is_object()) return path + ": expected an object";
+Result ObjectFromJson(const json& j, const std::string& path, LogoObject& o) {
+    if (!j.is_object()) return Result::Failure(path + ": expected an object");
     JsonReader reader(j, path + ".");
     VisitObjectFields(o, reader);
     reader.Known("lt");
     reader.RefuseUnknown();
-    if (!reader.error().empty()) return reader.error();
+    if (Result read = reader.result(); !read) return read;
     if (o.type < TEXT_OBJECT || o.type > BITMAP_OBJECT)
-        return path + ".type: must be 0 (text), 1 (shape) or 2 (bitmap)";
+        return Result::Failure(path + ".type: must be 0 (text), 1 (shape) or 2 (bitmap)");
 
     const auto lt = j.find("lt");
     if (lt == j.end()) return {};
-    if (!lt->is_object()) return path + ".lt: expected an object";
+    if (!lt->is_object()) return Result::Failure(path + ".lt: expected an object");
     JsonReader params(*lt, path + ".lt.");
     VisitParamFields(o.lt, params);
     params.RefuseUnknown();
-    return params.error();
+    return params.result();
 }
 
 }  // namespace
@@ -204,8 +204,8 @@ ordered_json ProjectToJson(const LeFile& lf, std::uint32_t version) {
     return j;
 }
 
-std::string ProjectFromJson(const json& j, LeFile& lf, std::uint32_t& version) {
-    if (!j.is_object()) return "expected a JSON object";
+Result ProjectFromJson(const json& j, LeFile& lf, std::uint32_t& version) {
+    if (!j.is_object()) return Result::Failure("expected a JSON object");
     LeFile doc;
     int file_version = static_cast<int>(PROJECT_VERSION);
     JsonReader reader(j, "");
@@ -217,27 +217,26 @@ std::string ProjectFromJson(const json& j, LeFile& lf, std::uint32_t& version) {
     reader("canvas_h", doc.canvas_h);
     reader.Known("objects");
     reader.RefuseUnknown();
-    if (!reader.error().empty()) return reader.error();
+    if (Result read = reader.result(); !read) return read;
     if (file_version < 0 || file_version > static_cast<int>(PROJECT_VERSION))
-        return "version: must be 0, 1 or 2";
+        return Result::Failure("version: must be 0, 1 or 2");
 
     const auto objects = j.find("objects");
     if (objects != j.end()) {
-        if (!objects->is_array()) return "objects: expected an array";
+        if (!objects->is_array()) return Result::Failure("objects: expected an array");
         if (objects->size() > MAX_OBJS)
-            return "objects: " + std::to_string(objects->size()) + " objects, at most " +
-                   std::to_string(MAX_OBJS) + " fit a logo";
+            return Result::Failure("objects: " + std::to_string(objects->size()) +
+                                   " objects, at most " + std::to_string(MAX_OBJS) + " fit a logo");
         for (std::size_t n = 0; n < objects->size(); ++n) {
             auto o = std::make_unique<LogoObject>();
-            const std::string error =
-                ObjectFromJson((*objects)[n], "objects[" + std::to_string(n) + "]", *o);
-            if (!error.empty()) return error;
+            Result read = ObjectFromJson((*objects)[n], "objects[" + std::to_string(n) + "]", *o);
+            if (!read) return read;
             doc.obj[doc.objs++] = std::move(o);
         }
     }
     if (doc.cur < -1 || doc.cur >= doc.objs)
-        return "cur: must be -1 or the index of an object (0.." + std::to_string(doc.objs - 1) +
-               ")";
+        return Result::Failure("cur: must be -1 or the index of an object (0.." +
+                               std::to_string(doc.objs - 1) + ")");
 
     doc.CopyTo(lf);
     version = static_cast<std::uint32_t>(file_version);

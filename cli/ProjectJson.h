@@ -11,13 +11,14 @@
 #include <nlohmann/json.hpp>
 
 #include "document/LeFile.h"
+#include "shell/Result.h"
 
 namespace vx {
 
 nlohmann::ordered_json ProjectToJson(const LeFile& lf, std::uint32_t version);
 
-// Fills `lf` and `version` from `j`. Returns an empty string on success, else a
-// message naming the offending field ("objects[2].lt.size: ...").
-std::string ProjectFromJson(const nlohmann::json& j, LeFile& lf, std::uint32_t& version);
+// Fills `lf` and `version` from `j`. A failure names the offending field
+// ("objects[2].lt.size: ...") and leaves both untouched.
+Result ProjectFromJson(const nlohmann::json& j, LeFile& lf, std::uint32_t& version);
 
 }  // namespace vx

@@ -5,10 +5,11 @@
 #include <cstdint>
 
 #include "cli/Commands.h"
+#include "cli/OpenProject.h"
+#include "cli/ScopedFonts.h"
 #include "codecs/PngWriter.h"
-#include "document/ProjectFile.h"
-#include "render/FtText.h"
 #include "render/Random.h"
+#include "shell/Messages.h"
 
 namespace vx::cli {
 
@@ -61,21 +62,15 @@ int Render(Args args) {
     }
 
     LeFile lf;
-    const ProjectResult r = ReadProjectFile(in, lf);
-    if (r.status == ProjectStatus::REFUSED)
-        return Fail(in + ": " + MSG_WRONG_VERSION + " (" + r.detail + ")");
-    if (r.status != ProjectStatus::OK) return Fail(MSG_CANNOT_OPEN + in + " (" + r.detail + ")");
+    if (const Result opened = OpenProject(in, lf); !opened) return Fail(opened.message());
 
-    FtText::InitFt();
+    const ScopedFonts fonts(lf);
     if (seeded) EngineRandom().Seed(seed);
     lf.Update(w, h, -1, -1);
     const ObjectBitmap& ob = LeFile::ob;
-    std::string why;
-    const bool written =
-        !ob.dta.empty() && WritePngFile(out, ob.dta.data(), ob.dw, ob.dh, PngChannels::RGB, &why);
-    lf.Clear();  // every face the objects borrowed goes with FreeFt
-    FtText::FreeFt();
-    if (!written) return Fail(MSG_CANNOT_SAVE + out + (why.empty() ? "" : " (" + why + ")"));
+    if (ob.dta.empty()) return Fail(MSG_CANNOT_SAVE + out);
+    const Result written = WritePngFile(out, ob.dta.data(), ob.dw, ob.dh, PngChannels::RGB);
+    if (!written) return Fail(MSG_CANNOT_SAVE + out + " (" + written.message() + ")");
     return 0;
 }
 

@@ -45,14 +45,14 @@ int main(int argc, char** argv) {
         vx::LibraryRecord r;
         r.label = line.substr(0, tab);
         const std::string path = line.substr(tab + 1);
-        const vx::ReadFileResult read = vx::ReadWholeFile(path, MAX_FONT_BYTES, r.font);
-        if (!read.ok) return Fail(path + ": " + read.error);
+        const vx::Result read = vx::ReadWholeFile(path, MAX_FONT_BYTES, r.font);
+        if (!read) return Fail(path + ": " + read.message());
         if (r.font.empty()) return Fail(path + ": empty file");
         records.push_back(std::move(r));
     }
 
     const std::vector<std::uint8_t> data = vx::PackLibrary(records);
-    std::string why;
-    if (!vx::WriteFileAtomically(out, data, &why)) return Fail(out + ": " + why);
+    if (const vx::Result written = vx::WriteFileAtomically(out, data); !written)
+        return Fail(out + ": " + written.message());
     return 0;
 }

@@ -24,19 +24,15 @@ void Put32(std::uint8_t*& p, std::uint32_t v) {
 
 }  // namespace
 
-bool EncodeBmp24(const WritePixels& in, std::vector<std::uint8_t>& out, std::string* error) {
+Result EncodeBmp24(const WritePixels& in, std::vector<std::uint8_t>& out) {
     out.clear();
     constexpr std::size_t HEADERS = 14 + 40;
     const std::size_t stride = (static_cast<std::size_t>(in.w) * 3 + 3) / 4 * 4;
     const std::size_t image = stride * static_cast<std::size_t>(in.h);
-    if (image > std::numeric_limits<std::uint32_t>::max() - HEADERS) {
-        if (error) *error = "a BMP file cannot exceed 4 GB";
-        return false;
-    }
-    if (!TryResize(out, HEADERS + image)) {
-        if (error) *error = "not enough memory for the BMP file";
-        return false;
-    }
+    if (image > std::numeric_limits<std::uint32_t>::max() - HEADERS)
+        return Result::Failure("a BMP file cannot exceed 4 GB");
+    if (!TryResize(out, HEADERS + image))
+        return Result::Failure("not enough memory for the BMP file");
     std::uint8_t* p = out.data();
     *p++ = 'B', *p++ = 'M';
     Put32(p, static_cast<std::uint32_t>(out.size()));
@@ -61,7 +57,7 @@ bool EncodeBmp24(const WritePixels& in, std::vector<std::uint8_t>& out, std::str
         }
         p += stride;  // padding bytes stay zero
     }
-    return true;
+    return {};
 }
 
 }  // namespace vx

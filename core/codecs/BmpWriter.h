@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "codecs/ImageWriters.h"
+#include "shell/Result.h"
 
 namespace vx {
 
-bool EncodeBmp24(const WritePixels& in, std::vector<std::uint8_t>& out, std::string* error);
+Result EncodeBmp24(const WritePixels& in, std::vector<std::uint8_t>& out);
 
 }  // namespace vx

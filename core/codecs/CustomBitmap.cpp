@@ -13,11 +13,6 @@ namespace {
 
 constexpr std::array<const char*, 7> EXTENSIONS = {"bmp", "gif", "jpg", "png", "ico", "tif", "tga"};
 
-bool Refuse(std::string* why, std::string text) {
-    if (why) *why = std::move(text);
-    return false;
-}
-
 }  // namespace
 
 int ImageTypeForPath(const std::string& path) {
@@ -29,21 +24,20 @@ int ImageTypeForPath(const std::string& path) {
     return -1;
 }
 
-bool LoadBitmapFile(const std::string& path, BitmapPixels& out, std::string* why) {
+Result LoadBitmapFile(const std::string& path, BitmapPixels& out) {
     const int type = ImageTypeForPath(path);
-    if (type < 0) return Refuse(why, "not a picture type that can be imported");
+    if (type < 0) return Result::Failure("not a picture type that can be imported");
     std::vector<std::uint8_t> bytes;
-    const ReadFileResult read = ReadWholeFile(path, MAX_IMAGE_FILE_BYTES, bytes);
-    if (!read.ok) return Refuse(why, read.error);
+    if (Result read = ReadWholeFile(path, MAX_IMAGE_FILE_BYTES, bytes); !read) return read;
     Image img;
-    if (!img.Decode(bytes, type)) return Refuse(why, img.error);
+    if (!img.Decode(bytes, type)) return Result::Failure(img.error);
     bytes = {};  // the file's bytes are no longer needed; free them before converting
     BitmapPixels result;
-    if (!img.ToPixels(result.px)) return Refuse(why, "not enough memory");
+    if (!img.ToPixels(result.px)) return Result::Failure("not enough memory");
     result.w = img.w;
     result.h = img.h;
     out = std::move(result);
-    return true;
+    return {};
 }
 
 }  // namespace vx

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/Result.h"
+
 namespace vx {
 
 // The decoder type number for `path` (IMAGE_BMP ... IMAGE_TGA), or -1 when its
@@ -21,8 +23,8 @@ struct BitmapPixels {
     std::vector<std::uint32_t> px;  // (A << 24) | (R << 16) | (G << 8) | B, top row first
 };
 
-// Reads and decodes `path` into `out`. False, with `why` set and `out`
-// untouched, when the name, the file or its contents are refused.
-bool LoadBitmapFile(const std::string& path, BitmapPixels& out, std::string* why = nullptr);
+// Reads and decodes `path` into `out`. Fails, with `out` untouched, when the
+// name, the file or its contents are refused.
+Result LoadBitmapFile(const std::string& path, BitmapPixels& out);
 
 }  // namespace vx

@@ -73,10 +73,10 @@ void ShowBackgroundWhereClear(const WritePixels& in, PalettePicture& pic, int tr
 
 }  // namespace
 
-bool EncodeGif(const WritePixels& in, std::vector<std::uint8_t>& out, std::string* error) {
+Result EncodeGif(const WritePixels& in, std::vector<std::uint8_t>& out) {
     out.clear();
     PalettePicture pic;
-    if (!ReduceColours(in, true, pic, error)) return false;
+    if (Result reduced = ReduceColours(in, true, pic); !reduced) return reduced;
     int transparent = -1;
     if (in.alpha)
         for (std::size_t i = 0; i < pic.palette.size() && transparent < 0; ++i)
@@ -87,13 +87,11 @@ bool EncodeGif(const WritePixels& in, std::vector<std::uint8_t>& out, std::strin
     bool ok = gif && WriteGif(gif, pic, in.w, in.h, transparent);
     if (gif && !ok) status = gif->Error;
     if (gif && EGifCloseFile(gif, ok ? &status : nullptr) != GIF_OK) ok = false;
-    if (!ok) {
-        out.clear();
-        const char* why = GifErrorString(status);
-        if (error)
-            *error = std::string("GIF encoding failed") + (why ? std::string(": ") + why : "");
-    }
-    return ok;
+    if (ok) return {};
+    out.clear();
+    const char* why = GifErrorString(status);
+    return Result::Failure(std::string("GIF encoding failed") +
+                           (why ? std::string(": ") + why : ""));
 }
 
 }  // namespace vx

@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "codecs/ImageWriters.h"
+#include "shell/Result.h"
 
 namespace vx {
 
-bool EncodeGif(const WritePixels& in, std::vector<std::uint8_t>& out, std::string* error);
+Result EncodeGif(const WritePixels& in, std::vector<std::uint8_t>& out);
 
 }  // namespace vx

@@ -10,13 +10,14 @@
 #include "shell/AtomicFile.h"
 #include "shell/Buffers.h"
 
+#include <utility>
+
 namespace vx {
 
 namespace {
 
-bool Fail(std::string* error, const std::string& text) {
-    if (error) *error = text;
-    return false;
+Result Fail(std::string text) {
+    return Result::Failure(std::move(text));
 }
 
 // The largest side each format can record.
@@ -31,20 +32,20 @@ int MaxSide(ImageFormat format) {
     }
 }
 
-bool EncodePng24(const WritePixels& in, std::vector<std::uint8_t>& out, std::string* error) {
-    if (!in.alpha) return EncodePng(in.px, in.w, in.h, PngChannels::RGB, out, error);
+Result EncodePng24(const WritePixels& in, std::vector<std::uint8_t>& out) {
+    if (!in.alpha) return EncodePng(in.px, in.w, in.h, PngChannels::RGB, out);
     const std::size_t n = static_cast<std::size_t>(in.w) * static_cast<std::size_t>(in.h);
     std::vector<std::uint32_t> argb;
-    if (!TryResize(argb, n)) return Fail(error, "not enough memory for the PNG file");
+    if (!TryResize(argb, n)) return Fail("not enough memory for the PNG file");
     for (std::size_t i = 0; i < n; ++i)
         argb[i] = std::uint32_t{in.alpha[i]} << 24 | (in.px[i] & 0xFFFFFF);
-    return EncodePng(argb.data(), in.w, in.h, PngChannels::RGBA, out, error);
+    return EncodePng(argb.data(), in.w, in.h, PngChannels::RGBA, out);
 }
 
-bool EncodePng8(const WritePixels& in, std::vector<std::uint8_t>& out, std::string* error) {
+Result EncodePng8(const WritePixels& in, std::vector<std::uint8_t>& out) {
     PalettePicture pic;
-    return ReduceColours(in, false, pic, error) &&
-           EncodePngPalette(pic.indices.data(), in.w, in.h, pic.palette, out, error);
+    if (Result reduced = ReduceColours(in, false, pic); !reduced) return reduced;
+    return EncodePngPalette(pic.indices.data(), in.w, in.h, pic.palette, out);
 }
 
 }  // namespace
@@ -76,37 +77,37 @@ bool FormatUsesQuality(ImageFormat format) {
     return format == ImageFormat::JPEG || format == ImageFormat::TIFF;
 }
 
-bool EncodeImage(ImageFormat format, const WritePixels& in, int quality,
-                 std::vector<std::uint8_t>& out, std::string* error) {
+Result EncodeImage(ImageFormat format, const WritePixels& in, int quality,
+                   std::vector<std::uint8_t>& out) {
     out.clear();
-    if (!in.px || in.w <= 0 || in.h <= 0) return Fail(error, "empty picture");
+    if (!in.px || in.w <= 0 || in.h <= 0) return Fail("empty picture");
     if (in.w > MaxSide(format) || in.h > MaxSide(format))
-        return Fail(error, std::string(ImageFormatName(format)) + " pictures are limited to " +
-                               std::to_string(MaxSide(format)) + " pixels a side");
+        return Fail(std::string(ImageFormatName(format)) + " pictures are limited to " +
+                    std::to_string(MaxSide(format)) + " pixels a side");
     if (in.alpha && !FormatHoldsAlpha(format))
-        return Fail(error, std::string(ImageFormatName(format)) + " cannot hold transparency");
+        return Fail(std::string(ImageFormatName(format)) + " cannot hold transparency");
     switch (format) {
         case ImageFormat::PNG24:
-            return EncodePng24(in, out, error);
+            return EncodePng24(in, out);
         case ImageFormat::PNG8:
-            return EncodePng8(in, out, error);
+            return EncodePng8(in, out);
         case ImageFormat::GIF8:
-            return EncodeGif(in, out, error);
+            return EncodeGif(in, out);
         case ImageFormat::BMP24:
-            return EncodeBmp24(in, out, error);
+            return EncodeBmp24(in, out);
         case ImageFormat::JPEG:
-            return EncodeJpeg(in, quality, out, error);
+            return EncodeJpeg(in, quality, out);
         case ImageFormat::TIFF:
-            return EncodeTiff(in, quality, out, error);
+            return EncodeTiff(in, quality, out);
     }
-    return Fail(error, "unknown format");
+    return Fail("unknown format");
 }
 
-bool WriteImageFile(const std::string& path, ImageFormat format, const WritePixels& in, int quality,
-                    std::string* error) {
+Result WriteImageFile(const std::string& path, ImageFormat format, const WritePixels& in,
+                      int quality) {
     std::vector<std::uint8_t> bytes;
-    return EncodeImage(format, in, quality, bytes, error) &&
-           WriteFileAtomically(path, bytes, error);
+    if (Result encoded = EncodeImage(format, in, quality, bytes); !encoded) return encoded;
+    return WriteFileAtomically(path, bytes);
 }
 
 }  // namespace vx

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/Result.h"
+
 namespace vx {
 
 enum class ImageFormat { PNG24, PNG8, GIF8, BMP24, JPEG, TIFF };
@@ -35,12 +37,12 @@ bool FormatHoldsAlpha(ImageFormat format);
 bool FormatUsesQuality(ImageFormat format);
 
 // Encodes `in` as `format`. `quality` (1..100, clamped) matters for JPEG and
-// TIFF only. False with `error` set on invalid input or a library failure.
-bool EncodeImage(ImageFormat format, const WritePixels& in, int quality,
-                 std::vector<std::uint8_t>& out, std::string* error = nullptr);
+// TIFF only. Fails, with `out` empty, on invalid input or a library failure.
+Result EncodeImage(ImageFormat format, const WritePixels& in, int quality,
+                   std::vector<std::uint8_t>& out);
 
 // EncodeImage, then an atomic write to `path`.
-bool WriteImageFile(const std::string& path, ImageFormat format, const WritePixels& in, int quality,
-                    std::string* error = nullptr);
+Result WriteImageFile(const std::string& path, ImageFormat format, const WritePixels& in,
+                      int quality);
 
 }  // namespace vx

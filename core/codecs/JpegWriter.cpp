@@ -84,8 +84,7 @@ bool Compress(jpeg_compress_struct& cinfo, JpegErrorManager& err, const WritePix
 
 }  // namespace
 
-bool EncodeJpeg(const WritePixels& in, int quality, std::vector<std::uint8_t>& out,
-                std::string* error) {
+Result EncodeJpeg(const WritePixels& in, int quality, std::vector<std::uint8_t>& out) {
     out.clear();
     jpeg_compress_struct cinfo{};
     JpegErrorManager err{};
@@ -94,11 +93,9 @@ bool EncodeJpeg(const WritePixels& in, int quality, std::vector<std::uint8_t>& o
     dest.out = &out;
     const bool ok = Compress(cinfo, err, in, quality, dest);
     jpeg_destroy_compress(&cinfo);
-    if (!ok) {
-        out.clear();
-        if (error) *error = "JPEG encoding failed";
-    }
-    return ok;
+    if (ok) return {};
+    out.clear();
+    return Result::Failure("JPEG encoding failed");
 }
 
 }  // namespace vx

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "codecs/ImageWriters.h"
+#include "shell/Result.h"
 
 namespace vx {
 
-bool EncodeJpeg(const WritePixels& in, int quality, std::vector<std::uint8_t>& out,
-                std::string* error);
+Result EncodeJpeg(const WritePixels& in, int quality, std::vector<std::uint8_t>& out);
 
 }  // namespace vx

@@ -135,13 +135,9 @@ private:
     std::vector<png_bytep> rows_;
 };
 
-void SetError(std::string* error, const char* text) {
-    if (error) *error = text;
-}
-
 }  // namespace
 
-bool DecodePng(std::span<const std::uint8_t> data, PngImage& out, std::string* error) {
+Result DecodePng(std::span<const std::uint8_t> data, PngImage& out) {
     out = PngImage{};
     PngReader reader(data);
     PngHeader head;
@@ -153,13 +149,12 @@ bool DecodePng(std::span<const std::uint8_t> data, PngImage& out, std::string* e
                           head.h);
     if (why) {
         out = PngImage{};
-        SetError(error, why);
-        return false;
+        return Result::Failure(why);
     }
     out.w = static_cast<int>(head.w);
     out.h = static_cast<int>(head.h);
     out.has_alpha = (head.color_type & PNG_COLOR_MASK_ALPHA) != 0 || head.trns;
-    return true;
+    return {};
 }
 
 bool DecodePngImage(std::span<const std::uint8_t> data, Image& img) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "codecs/Image.h"
+#include "shell/Result.h"
 
 namespace vx {
 
@@ -20,7 +21,7 @@ struct PngImage {
 };
 
 // Decodes any PNG (palette, grey, 16-bit, interlaced) into PngImage.
-bool DecodePng(std::span<const std::uint8_t> data, PngImage& out, std::string* error = nullptr);
+Result DecodePng(std::span<const std::uint8_t> data, PngImage& out);
 
 // The import decoder: RGBA and 16-bit grey-with-alpha files keep their alpha,
 // everything else imports opaque.

@@ -13,10 +13,6 @@ namespace vx {
 
 namespace {
 
-void SetError(std::string* error, const char* text) {
-    if (error) *error = text;
-}
-
 void WriteToVector(png_structp png, png_bytep in, png_size_t n) {
     auto* out = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
     out->insert(out->end(), in, in + n);
@@ -51,31 +47,27 @@ bool Encode(png_structp png, png_infop info, const std::vector<png_bytep>& rows,
     return true;
 }
 
-bool EncodeRows(const std::vector<png_bytep>& rows, int w, int h, const PngLayout& layout,
-                std::vector<std::uint8_t>& out, std::string* error) {
+Result EncodeRows(const std::vector<png_bytep>& rows, int w, int h, const PngLayout& layout,
+                  std::vector<std::uint8_t>& out) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     const bool ok = info && Encode(png, info, rows, w, h, layout, out);
     png_destroy_write_struct(&png, &info);
-    if (!ok) {
-        out.clear();
-        SetError(error, "PNG encoding failed");
-    }
-    return ok;
+    if (ok) return {};
+    out.clear();
+    return Result::Failure("PNG encoding failed");
 }
 
 }  // namespace
 
-bool EncodePng(const std::uint32_t* pixels, int w, int h, PngChannels channels,
-               std::vector<std::uint8_t>& out, std::string* error) {
+Result EncodePng(const std::uint32_t* pixels, int w, int h, PngChannels channels,
+                 std::vector<std::uint8_t>& out) {
     out.clear();
     const int bytes_per_pixel = channels == PngChannels::RGBA ? 4 : 3;
     const std::optional<std::size_t> area = CheckedArea(w, h);
     const std::optional<std::size_t> row_bytes = CheckedArea(w, bytes_per_pixel);
-    if (w <= 0 || h <= 0 || !area || !row_bytes || !CheckedArea(*row_bytes, h)) {
-        SetError(error, "invalid image size");
-        return false;
-    }
+    if (w <= 0 || h <= 0 || !area || !row_bytes || !CheckedArea(*row_bytes, h))
+        return Result::Failure("invalid image size");
     std::vector<std::uint8_t> bytes(*row_bytes * static_cast<std::size_t>(h));
     std::vector<png_bytep> rows(static_cast<std::size_t>(h));
     for (std::size_t y = 0; y < rows.size(); ++y) {
@@ -93,17 +85,14 @@ bool EncodePng(const std::uint32_t* pixels, int w, int h, PngChannels channels,
     PngLayout layout;
     layout.color_type =
         channels == PngChannels::RGBA ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB;
-    return EncodeRows(rows, w, h, layout, out, error);
+    return EncodeRows(rows, w, h, layout, out);
 }
 
-bool EncodePngPalette(const std::uint8_t* indices, int w, int h,
-                      std::span<const std::uint32_t> palette, std::vector<std::uint8_t>& out,
-                      std::string* error) {
+Result EncodePngPalette(const std::uint8_t* indices, int w, int h,
+                        std::span<const std::uint32_t> palette, std::vector<std::uint8_t>& out) {
     out.clear();
-    if (w <= 0 || h <= 0 || !CheckedArea(w, h) || palette.empty() || palette.size() > 256) {
-        SetError(error, "invalid image size or palette");
-        return false;
-    }
+    if (w <= 0 || h <= 0 || !CheckedArea(w, h) || palette.empty() || palette.size() > 256)
+        return Result::Failure("invalid image size or palette");
     PngLayout layout;
     layout.color_type = PNG_COLOR_TYPE_PALETTE;
     const std::size_t n = palette.size();
@@ -120,14 +109,14 @@ bool EncodePngPalette(const std::uint8_t* indices, int w, int h,
     std::vector<png_bytep> rows(static_cast<std::size_t>(h));
     for (std::size_t y = 0; y < rows.size(); ++y)
         rows[y] = const_cast<png_bytep>(indices + y * static_cast<std::size_t>(w));
-    return EncodeRows(rows, w, h, layout, out, error);
+    return EncodeRows(rows, w, h, layout, out);
 }
 
-bool WritePngFile(const std::string& path, const std::uint32_t* pixels, int w, int h,
-                  PngChannels channels, std::string* error) {
+Result WritePngFile(const std::string& path, const std::uint32_t* pixels, int w, int h,
+                    PngChannels channels) {
     std::vector<std::uint8_t> bytes;
-    return EncodePng(pixels, w, h, channels, bytes, error) &&
-           WriteFileAtomically(path, bytes, error);
+    if (Result encoded = EncodePng(pixels, w, h, channels, bytes); !encoded) return encoded;
+    return WriteFileAtomically(path, bytes);
 }
 
 }  // namespace vx

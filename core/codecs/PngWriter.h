@@ -9,23 +9,24 @@
 #include <string>
 #include <vector>
 
+#include "shell/Result.h"
+
 namespace vx {
 
 enum class PngChannels { RGB, RGBA };
 
 // Encodes `pixels` (w x h) as an 8-bit-per-channel PNG. RGB drops the top byte.
-bool EncodePng(const std::uint32_t* pixels, int w, int h, PngChannels channels,
-               std::vector<std::uint8_t>& out, std::string* error = nullptr);
+Result EncodePng(const std::uint32_t* pixels, int w, int h, PngChannels channels,
+                 std::vector<std::uint8_t>& out);
 
 // EncodePng, then an atomic write to `path`.
-bool WritePngFile(const std::string& path, const std::uint32_t* pixels, int w, int h,
-                  PngChannels channels, std::string* error = nullptr);
+Result WritePngFile(const std::string& path, const std::uint32_t* pixels, int w, int h,
+                    PngChannels channels);
 
 // Encodes a palette picture: `indices` (w x h, one byte each) into `palette`
 // (at most 256 entries, 0xAARRGGBB). Entries with alpha below 255 go into the
 // transparency chunk; the bit depth is the smallest that holds the palette.
-bool EncodePngPalette(const std::uint8_t* indices, int w, int h,
-                      std::span<const std::uint32_t> palette, std::vector<std::uint8_t>& out,
-                      std::string* error = nullptr);
+Result EncodePngPalette(const std::uint8_t* indices, int w, int h,
+                        std::span<const std::uint32_t> palette, std::vector<std::uint8_t>& out);
 
 }  // namespace vx

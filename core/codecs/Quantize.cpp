@@ -19,9 +19,8 @@ struct LiqDeleter {
 template <class T>
 using LiqPtr = std::unique_ptr<T, LiqDeleter>;
 
-bool Fail(std::string* error, const char* text) {
-    if (error) *error = text;
-    return false;
+Result Fail(const char* text) {
+    return Result::Failure(text);
 }
 
 int ColourDistance(std::uint32_t a, std::uint32_t b) {
@@ -72,12 +71,11 @@ void KeepOpaqueAndClearExact(const std::vector<std::uint8_t>& alpha, PalettePict
 
 }  // namespace
 
-bool ReduceColours(const WritePixels& in, bool binary_alpha, PalettePicture& out,
-                   std::string* error) {
+Result ReduceColours(const WritePixels& in, bool binary_alpha, PalettePicture& out) {
     const std::size_t n = static_cast<std::size_t>(in.w) * static_cast<std::size_t>(in.h);
     std::vector<std::uint8_t> rgba;
     if (!TryResize(rgba, n * 4) || !TryResize(out.indices, n))
-        return Fail(error, "not enough memory to reduce the colours");
+        return Fail("not enough memory to reduce the colours");
     for (std::size_t i = 0; i < n; ++i) {
         const std::uint32_t p = in.px[i];
         std::uint8_t a = in.alpha ? in.alpha[i] : 255;
@@ -93,15 +91,15 @@ bool ReduceColours(const WritePixels& in, bool binary_alpha, PalettePicture& out
     // photographs alike, at a fraction of their time on large exports.
     if (!attr || liq_set_max_colors(attr.get(), 256) != LIQ_OK ||
         liq_set_speed(attr.get(), 6) != LIQ_OK)
-        return Fail(error, "colour reduction failed");
+        return Fail("colour reduction failed");
     const LiqPtr<liq_image> image(liq_image_create_rgba(attr.get(), rgba.data(), in.w, in.h, 0.0));
     liq_result* raw_result = nullptr;
     if (!image || liq_image_quantize(image.get(), attr.get(), &raw_result) != LIQ_OK)
-        return Fail(error, "colour reduction failed");
+        return Fail("colour reduction failed");
     const LiqPtr<liq_result> result(raw_result);
     liq_set_dithering_level(result.get(), 1.0f);
     if (liq_write_remapped_image(result.get(), image.get(), out.indices.data(), n) != LIQ_OK)
-        return Fail(error, "colour reduction failed");
+        return Fail("colour reduction failed");
     const liq_palette* palette = liq_get_palette(result.get());
     out.palette.clear();
     for (unsigned i = 0; i < palette->count; ++i) {
@@ -109,14 +107,14 @@ bool ReduceColours(const WritePixels& in, bool binary_alpha, PalettePicture& out
         out.palette.push_back(std::uint32_t{c.a} << 24 | std::uint32_t{c.r} << 16 |
                               std::uint32_t{c.g} << 8 | c.b);
     }
-    if (out.palette.empty()) return Fail(error, "colour reduction failed");
+    if (out.palette.empty()) return Fail("colour reduction failed");
     if (in.alpha) {
         std::vector<std::uint8_t> alpha;
-        if (!TryResize(alpha, n)) return Fail(error, "not enough memory to reduce the colours");
+        if (!TryResize(alpha, n)) return Fail("not enough memory to reduce the colours");
         for (std::size_t i = 0; i < n; ++i) alpha[i] = rgba[i * 4 + 3];
         KeepOpaqueAndClearExact(alpha, out);
     }
-    return true;
+    return {};
 }
 
 }  // namespace vx

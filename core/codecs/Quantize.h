@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/Result.h"
+
 #include "codecs/ImageWriters.h"
 
 namespace vx {
@@ -19,7 +21,6 @@ struct PalettePicture {
 // Reduces `in` (with its alpha plane, if any) to at most 256 colours, dithered
 // where that helps. With `binary_alpha`, for GIF, alpha is first rounded to
 // fully transparent (below 128) or opaque, so at most one entry is transparent.
-bool ReduceColours(const WritePixels& in, bool binary_alpha, PalettePicture& out,
-                   std::string* error);
+Result ReduceColours(const WritePixels& in, bool binary_alpha, PalettePicture& out);
 
 }  // namespace vx

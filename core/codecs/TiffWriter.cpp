@@ -57,18 +57,15 @@ bool WriteTiff(TIFF* t, const WritePixels& in, int quality) {
 
 }  // namespace
 
-bool EncodeTiff(const WritePixels& in, int quality, std::vector<std::uint8_t>& out,
-                std::string* error) {
+Result EncodeTiff(const WritePixels& in, int quality, std::vector<std::uint8_t>& out) {
     out.clear();
     TiffMemoryFile file{{}, &out};
     TiffPtr tif = OpenTiffMemory(file, "w");
     const bool ok = tif && WriteTiff(tif.get(), in, quality);
     tif.reset();  // closing may still write; only then is `out` complete
-    if (!ok) {
-        out.clear();
-        if (error) *error = "TIFF encoding failed";
-    }
-    return ok;
+    if (ok) return {};
+    out.clear();
+    return Result::Failure("TIFF encoding failed");
 }
 
 }  // namespace vx

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "codecs/ImageWriters.h"
+#include "shell/Result.h"
 
 namespace vx {
 
-bool EncodeTiff(const WritePixels& in, int quality, std::vector<std::uint8_t>& out,
-                std::string* error);
+Result EncodeTiff(const WritePixels& in, int quality, std::vector<std::uint8_t>& out);
 
 }  // namespace vx

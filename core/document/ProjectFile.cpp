@@ -38,7 +38,7 @@ struct FieldReader {
     void operator()(const char*, MaskedField<std::string> m) const { ar.MaskedString(m.value); }
 };
 
-ProjectResult Result(ProjectStatus status, std::string detail) {
+ProjectResult Outcome(ProjectStatus status, std::string detail) {
     return {status, std::move(detail)};
 }
 
@@ -52,19 +52,19 @@ ProjectResult ReadObjects(ArchiveReader& ar, int count, LeFile& lf) {
         ar.Uint32(object_version);
         ar.Uint32(params_version);
         if (ar.ok() && (object_version != 0 || params_version != 0))
-            return Result(ProjectStatus::REFUSED,
-                          "object " + std::to_string(n) + ": unknown record version");
+            return Outcome(ProjectStatus::REFUSED,
+                           "object " + std::to_string(n) + ": unknown record version");
         VisitParamFields(o->lt, FieldReader{ar});
         VisitObjectFields(*o, FieldReader{ar});
         if (!ar.ok())
-            return Result(ProjectStatus::UNREADABLE,
-                          "object " + std::to_string(n) + ": the file ends early");
+            return Outcome(ProjectStatus::UNREADABLE,
+                           "object " + std::to_string(n) + ": the file ends early");
         // An unknown kind would reach code that knows only these three.
         if (o->type < TEXT_OBJECT || o->type > BITMAP_OBJECT) o->type = TEXT_OBJECT;
         lf.obj[n] = std::move(o);
         lf.objs = n + 1;
     }
-    return Result(ProjectStatus::OK, {});
+    return Outcome(ProjectStatus::OK, {});
 }
 
 }  // namespace
@@ -98,11 +98,11 @@ ProjectResult DecodeProject(std::span<const std::uint8_t> data, LeFile& lf) {
     std::uint32_t magic = 0;
     std::uint32_t version = 0;
     if (!ar.Uint32(magic) || !ar.Uint32(version))
-        return Result(ProjectStatus::UNREADABLE, "the file ends inside its header");
+        return Outcome(ProjectStatus::UNREADABLE, "the file ends inside its header");
     if (magic != PROJECT_MAGIC || version > PROJECT_VERSION)
-        return Result(ProjectStatus::REFUSED, magic != PROJECT_MAGIC
-                                                  ? "not a project file"
-                                                  : "version " + std::to_string(version));
+        return Outcome(ProjectStatus::REFUSED, magic != PROJECT_MAGIC
+                                                   ? "not a project file"
+                                                   : "version " + std::to_string(version));
 
     VX_CALL(lf.Clear(), "lf.Clear()");
     HslF bgc;
@@ -119,10 +119,10 @@ ProjectResult DecodeProject(std::span<const std::uint8_t> data, LeFile& lf) {
         ar.Int32(canvas_w);
         ar.Int32(canvas_h);
     }
-    if (!ar.ok()) return Result(ProjectStatus::UNREADABLE, "the file ends inside its header");
+    if (!ar.ok()) return Outcome(ProjectStatus::UNREADABLE, "the file ends inside its header");
     if (objs < 0 || objs > MAX_OBJS)
-        return Result(ProjectStatus::UNREADABLE, "object count " + std::to_string(objs) +
-                                                     " is outside 0.." + std::to_string(MAX_OBJS));
+        return Outcome(ProjectStatus::UNREADABLE, "object count " + std::to_string(objs) +
+                                                      " is outside 0.." + std::to_string(MAX_OBJS));
     lf.bgc = bgc;
     lf.fixed_canvas = fixed_canvas;
     lf.canvas_w = canvas_w;
@@ -137,13 +137,13 @@ ProjectResult DecodeProject(std::span<const std::uint8_t> data, LeFile& lf) {
 
 ProjectResult ReadProjectFile(const std::string& path, LeFile& lf) {
     std::vector<std::uint8_t> bytes;
-    const ReadFileResult read = ReadWholeFile(path, MAX_PROJECT_BYTES, bytes);
-    if (!read.ok) return Result(ProjectStatus::CANNOT_OPEN, read.error);
+    const Result read = ReadWholeFile(path, MAX_PROJECT_BYTES, bytes);
+    if (!read) return Outcome(ProjectStatus::CANNOT_OPEN, read.message());
     return DecodeProject(bytes, lf);
 }
 
-bool WriteProjectFile(const std::string& path, const LeFile& lf, std::string* error) {
-    return WriteFileAtomically(path, EncodeProject(lf), error);
+Result WriteProjectFile(const std::string& path, const LeFile& lf) {
+    return WriteFileAtomically(path, EncodeProject(lf));
 }
 
 int LoadProject(const std::string& name, LeFile& lf) {

@@ -13,16 +13,13 @@
 #include <vector>
 
 #include "document/LeFile.h"
+#include "shell/Messages.h"
+#include "shell/Result.h"
 
 namespace vx {
 
 constexpr std::uint32_t PROJECT_MAGIC = 0x39DF;
 constexpr std::uint32_t PROJECT_VERSION = 2;
-
-inline constexpr const char* MSG_WRONG_VERSION =
-    "File could not be opened by this version of the software.";
-inline constexpr const char* MSG_CANNOT_OPEN = "File could not be opened: ";
-inline constexpr const char* MSG_CANNOT_SAVE = "File could not be saved: ";
 
 enum class ProjectStatus {
     OK,
@@ -51,7 +48,7 @@ std::vector<std::uint8_t> EncodeProject(const LeFile& lf, std::uint32_t version 
 // File forms of the above. Writing replaces the file only when every byte was
 // written, so a failed save never destroys the previous file.
 ProjectResult ReadProjectFile(const std::string& path, LeFile& lf);
-bool WriteProjectFile(const std::string& path, const LeFile& lf, std::string* error = nullptr);
+Result WriteProjectFile(const std::string& path, const LeFile& lf);
 
 // The document operations: they show the user their messages ("File could not
 // be opened: " + path and so on) and return status 0.

@@ -7,13 +7,11 @@
 #include <vector>
 
 #include "document/LogoParams.h"
+#include "shell/Messages.h"
 
 namespace vx {
 
 constexpr int MAX_STYLES = 1000;
-
-inline constexpr const char* MSG_STYLES_MISSING =
-    "Style library could not be opened. Please reinstall software.";
 
 // Reads styles from `folder` + "/1.zeb" upward until a file cannot be opened or
 // MAX_STYLES are held. Files without objects are skipped. Problems are shown

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <utility>
 
 #include "codecs/ImageLimits.h"
-#include "document/ProjectFile.h"
 #include "export/LogoPainter.h"
 #include "export/Transparency.h"
 #include "render/Color.h"
@@ -16,9 +16,8 @@ namespace vx {
 
 namespace {
 
-bool Refuse(const std::string& text) {
-    ShowMessage(text);
-    return false;
+Result Refuse(std::string text) {
+    return Result::Failure(std::move(text));
 }
 
 std::string Lower(std::string s) {
@@ -28,8 +27,8 @@ std::string Lower(std::string s) {
 
 }  // namespace
 
-bool DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
-                   ExportImage& out) {
+Result DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
+                     ExportImage& out) {
     if (!logo.CanSave()) return Refuse("The logo is empty: there is nothing to export.");
     if (options.transparent && !FormatHoldsAlpha(options.format))
         return Refuse(std::string(ImageFormatName(options.format)) +
@@ -72,18 +71,17 @@ bool DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& opti
     out.w = place.w;
     out.h = place.h;
     out.px.swap(canvases[0].px);
-    return true;
+    return {};
 }
 
-bool SaveLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
-                   const std::string& path) {
+Result SaveLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
+                     const std::string& path) {
     ExportImage image;
-    if (!DrawLogoImage(le, logo, options, image)) return false;
-    std::string why;
-    if (!WriteImageFile(path, options.format, image.Pixels(), ClampExportQuality(options.quality),
-                        &why))
-        return Refuse(MSG_CANNOT_SAVE + path + (why.empty() ? "" : " (" + why + ")"));
-    return true;
+    if (Result drawn = DrawLogoImage(le, logo, options, image); !drawn) return drawn;
+    const Result written =
+        WriteImageFile(path, options.format, image.Pixels(), ClampExportQuality(options.quality));
+    if (!written) return Refuse(MSG_CANNOT_SAVE + path + " (" + written.message() + ")");
+    return {};
 }
 
 std::optional<ImageFormat> ExportFormatForPath(const std::string& path) {

@@ -17,6 +17,7 @@
 #include "codecs/ImageWriters.h"
 #include "document/LeFile.h"
 #include "export/ExportSize.h"
+#include "shell/Result.h"
 
 namespace vx {
 
@@ -42,15 +43,15 @@ struct ExportImage {
     WritePixels Pixels() const { return {px.data(), w, h, alpha.empty() ? nullptr : alpha.data()}; }
 };
 
-// Draws the picture of a save without writing it. On failure shows one message
-// (through ShowMessage) saying why and returns false.
-bool DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
-                   ExportImage& out);
+// Draws the picture of a save without writing it. A failure carries the
+// message for the user, which the caller shows.
+Result DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
+                     ExportImage& out);
 
-// DrawLogoImage, then writes the picture to `path`. On failure shows one
-// message saying why, leaves no file behind and returns false.
-bool SaveLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
-                   const std::string& path);
+// DrawLogoImage, then writes the picture to `path`. A failure carries the
+// message for the user and leaves no file behind.
+Result SaveLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
+                     const std::string& path);
 
 // The format a file name asks for by its extension, in any case: .png (PNG 24
 // Bit), .gif, .bmp, .jpg, .jpeg, .tif, .tiff. Nothing for anything else.

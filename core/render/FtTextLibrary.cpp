@@ -24,9 +24,6 @@ int FtText::syms = 0;
 
 namespace {
 
-inline constexpr const char* MSG_CORRUPT_INSTALL =
-    "Installation package corrupted. Please reinstall Vexo Logo";
-
 // Library files hold a few hundred fonts; far below this.
 constexpr std::size_t MAX_LIBRARY_BYTES = std::size_t{1} << 30;
 
@@ -81,7 +78,7 @@ int FtText::InitFt() {
 
 int FtText::ReadLib(int ncat, const std::string& path) {
     std::vector<std::uint8_t> dta;
-    if (!ReadWholeFile(path, MAX_LIBRARY_BYTES, dta).ok) {
+    if (!ReadWholeFile(path, MAX_LIBRARY_BYTES, dta)) {
         const std::string expr = "open:" + path;
         VX_CHECK(false, expr.c_str());
         return 0;

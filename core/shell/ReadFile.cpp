@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace vx {
 
@@ -26,14 +27,14 @@ private:
     int fd_;
 };
 
-ReadFileResult Fail(const std::string& why) {
-    return {false, why};
+Result Fail(std::string why) {
+    return Result::Failure(std::move(why));
 }
 
 }  // namespace
 
-ReadFileResult ReadWholeFile(const std::string& path, std::size_t max_bytes,
-                             std::vector<std::uint8_t>& out) {
+Result ReadWholeFile(const std::string& path, std::size_t max_bytes,
+                     std::vector<std::uint8_t>& out) {
     out.clear();
     // O_NONBLOCK: opening a FIFO with no writer must not hang the program.
     const Fd fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
@@ -54,14 +55,15 @@ ReadFileResult ReadWholeFile(const std::string& path, std::size_t max_bytes,
     while (done < out.size()) {
         const ssize_t n = read(fd.get(), out.data() + done, out.size() - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return Fail(std::strerror(errno));
-        if (n == 0) {
+        if (n <= 0) {
+            const std::string why =
+                n < 0 ? std::strerror(errno) : "the file shrank while it was read";
             out.clear();
-            return Fail("the file shrank while it was read");
+            return Fail(why);
         }
         done += static_cast<std::size_t>(n);
     }
-    return {true, {}};
+    return {};
 }
 
 }  // namespace vx

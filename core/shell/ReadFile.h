@@ -9,14 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "shell/Result.h"
+
 namespace vx {
 
-struct ReadFileResult {
-    bool ok = false;
-    std::string error;  // why it failed, for messages and logs
-};
-
-ReadFileResult ReadWholeFile(const std::string& path, std::size_t max_bytes,
-                             std::vector<std::uint8_t>& out);
+// Fills `out` with the file's bytes; on failure `out` is empty and the result
+// says why ("not a regular file", the system's text, ...).
+Result ReadWholeFile(const std::string& path, std::size_t max_bytes,
+                     std::vector<std::uint8_t>& out);
 
 }  // namespace vx

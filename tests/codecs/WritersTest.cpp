@@ -195,16 +195,15 @@ TEST(Writers, TransparentTiffIsLosslessWithUnassociatedAlpha) {
 
 TEST(Writers, RefusesWhatAFormatCannotHold) {
     const TestPicture pic(8, 8);
-    std::string error;
     std::vector<std::uint8_t> file;
-    EXPECT_FALSE(EncodeImage(ImageFormat::BMP24, pic.Transparent(), 90, file, &error));
-    EXPECT_EQ(error, "BMP 24 Bit cannot hold transparency");
-    EXPECT_FALSE(EncodeImage(ImageFormat::JPEG, pic.Transparent(), 90, file, &error));
+    EXPECT_EQ(EncodeImage(ImageFormat::BMP24, pic.Transparent(), 90, file).message(),
+              "BMP 24 Bit cannot hold transparency");
+    EXPECT_FALSE(EncodeImage(ImageFormat::JPEG, pic.Transparent(), 90, file));
     EXPECT_TRUE(file.empty());
     const std::vector<std::uint32_t> wide(70000, 0);
-    EXPECT_FALSE(EncodeImage(ImageFormat::GIF8, {wide.data(), 70000, 1}, 90, file, &error));
-    EXPECT_EQ(error, "GIF 8 Bit pictures are limited to 65535 pixels a side");
-    EXPECT_FALSE(EncodeImage(ImageFormat::PNG24, {pic.px.data(), 0, 8}, 90, file, &error));
+    EXPECT_EQ(EncodeImage(ImageFormat::GIF8, {wide.data(), 70000, 1}, 90, file).message(),
+              "GIF 8 Bit pictures are limited to 65535 pixels a side");
+    EXPECT_FALSE(EncodeImage(ImageFormat::PNG24, {pic.px.data(), 0, 8}, 90, file));
 }
 
 }  // namespace

@@ -44,9 +44,9 @@ TEST_F(StyleLibraryTest, MissingFirstFileAndUnreadableFilesAreReported) {
     Style(1, test::MakeVariedDocument(1));
     std::vector<std::uint8_t> bad = EncodeProject(test::MakeVariedDocument(1));
     bad.pop_back();
-    WriteFileAtomically((dir / "2.zeb").string(), bad);
+    ASSERT_TRUE(WriteFileAtomically((dir / "2.zeb").string(), bad));
     bad[4] = 9;  // a version we cannot read
-    WriteFileAtomically((dir / "3.zeb").string(), bad);
+    ASSERT_TRUE(WriteFileAtomically((dir / "3.zeb").string(), bad));
     Style(4, test::MakeVariedDocument(1));
     EXPECT_EQ(LoadStyles(dir.string()).size(), 2u);
     EXPECT_EQ(rec.messages, (std::vector<std::string>{MSG_CANNOT_OPEN + (dir / "2.zeb").string(),

@@ -36,7 +36,7 @@ protected:
     std::string Path(const std::string& name) const { return tmp.Path(name); }
 
     // Save and draw with the dither seeded alike.
-    bool Save(const ExportOptions& options, const std::string& path) {
+    Result Save(const ExportOptions& options, const std::string& path) {
         EngineRandom().Seed(7);
         return SaveLogoImage(lf, logo, options, path);
     }
@@ -88,10 +88,9 @@ TEST_F(ExportSave, AFailedSaveLeavesTheOldFileAndNoTemporaries) {
     EXPECT_EQ(ReadBytes(path), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
 
     const std::string nowhere = Path("missing/logo.png");
-    EXPECT_FALSE(Save(ExportOptions{}, nowhere));
-    ASSERT_EQ(rec.messages.size(), 2u);
-    EXPECT_EQ(rec.messages[1].rfind("File could not be saved: " + nowhere, 0), 0u)
-        << rec.messages[1];
+    const Result refused = Save(ExportOptions{}, nowhere);
+    EXPECT_EQ(refused.message().rfind("File could not be saved: " + nowhere, 0), 0u)
+        << refused.message();
 
     // A good save replaces the old file whole.
     ASSERT_TRUE(Save(ExportOptions{}, path));
