@@ -16,7 +16,7 @@ void BM_InitFtShippedLibraries(benchmark::State& state) {
         FtText::InitFt();
         state.PauseTiming();
         state.counters["faces"] = FtText::n_fonts;
-        state.counters["shapes"] = FtText::syms;
+        state.counters["shapes"] = FtText::ShapeCount();
         FtText::FreeFt();
         state.ResumeTiming();
     }

@@ -1,16 +1,20 @@
-// export: what the export dialog's Save does, from the command line. The
+// export: what the export dialog's Save does, from the command line. Each
 // logo is opened for export (fixed canvas, or the objects centred), then drawn
 // at the scale with the margins and written in the format that --format names
-// or, without it, the output file's extension asks for.
+// or, without it, the output file's extension asks for. Several logos share
+// one process and one load of the font libraries.
 
 #include <charconv>
 #include <climits>
+#include <fstream>
 #include <optional>
+#include <vector>
 
 #include "cli/Commands.h"
 #include "document/ProjectFile.h"
 #include "io/LogoExport.h"
 #include "render/FtText.h"
+#include "render/Random.h"
 
 namespace vx::cli {
 
@@ -38,20 +42,47 @@ bool ParseDigits(const std::string& text, int& out) {
     return true;
 }
 
-struct ExportRequest {
+struct ExportJob {
     std::string in;
     std::string out;
-    std::optional<ImageFormat> format;
-    std::optional<int> scale;
     ExportOptions options;
 };
 
+struct ExportRequest {
+    std::vector<ExportJob> jobs;
+    std::optional<ImageFormat> format;
+    std::optional<int> scale;
+    ExportOptions options;
+    bool unpaired = false;  // a FILE.zeb without its OUT
+};
+
+// A list file: one "FILE.zeb<TAB>OUT" pair per line; blank lines are skipped.
+std::string ReadList(const std::string& path, std::vector<std::string>& names) {
+    std::ifstream in(path);
+    if (!in) return MSG_CANNOT_OPEN + path;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.find_first_not_of(" \t") == std::string::npos) continue;
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string::npos || tab == 0 || tab + 1 == line.size() ||
+            line.find('\t', tab + 1) != std::string::npos)
+            return path + ":" + std::to_string(number) + ": expected FILE.zeb<TAB>OUT";
+        names.push_back(line.substr(0, tab));
+        names.push_back(line.substr(tab + 1));
+    }
+    return {};
+}
+
 // Reads the arguments; an empty text means success, otherwise it says what is wrong.
 std::string ParseRequest(Args args, ExportRequest& req) {
-    req.in = args[0];
-    req.out = args[1];
-    for (std::size_t i = 2; i < args.size(); ++i) {
+    std::vector<std::string> names;  // project and output, pair after pair
+    for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& flag = args[i];
+        if (flag.rfind("--", 0) != 0) {
+            names.push_back(flag);
+            continue;
+        }
         if (flag == "--transparent") {
             req.options.transparent = true;
             continue;
@@ -63,6 +94,8 @@ std::string ParseRequest(Args args, ExportRequest& req) {
             req.format = FormatNamed(value);
             if (!req.format)
                 return "--format must be one of " + std::string(FORMAT_NAMES) + ": " + value;
+        } else if (flag == "--list") {
+            if (std::string wrong = ReadList(value, names); !wrong.empty()) return wrong;
         } else if (flag == "--scale" || flag == "--margin" || flag == "--quality") {
             if (!ParseDigits(value, number)) return flag + " must be a whole number: " + value;
             if (flag == "--scale") req.scale = number;
@@ -72,39 +105,57 @@ std::string ParseRequest(Args args, ExportRequest& req) {
             return "unknown option " + flag;
         }
     }
-    if (!req.format) req.format = ExportFormatForPath(req.out);
-    if (!req.format)
-        return "cannot tell the image format from the name " + req.out + "; give --format " +
-               FORMAT_NAMES;
-    req.options.format = *req.format;
+    req.unpaired = names.size() % 2 != 0;
+    if (req.unpaired) names.pop_back();
     if (req.scale) req.options.scale = *req.scale;
+    for (std::size_t n = 0; n < names.size(); n += 2) {
+        ExportJob job{names[n], names[n + 1], req.options};
+        const std::optional<ImageFormat> format =
+            req.format ? req.format : ExportFormatForPath(job.out);
+        if (!format)
+            return "cannot tell the image format from the name " + job.out + "; give --format " +
+                   FORMAT_NAMES;
+        job.options.format = *format;
+        req.jobs.push_back(std::move(job));
+    }
     return {};
+}
+
+// One logo, as a run of the command for it alone would export it. Returns the
+// exit status.
+int ExportOne(const ExportJob& job, const std::optional<int>& scale) {
+    LeFile lf;
+    const ProjectResult r = ReadProjectFile(job.in, lf);
+    if (r.status == ProjectStatus::REFUSED)
+        return Fail(job.in + ": " + MSG_WRONG_VERSION + " (" + r.detail + ")");
+    if (r.status != ProjectStatus::OK)
+        return Fail(MSG_CANNOT_OPEN + job.in + " (" + r.detail + ")");
+
+    EngineRandom() = RandomSource();  // the gradient dither of a fresh process
+    const ExportLogo logo = OpenExport(lf);
+    int status = 0;
+    if (!logo.scalable && scale && ClampExportScale(*scale) != 100) {
+        // The dialog disables the scale for such a logo; a script asked for it.
+        status = Fail(job.in + " holds an imported picture and exports at 100 % only");
+    } else if (!SaveLogoImage(lf, logo, job.options, job.out)) {
+        status = 1;  // the message is out already
+    }
+    lf.Clear();  // every face the objects borrowed goes with FreeFt
+    return status;
 }
 
 }  // namespace
 
 int Export(Args args) {
-    if (args.size() < 2) return Misuse("export");
     ExportRequest req;
     if (const std::string wrong = ParseRequest(args, req); !wrong.empty()) return Fail(wrong);
+    if (req.unpaired || req.jobs.empty()) return Misuse("export");
 
-    LeFile lf;
-    const ProjectResult r = ReadProjectFile(req.in, lf);
-    if (r.status == ProjectStatus::REFUSED)
-        return Fail(req.in + ": " + MSG_WRONG_VERSION + " (" + r.detail + ")");
-    if (r.status != ProjectStatus::OK)
-        return Fail(MSG_CANNOT_OPEN + req.in + " (" + r.detail + ")");
-
+    // One load of the libraries serves every logo; a failed logo does not stop the others.
     FtText::InitFt();
-    const ExportLogo logo = OpenExport(lf);
     int status = 0;
-    if (!logo.scalable && req.scale && ClampExportScale(*req.scale) != 100) {
-        // The dialog disables the scale for such a logo; a script asked for it.
-        status = Fail(req.in + " holds an imported picture and exports at 100 % only");
-    } else if (!SaveLogoImage(lf, logo, req.options, req.out)) {
-        status = 1;  // the message is out already
-    }
-    lf.Clear();  // every face the objects borrowed goes with FreeFt
+    for (const ExportJob& job : req.jobs)
+        if (ExportOne(job, req.scale) != 0) status = 1;
     FtText::FreeFt();
     return status;
 }

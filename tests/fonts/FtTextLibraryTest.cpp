@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
 #include <utility>
 
 #include "LibraryFolder.h"
@@ -23,7 +25,7 @@ protected:
 
     static Shapes ShapeTable() {
         Shapes out;
-        for (int n = 0; n < FtText::syms; ++n)
+        for (int n = 0; n < FtText::ShapeCount(); ++n)
             out.emplace_back(FtText::Shape(n).font, FtText::Shape(n).glyph);
         return out;
     }
@@ -35,7 +37,7 @@ TEST_F(FtTextLibrary, LibrariesWithNoFacesAreAccepted) {
     folder.WriteAll({}, {}, {});
     FtText::InitFt();
     EXPECT_EQ(FtText::n_fonts, 0);
-    EXPECT_EQ(FtText::syms, 0);
+    EXPECT_EQ(FtText::ShapeCount(), 0);
     EXPECT_EQ(FtText::TextFontCount(), 0);
     EXPECT_EQ(FtText::FindFace("Anything"), nullptr);  // no text font to fall back on
 }
@@ -56,9 +58,10 @@ TEST_F(FtTextLibrary, FacesLoadInOrderWithTheCategoryOfTheirFile) {
     for (int n = 0; n < FtText::n_fonts; ++n) {
         const FontData& fd = FtText::fonts[n];
         EXPECT_EQ(std::tie(fd.name, fd.label, fd.cat), expected[n]);
-        EXPECT_NE(fd.face, nullptr);
+        EXPECT_EQ(fd.face, nullptr);  // named from its tables, opened on first use
     }
     EXPECT_EQ(FtText::TextFont(0).name, "Text A Regular");
+    EXPECT_NE(FtText::TextFont(0).face, nullptr);
     EXPECT_EQ(FtText::Shape(0).label, "Stars");
 }
 
@@ -143,6 +146,40 @@ TEST_F(FtTextLibrary, ACountBeyondTheFileIsReportedAndNothingLoaded) {
     EXPECT_EQ(FtText::n_fonts, 0);
 }
 
+// A font whose tables name it but which FreeType cannot open (its `head`
+// table renamed): it is listed, and reported once when it is first needed.
+LibraryRecord Unopenable(const std::string& name) {
+    LibraryRecord r = Record(name);
+    for (std::size_t at = 12; at + 16 <= r.font.size(); at += 16)
+        if (std::memcmp(r.font.data() + at, "head", 4) == 0) r.font[at] = 'H';
+    return r;
+}
+
+TEST_F(FtTextLibrary, AFaceFreeTypeRefusesIsReportedOnceWhenFirstNeededAndSkipped) {
+    folder.WriteAll({}, {Unopenable("text-a.ttf"), Record("text-b.ttf")}, {Record("text-a.ttf")});
+    FtText::InitFt();
+    EXPECT_TRUE(rec.reports.empty());
+    ASSERT_EQ(FtText::TextFontCount(), 3);
+    EXPECT_EQ(FtText::TextFontEntry(0).name, "Text A Regular");
+
+    // The same name later in load order, and the first text font that opens.
+    EXPECT_EQ(FtText::FindFace("Text A Regular"), FtText::TextFont(2).face);
+    EXPECT_EQ(FtText::FindFace("Unknown"), FtText::TextFont(1).face);
+    EXPECT_EQ(FtText::TextFont(0).face, nullptr);
+    EXPECT_EQ(rec.FailedExpressions(),
+              std::vector<std::string>{"FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)"});
+    rec.reports.clear();
+}
+
+TEST_F(FtTextLibrary, ALibraryCutShortAfterLoadingIsReportedWhenAFaceIsRead) {
+    folder.WriteAll({}, {Record("text-a.ttf")}, {});
+    FtText::InitFt();
+    std::filesystem::resize_file(folder.Path("embedded/emb1.gld"), 100);
+    EXPECT_EQ(FtText::FindFace("Text A Regular"), nullptr);
+    EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>{"iar.Read(fd->fdt,ffl)==ffl"});
+    rec.reports.clear();
+}
+
 using FtTextLibraryDeathTest = FtTextLibrary;
 
 TEST_F(FtTextLibraryDeathTest, AWrongMagicEndsTheProgramWithCodeZero) {
@@ -169,11 +206,13 @@ TEST_F(FtTextLibrary, TheFaceTableNeverGrowsPastItsCapacity) {
 TEST_F(FtTextLibrary, TheShapeTableNeverGrowsPastItsCapacity) {
     folder.WriteAll({Record("many.ttf")}, {Record("text-a.ttf")}, {});  // 10002 shapes
     FtText::InitFt();
+    EXPECT_EQ(FtText::TextFontCount(), 1);  // the text libraries load
+    EXPECT_TRUE(rec.reports.empty());       // the table is built when first asked for
+    EXPECT_EQ(FtText::ShapeCount(), MAX_SYMS);
     EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>{"syms<MAX_SYMS"});
     rec.reports.clear();
-    EXPECT_EQ(FtText::syms, MAX_SYMS);
-    EXPECT_EQ(static_cast<int>(FtText::sym.size()), MAX_SYMS);
-    EXPECT_EQ(FtText::TextFontCount(), 1);  // the text libraries still load
+    EXPECT_EQ(FtText::ShapeCount(), MAX_SYMS);  // built once
+    EXPECT_TRUE(rec.reports.empty());
 }
 
 TEST_F(FtTextLibrary, AccessOutsideTheTablesIsReportedAndHarmless) {
@@ -181,7 +220,7 @@ TEST_F(FtTextLibrary, AccessOutsideTheTablesIsReportedAndHarmless) {
     FtText::InitFt();
     EXPECT_EQ(FtText::TextFont(1).face, nullptr);
     EXPECT_EQ(FtText::TextFont(-1).face, nullptr);
-    EXPECT_EQ(FtText::Shape(FtText::syms).glyph, 0);
+    EXPECT_EQ(FtText::Shape(FtText::ShapeCount()).glyph, 0);
     EXPECT_EQ(rec.FailedExpressions(),
               (std::vector<std::string>{"nf<n_fonts", "nf<n_fonts", "n<syms"}));
     rec.reports.clear();
@@ -191,15 +230,16 @@ TEST_F(FtTextLibrary, FreeFtEmptiesTheTablesSoTheLibrariesCanLoadAgain) {
     folder.WriteAll({Record("sym-a.ttf")}, {Record("text-a.ttf")}, {});
     FtText::InitFt();
     ASSERT_EQ(FtText::n_fonts, 2);
+    ASSERT_EQ(FtText::ShapeCount(), 2);
     FtText::FreeFt();
     EXPECT_EQ(FtText::n_fonts, 0);
     EXPECT_EQ(FtText::n_symfonts, 0);
-    EXPECT_EQ(FtText::syms, 0);
+    EXPECT_EQ(FtText::ShapeCount(), 0);
     EXPECT_TRUE(FtText::fonts.empty());
-    EXPECT_TRUE(FtText::sym.empty());
     EXPECT_EQ(FtText::FindFace("Text A Regular"), nullptr);  // no released face is handed out
     FtText::InitFt();                                        // "n_fonts==0" holds again
     EXPECT_EQ(FtText::n_fonts, 2);
+    EXPECT_EQ(FtText::ShapeCount(), 2);  // the table is built again for the new faces
 }
 
 }  // namespace

@@ -31,8 +31,14 @@ protected:
     }
     static void TearDownTestSuite() { FtText::FreeFt(); }
 
+    static std::vector<SymEntry> Shapes() {
+        std::vector<SymEntry> out;
+        for (int n = 0; n < FtText::ShapeCount(); ++n) out.push_back(FtText::Shape(n));
+        return out;
+    }
     static bool Offered(const std::string& face, int glyph) {
-        return std::any_of(FtText::sym.begin(), FtText::sym.end(),
+        const std::vector<SymEntry> shapes = Shapes();
+        return std::any_of(shapes.begin(), shapes.end(),
                            [&](const SymEntry& s) { return s.font == face && s.glyph == glyph; });
     }
 };
@@ -43,7 +49,17 @@ TEST_F(ShippedLibraries, EveryLetterTabHasFontsAndTheCollectionIsComplete) {
     for (int cat = 0; cat < CATEGORIES; ++cat) EXPECT_GE(per_cat[cat], 10) << "category " << cat;
     EXPECT_EQ(per_cat.size(), std::size_t{CATEGORIES});
     EXPECT_GE(FtText::TextFontCount(), 190);
-    EXPECT_GE(FtText::syms, 5000);
+    EXPECT_GE(FtText::ShapeCount(), 5000);
+}
+
+// Faces are named from their tables before FreeType opens them: every name
+// must be the one FreeType gives the opened face.
+TEST_F(ShippedLibraries, EveryFaceOpensUnderTheNameItWasListedBy) {
+    for (FontData& fd : FtText::fonts) {
+        FT_Face face = FtText::OpenFace(fd);
+        ASSERT_NE(face, nullptr) << fd.name;
+        EXPECT_EQ(std::string(face->family_name) + " " + face->style_name, fd.name);
+    }
 }
 
 TEST_F(ShippedLibraries, TheDefaultsTheProgramNamesExist) {
@@ -55,7 +71,8 @@ TEST_F(ShippedLibraries, TheDefaultsTheProgramNamesExist) {
 TEST_F(ShippedLibraries, OurOwnSymbolFontsOfferAtLeast300Shapes) {
     const std::set<std::string> ours = {"Starburst Regular", "Pointers Regular",
                                         "Geometric Regular"};
-    const auto count = std::count_if(FtText::sym.begin(), FtText::sym.end(),
+    const std::vector<SymEntry> shapes = Shapes();
+    const auto count = std::count_if(shapes.begin(), shapes.end(),
                                      [&](const SymEntry& s) { return ours.count(s.font) > 0; });
     EXPECT_GE(count, 300);
 }
