@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <climits>
+#include <cstdio>
 #include <fstream>
 #include <optional>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "document/ProjectFile.h"
 #include "io/LogoExport.h"
 #include "render/FtText.h"
+#include "render/MissingFaces.h"
 #include "render/Random.h"
 
 namespace vx::cli {
@@ -131,6 +133,10 @@ int ExportOne(const ExportJob& job, const std::optional<int>& scale) {
     if (r.status != ProjectStatus::OK)
         return Fail(MSG_CANNOT_OPEN + job.in + " (" + r.detail + ")");
 
+    for (const std::string& face : MissingFaces(lf))
+        std::fprintf(stderr,
+                     "vexologo-cli: %s: the face \"%s\" is not installed; drawn with \"%s\"\n",
+                     job.in.c_str(), face.c_str(), FallbackFaceName().c_str());
     EngineRandom() = RandomSource();  // the gradient dither of a fresh process
     const ExportLogo logo = OpenExport(lf);
     int status = 0;

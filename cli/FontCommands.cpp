@@ -27,7 +27,7 @@ int Fonts(Args args) {
     const LoadedLibraries libraries;
     for (int nf = 0; nf < FtText::TextFontCount(); ++nf) {
         const FontData& fd = FtText::TextFontEntry(nf);
-        std::printf("%d\t%d\t%s\n", nf, fd.cat, fd.name.c_str());
+        std::printf("%d\t%d\t%s\t%s\n", nf, fd.cat, fd.name.c_str(), fd.path.c_str());
     }
     return 0;
 }

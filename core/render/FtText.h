@@ -46,6 +46,8 @@ struct FontData {
     int cat = -1;  // -1 for symbol faces, else the text category
     std::shared_ptr<const LibraryBytes> file;
     LibraryEntry at;
+    std::string path;      // its library file, or the user's own font file
+    bool own = false;      // one of the user's own fonts
     bool refused = false;  // FreeType could not open it (reported once)
 };
 
@@ -72,10 +74,16 @@ public:
     static int InitFt();
     static int FreeFt();
     static int ReadLib(int ncat, const std::string& path);
+    // The user's own TrueType and OpenType files in `folder`, after the
+    // libraries, each in the letter tab of its name. A file FreeType cannot
+    // open, or a face of a name already loaded, is reported and skipped.
+    static int ReadUserFonts(const std::string& folder);
 
     // The first face named `name` in load order (symbol faces first) that
     // FreeType opens, else the first text font it opens; nullptr without one.
     static FT_Face FindFace(const std::string& name);
+    // Whether a face of that name is loaded (and not refused by FreeType).
+    static bool HasFace(const std::string& name);
     static int TextFontCount() { return n_fonts - n_symfonts; }
     // Text font `nf` with its face opened (nullptr if FreeType refused it).
     static const FontData& TextFont(int nf);  // checked "nf<n_fonts"
@@ -86,6 +94,9 @@ public:
     static const SymEntry& Shape(int n);  // checked "n<syms"
     // Opens `fd`'s face if it is not open yet; nullptr when FreeType refuses it.
     static FT_Face OpenFace(FontData& fd);
+    // Names `fd` from its font's tables, or else opens it and takes FreeType's
+    // name; false when FreeType refuses it (reported).
+    static bool NameFace(FontData& fd);
 
     static FT_Library library;
     // Every face in load order; `face` is set once the face has been used.

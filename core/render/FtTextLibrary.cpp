@@ -1,13 +1,15 @@
 // The program-wide font and symbol libraries of FtText: indexing the library
 // files, opening faces on first use, the shape table, lookup and release.
 
+#include <algorithm>
 #include <filesystem>
 
+#include "render/FontFile.h"
 #include "render/FtText.h"
 #include "render/LibraryFile.h"
-#include "render/ScrambledFile.h"
 #include "render/SfntName.h"
 #include "render/SymbolExclusions.h"
+#include "render/UserFonts.h"
 #include "shell/Buffers.h"
 #include "shell/Checked.h"
 #include "shell/EndProgram.h"
@@ -36,29 +38,16 @@ constexpr int LAST_CATEGORY = 10;
 const FontData NO_FONT;
 const SymEntry NO_SHAPE;
 
-std::string FreeTypeName(FT_Face face) {
-    return std::string(face->family_name ? face->family_name : "") + " " +
-           (face->style_name ? face->style_name : "");
-}
-
-// Appends the record at `at` of `file`. Its name comes from the font's own
-// tables; a font those do not name for certain is opened now, and one that
-// FreeType refuses then is reported and left out, so every name is FreeType's.
-void AddFace(int ncat, const std::shared_ptr<const LibraryBytes>& file, LibraryEntry at) {
+// Appends the record at `at` of `file`; one that FreeType refuses is left out.
+void AddFace(int ncat, const std::string& path, const std::shared_ptr<const LibraryBytes>& file,
+             LibraryEntry at) {
     FontData fd;
     fd.file = file;
     fd.label = std::move(at.label);
     fd.cat = ncat;
     fd.at = at;
-    const FontReader read = [&file, &at](std::size_t offset, std::size_t n, std::uint8_t* out) {
-        return file->Read(at.offset + offset, n, out);
-    };
-    if (std::optional<std::string> name = SfntFaceName(read, at.length)) {
-        fd.name = std::move(*name);
-    } else {
-        if (FtText::OpenFace(fd) == nullptr) return;
-        fd.name = FreeTypeName(fd.face);
-    }
+    fd.path = path;
+    if (!FtText::NameFace(fd)) return;
     // An open face points into fdt's heap block, which moving the vector keeps.
     FtText::fonts.push_back(std::move(fd));
     ++FtText::n_fonts;
@@ -85,12 +74,13 @@ int FtText::InitFt() {
         std::error_code ec;
         if (std::filesystem::exists(path, ec)) VX_CALL(ReadLib(cat, path), "ReadLib(cat,path)");
     }
+    VX_CALL(ReadUserFonts(UserFontFolder()), "ReadUserFonts(UserFontFolder())");
     return 0;
 }
 
 int FtText::ReadLib(int ncat, const std::string& path) {
-    auto file = std::make_shared<ScrambledFile>();
-    if (!file->Open(path)) {
+    auto file = std::make_shared<FontFile>();
+    if (!file->Open(path, true)) {
         const std::string expr = "open:" + path;
         VX_CHECK(false, expr.c_str());
         return 0;
@@ -107,11 +97,25 @@ int FtText::ReadLib(int ncat, const std::string& path) {
     const std::size_t room = static_cast<std::size_t>(MAX_FONTS - n_fonts);
     VX_CHECK(entries.size() <= room, "n_fonts+count<=MAX_FONTS");
     if (entries.size() > room) entries.resize(room);
-    for (LibraryEntry& e : entries) AddFace(ncat, file, std::move(e));
+    for (LibraryEntry& e : entries) AddFace(ncat, path, file, std::move(e));
     VX_CHECK(status != LibraryStatus::READ_FAILED, "inf.Read(dta,infl)==infl");
     VX_CHECK(status != LibraryStatus::BAD_RECORD_HEAD, "iar>>label>>ffl");
     VX_CHECK(status != LibraryStatus::BAD_RECORD_BODY, "iar.Read(fd->fdt,ffl)==ffl");
     return 0;
+}
+
+bool FtText::NameFace(FontData& fd) {
+    const FontReader read = [&fd](std::size_t offset, std::size_t n, std::uint8_t* out) {
+        return fd.file->Read(fd.at.offset + offset, n, out);
+    };
+    if (std::optional<std::string> name = SfntFaceName(read, fd.at.length)) {
+        fd.name = std::move(*name);
+        return true;
+    }
+    if (OpenFace(fd) == nullptr) return false;
+    fd.name = std::string(fd.face->family_name ? fd.face->family_name : "") + " " +
+              (fd.face->style_name ? fd.face->style_name : "");
+    return true;
 }
 
 FT_Face FtText::OpenFace(FontData& fd) {
@@ -119,12 +123,17 @@ FT_Face FtText::OpenFace(FontData& fd) {
     fd.refused = true;  // until it opens: each failure is reported once
     if (!AllocBuffer(fd.fdt, fd.at.length)) return nullptr;
     const bool read = fd.file->Read(fd.at.offset, fd.fdt.size(), fd.fdt.data());
-    VX_CHECK(read, "iar.Read(fd->fdt,ffl)==ffl");
+    const auto ffl = static_cast<FT_Long>(fd.fdt.size());
     FT_Error error = 0;
-    if (read) {
-        const auto ffl = static_cast<FT_Long>(fd.fdt.size());
-        VX_CALL(error = FT_New_Memory_Face(library, fd.fdt.data(), ffl, 0, &fd.face),
-                "FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)");
+    if (fd.own) {
+        // The user's own file: a message, not a fault of the program.
+        if (read) error = FT_New_Memory_Face(library, fd.fdt.data(), ffl, 0, &fd.face);
+        if (!read || error != 0) ShowMessage(MSG_FONT_NOT_OPENED + fd.path);
+    } else {
+        VX_CHECK(read, "iar.Read(fd->fdt,ffl)==ffl");
+        if (read)
+            VX_CALL(error = FT_New_Memory_Face(library, fd.fdt.data(), ffl, 0, &fd.face),
+                    "FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)");
     }
     if (!read || error != 0) {
         fd.face = nullptr;
@@ -193,6 +202,11 @@ FT_Face FtText::FindFace(const std::string& name) {
     for (int n = n_symfonts; n < n_fonts; ++n)
         if (FT_Face face = OpenFace(fonts[n])) return face;
     return nullptr;
+}
+
+bool FtText::HasFace(const std::string& name) {
+    return std::any_of(fonts.begin(), fonts.end(),
+                       [&name](const FontData& fd) { return fd.name == name && !fd.refused; });
 }
 
 const FontData& FtText::TextFontEntry(int nf) {

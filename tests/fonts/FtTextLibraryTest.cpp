@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <utility>
 
@@ -14,6 +13,7 @@ namespace {
 
 using test::LibraryFolder;
 using test::Record;
+using test::Unopenable;
 using Shapes = std::vector<std::pair<std::string, int>>;
 
 class FtTextLibrary : public test::RecordingTest {
@@ -144,15 +144,6 @@ TEST_F(FtTextLibrary, ACountBeyondTheFileIsReportedAndNothingLoaded) {
     EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>{"count>=0&&count<=remaining/5"});
     rec.reports.clear();
     EXPECT_EQ(FtText::n_fonts, 0);
-}
-
-// A font whose tables name it but which FreeType cannot open (its `head`
-// table renamed): it is listed, and reported once when it is first needed.
-LibraryRecord Unopenable(const std::string& name) {
-    LibraryRecord r = Record(name);
-    for (std::size_t at = 12; at + 16 <= r.font.size(); at += 16)
-        if (std::memcmp(r.font.data() + at, "head", 4) == 0) r.font[at] = 'H';
-    return r;
 }
 
 TEST_F(FtTextLibrary, AFaceFreeTypeRefusesIsReportedOnceWhenFirstNeededAndSkipped) {

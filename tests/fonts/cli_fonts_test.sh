@@ -34,11 +34,11 @@ else
   "$cli" shapes >"$dir/shapes" || fail "shapes succeeds"
   [[ $(wc -l <"$dir/fonts") -ge 190 ]] || fail "at least 190 text fonts listed"
   [[ $(wc -l <"$dir/shapes") -ge 5000 ]] || fail "at least 5000 shapes listed"
-  awk -F'\t' 'NF != 3 || $1 != NR - 1 || $2 < 0 || $2 > 10 { bad = 1 } END { exit bad }' \
-    "$dir/fonts" || fail "fonts lines are number, category 0-10, name"
+  awk -F'\t' 'NF != 4 || $1 != NR - 1 || $2 < 0 || $2 > 10 || $4 == "" { bad = 1 } END { exit bad }' \
+    "$dir/fonts" || fail "fonts lines are number, category 0-10, name, file"
   awk -F'\t' 'NF != 3 || $1 != NR - 1 || $3 < 1 { bad = 1 } END { exit bad }' \
     "$dir/shapes" || fail "shapes lines are index, face, glyph"
-  head -1 "$dir/fonts" | grep -qP '^0\t0\tAndika Regular$' || fail "the first text font"
+  head -1 "$dir/fonts" | grep -qP '^0\t0\tAndika Regular\t.*emb1.gld$' || fail "the first text font"
   grep -qP '\tStarburst Regular\t19$' "$dir/shapes" || fail "the default shape is listed"
   grep -qP '\tPointers Regular\t132$' "$dir/shapes" || fail "the button arrow is listed"
 fi

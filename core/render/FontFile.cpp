@@ -1,4 +1,4 @@
-#include "render/ScrambledFile.h"
+#include "render/FontFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,11 +9,12 @@
 
 namespace vx {
 
-ScrambledFile::~ScrambledFile() {
+FontFile::~FontFile() {
     if (fd_ >= 0) close(fd_);
 }
 
-bool ScrambledFile::Open(const std::string& path) {
+bool FontFile::Open(const std::string& path, bool scrambled) {
+    scrambled_ = scrambled;
     // O_NONBLOCK: opening a FIFO with no writer must not hang the program.
     fd_ = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) return false;
@@ -27,7 +28,7 @@ bool ScrambledFile::Open(const std::string& path) {
     return true;
 }
 
-bool ScrambledFile::Read(std::uint64_t offset, std::size_t n, std::uint8_t* out) const {
+bool FontFile::Read(std::uint64_t offset, std::size_t n, std::uint8_t* out) const {
     std::size_t done = 0;
     while (done < n) {
         const ssize_t got = pread(fd_, out + done, n - done, static_cast<off_t>(offset + done));
@@ -35,7 +36,7 @@ bool ScrambledFile::Read(std::uint64_t offset, std::size_t n, std::uint8_t* out)
         if (got <= 0) return false;
         done += static_cast<std::size_t>(got);
     }
-    UnscrambleLibrary(std::span<std::uint8_t>(out, n), offset);
+    if (scrambled_) UnscrambleLibrary(std::span<std::uint8_t>(out, n), offset);
     return true;
 }
 
