@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <optional>
+#include <random>
 
 #include "LibraryFolder.h"
 #include "render/SfntName.h"
@@ -71,6 +72,29 @@ TEST(SfntName, LeavesWhatItCannotReadForCertainToFreeType) {
         {"empty", Bytes()},
     };
     for (const auto& [what, bytes] : cases) EXPECT_EQ(NameOf(bytes), std::nullopt) << what;
+}
+
+// Damaged files (bytes of the table directory, `name` and `OS/2` changed at
+// random): the reader stays inside the file, and any name it still gives is
+// the one FreeType gives when it opens the file.
+TEST(SfntName, DamagedTablesNeverGiveANameFreeTypeWouldNot) {
+    const Bytes font = test::TestFont("names-wws.ttf");
+    std::mt19937 random(7);
+    int named = 0;
+    for (int round = 0; round < 3000; ++round) {
+        Bytes damaged = font;
+        std::uniform_int_distribution<std::size_t> where(0, round % 2 ? 300 : font.size() - 1);
+        for (int n = 0; n < 1 + round % 4; ++n)
+            damaged[where(random)] = static_cast<std::uint8_t>(random());
+        const std::optional<std::string> name = NameOf(damaged);
+        if (!name) continue;
+        ++named;
+        const std::optional<std::string> freetype = FreeTypeName(damaged);
+        if (freetype) {
+            EXPECT_EQ(*name, *freetype) << "round " << round;
+        }
+    }
+    EXPECT_GT(named, 1000);  // most damage misses the tables that name the face
 }
 
 }  // namespace
