@@ -139,15 +139,12 @@ int ExportOne(const ExportJob& job, const std::optional<int>& scale) {
                      job.in.c_str(), face.c_str(), FallbackFaceName().c_str());
     EngineRandom() = RandomSource();  // the gradient dither of a fresh process
     const ExportLogo logo = OpenExport(lf);
-    int status = 0;
-    if (!logo.scalable && scale && ClampExportScale(*scale) != 100) {
-        // The dialog disables the scale for such a logo; a script asked for it.
-        status = Fail(job.in + " holds an imported picture and exports at 100 % only");
-    } else if (!SaveLogoImage(lf, logo, job.options, job.out)) {
-        status = 1;  // the message is out already
-    }
-    lf.Clear();  // every face the objects borrowed goes with FreeFt
-    return status;
+    // The dialog disables the scale for such a logo; a script asked for it.
+    if (!logo.scalable && scale && ClampExportScale(*scale) != 100)
+        return Fail(job.in + " holds an imported picture and exports at 100 % only");
+    // On a failure the message is out already. lf, with the faces its objects
+    // borrowed, is gone before FreeFt.
+    return SaveLogoImage(lf, logo, job.options, job.out) ? 0 : 1;
 }
 
 }  // namespace
