@@ -99,6 +99,7 @@ int FtText::ReadLib(int ncat, const std::string& path) {
     if (entries.size() > room) entries.resize(room);
     for (LibraryEntry& e : entries) AddFace(ncat, path, file, std::move(e));
     VX_CHECK(status != LibraryStatus::READ_FAILED, "inf.Read(dta,infl)==infl");
+    if (status == LibraryStatus::OUT_OF_MEMORY) VX_OUT_OF_MEMORY();
     VX_CHECK(status != LibraryStatus::BAD_RECORD_HEAD, "iar>>label>>ffl");
     VX_CHECK(status != LibraryStatus::BAD_RECORD_BODY, "iar.Read(fd->fdt,ffl)==ffl");
     return 0;

@@ -6,6 +6,7 @@
 
 #include "document/Archive.h"
 #include "render/FtText.h"
+#include "shell/Buffers.h"
 
 namespace vx {
 
@@ -46,6 +47,7 @@ public:
 
     std::uint64_t remaining() const { return bytes_.size() - pos_; }
     bool failed() const { return failed_; }
+    bool out_of_memory() const { return out_of_memory_; }
 
     bool Take(std::size_t n, std::uint8_t* out) {
         if (failed_ || n > remaining()) return false;
@@ -79,8 +81,14 @@ public:
             }
         }
         if (n > remaining()) return false;  // before anything is allocated
-        s.resize(static_cast<std::size_t>(n));
-        return Take(s.size(), reinterpret_cast<std::uint8_t*>(s.data()));
+        std::vector<std::uint8_t> bytes;
+        if (!TryResize(bytes, static_cast<std::size_t>(n))) {
+            out_of_memory_ = true;
+            return false;
+        }
+        if (!Take(bytes.size(), bytes.data())) return false;
+        s.assign(bytes.begin(), bytes.end());
+        return true;
     }
     bool Skip(std::uint64_t n) {
         if (failed_ || n > remaining()) return false;
@@ -93,6 +101,7 @@ private:
     const LibraryBytes& bytes_;
     std::uint64_t pos_ = 0;
     bool failed_ = false;
+    bool out_of_memory_ = false;
 };
 
 class MemoryBytes : public LibraryBytes {
@@ -136,6 +145,7 @@ LibraryStatus IndexLibrary(const LibraryBytes& bytes, std::vector<LibraryEntry>&
     entries.clear();
     HeadReader iar(bytes);
     const auto fault = [&iar](LibraryStatus status) {
+        if (iar.out_of_memory()) return LibraryStatus::OUT_OF_MEMORY;
         return iar.failed() ? LibraryStatus::READ_FAILED : status;
     };
     std::int32_t magic = 0;

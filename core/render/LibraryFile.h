@@ -33,6 +33,7 @@ enum class LibraryStatus {
     BAD_RECORD_HEAD,  // a label or font length runs past the end
     BAD_RECORD_BODY,  // a font length is negative or runs past the end
     READ_FAILED,      // bytes inside the file could not be read
+    OUT_OF_MEMORY,    // a label too large for the memory left
 };
 
 // The smallest record: a one-byte label length and a four-byte font length.
