@@ -15,8 +15,9 @@ namespace {
 constexpr char KEY[] = "Tr5+9kxPLm2=GbvQe";
 constexpr std::size_t KEY_LENGTH = sizeof KEY - 1;  // 17
 
-// The key repeated, so that a run of bytes is one plain loop the compiler
-// vectorizes: byte i of a run starting at key position k uses KEY_RUN[k + i].
+// The key repeated, so that a run of bytes is one plain loop of a fixed length
+// the compiler vectorizes: byte i of a run starting at key position k uses
+// KEY_RUN[k + i]. A run is a whole number of keys, so k is the same for the next.
 constexpr std::size_t RUN = 64 * KEY_LENGTH;
 constexpr std::array<std::uint8_t, RUN + KEY_LENGTH> KEY_RUN = [] {
     std::array<std::uint8_t, RUN + KEY_LENGTH> run{};
@@ -27,17 +28,12 @@ constexpr std::array<std::uint8_t, RUN + KEY_LENGTH> KEY_RUN = [] {
 
 template <class Op>
 void ApplyKey(std::span<std::uint8_t> data, std::uint64_t position, Op op) {
-    std::size_t k = static_cast<std::size_t>(position % KEY_LENGTH);
-    std::uint8_t* p = data.data();
+    const std::uint8_t* __restrict key = KEY_RUN.data() + position % KEY_LENGTH;
+    std::uint8_t* __restrict p = data.data();
     std::size_t left = data.size();
-    while (left > 0) {
-        const std::size_t n = std::min(left, RUN);
-        const std::uint8_t* key = KEY_RUN.data() + k;
-        for (std::size_t i = 0; i < n; ++i) p[i] = op(p[i], key[i]);
-        p += n;
-        left -= n;
-        k = (k + n) % KEY_LENGTH;
-    }
+    for (; left >= RUN; left -= RUN, p += RUN)
+        for (std::size_t i = 0; i < RUN; ++i) p[i] = op(p[i], key[i]);
+    for (std::size_t i = 0; i < left; ++i) p[i] = op(p[i], key[i]);
 }
 
 // Reads the heads of the stream in order, never holding more than one label.
