@@ -4,10 +4,11 @@
 // members) the program-wide font and symbol libraries it draws from.
 //
 // Libraries: InitFt indexes the symbol library and the text font libraries of
-// the program folder at start-up: names, labels and categories come from each
-// record's head and its font's `name` table, and a face is read, unscrambled and
-// opened by FreeType when it is first used (FindFace, TextFont, the shape
-// table). FreeFt releases everything at shutdown. Faces are looked up by name.
+// the program folder, then the user's own fonts, at start-up: names, labels and
+// categories come from each record's head and its font's `name` table, and a
+// face is read, unscrambled and opened by FreeType when it is first used
+// (FindFace, TextFont, the shape table). FreeFt releases everything at
+// shutdown. Faces are looked up by name.
 //
 // Renderer: Render turns a parameter record into 8-bit coverage `cov` (and for
 // effects the blurred coverage `eff` and the outline table `otab`); BltToBuf
