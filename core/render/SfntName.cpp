@@ -128,7 +128,8 @@ struct TableSpan {
 // Reads a table whole; false when it lies outside the file or cannot be read.
 bool ReadTable(const FontReader& read, std::size_t size, const TableSpan& t,
                std::vector<std::uint8_t>& out) {
-    if (t.offset > size || t.length > size - t.offset || t.length > MAX_NAME_TABLE) return false;
+    if (t.length == 0 || t.offset > size || t.length > size - t.offset || t.length > MAX_NAME_TABLE)
+        return false;
     out.resize(t.length);
     return read(t.offset, t.length, out.data());
 }
@@ -151,6 +152,7 @@ std::optional<std::string> SfntFaceName(const FontReader& read, std::size_t size
     if (version != 0x00010000 && version != Tag("true") && version != Tag("OTTO"))
         return std::nullopt;
     const std::size_t tables = U16(head + 4);
+    if (tables == 0) return std::nullopt;
     std::vector<std::uint8_t> dir(16 * tables);
     if (sizeof head + dir.size() > size || !read(sizeof head, dir.size(), dir.data()))
         return std::nullopt;
