@@ -13,8 +13,8 @@ int Fonts(Args args) {
     if (!args.empty()) return Misuse("fonts");
     const ScopedFonts fonts;
     for (int nf = 0; nf < FtText::TextFontCount(); ++nf) {
-        const FontData& fd = FtText::TextFont(nf);
-        std::printf("%d\t%d\t%s\n", nf, fd.cat, fd.name.c_str());
+        const FontData& fd = FtText::TextFontEntry(nf);
+        std::printf("%d\t%d\t%s\t%s\n", nf, fd.cat, fd.name.c_str(), fd.path.c_str());
     }
     return 0;
 }
@@ -22,7 +22,7 @@ int Fonts(Args args) {
 int Shapes(Args args) {
     if (!args.empty()) return Misuse("shapes");
     const ScopedFonts fonts;
-    for (int n = 0; n < FtText::syms; ++n) {
+    for (int n = 0; n < FtText::ShapeCount(); ++n) {
         const SymEntry& s = FtText::Shape(n);
         std::printf("%d\t%s\t%d\n", n, s.font.c_str(), s.glyph);
     }

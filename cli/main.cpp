@@ -21,12 +21,12 @@ constexpr Command COMMANDS[] = {
     {"import", "IMAGE OUT.png", "decode a picture as Import Custom Bitmap does", Import},
     {"render", "FILE.zeb OUT.png [--size WxH] [--seed N]", "render the logo canvas as a PNG",
      Render},
-    {"fonts", "", "list the text fonts: number, category, name", Fonts},
+    {"fonts", "", "list the text fonts: number, category, name, file", Fonts},
     {"shapes", "", "list the shape table: index, face, glyph", Shapes},
     {"export",
-     "FILE.zeb OUT [--format png24|png8|gif|bmp|jpeg|tiff] [--scale PCT] [--margin PX] "
-     "[--quality Q] [--transparent]",
-     "write the logo as an image, as the export dialog's Save does", Export},
+     "FILE.zeb OUT [FILE.zeb OUT ...] [--list LIST] [--format png24|png8|gif|bmp|jpeg|tiff] "
+     "[--scale PCT] [--margin PX] [--quality Q] [--transparent]",
+     "write logos as images, as the export dialog's Save does", Export},
 };
 
 void PrintHelp(std::FILE* to) {

@@ -158,7 +158,7 @@ void CZebDlg::ApplyLayout(int cx, int cy) {
         if (id == IDC_OBJ_LIB) {
             // The library's pages for its new size: five columns of cells.
             const int per_page = (r.w / LIB_CELL) * (r.h / LIB_CELL);
-            const int pages = per_page > 0 ? (FtText::syms + per_page - 1) / per_page : 0;
+            const int pages = per_page > 0 ? (FtText::ShapeCount() + per_page - 1) / per_page : 0;
             obj_slider_->SetPages(pages, 0);
         }
     }

@@ -3,9 +3,12 @@
 // FtText is the render engine of one logo object, and (through its static
 // members) the program-wide font and symbol libraries it draws from.
 //
-// Libraries: InitFt loads the symbol library and the text font libraries of the
-// program folder once at start-up into FreeType faces held for the whole run;
-// FreeFt releases them at shutdown. Faces are looked up by name.
+// Libraries: InitFt indexes the symbol library and the text font libraries of
+// the program folder, then the user's own fonts, at start-up: names, labels and
+// categories come from each record's head and its font's `name` table, and a
+// face is read, unscrambled and opened by FreeType when it is first used
+// (FindFace, TextFont, the shape table). FreeFt releases everything at
+// shutdown. Faces are looked up by name.
 //
 // Renderer: Render turns a parameter record into 8-bit coverage `cov` (and for
 // effects the blurred coverage `eff` and the outline table `otab`); BltToBuf
@@ -20,11 +23,13 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "document/LogoObject.h"
 #include "document/LogoParams.h"
+#include "render/LibraryFile.h"
 
 namespace vx {
 
@@ -33,13 +38,19 @@ constexpr int MAX_SYMS = 10000;  // entries of the shape table
 constexpr int MAX_GLYPHS = 500;  // glyphs of one object
 constexpr int LIBRARY_MAGIC = 0x2D97;
 
-// One loaded face. `face` is opened over `fdt`, which must outlive it.
+// One face of the libraries. `face` is opened over `fdt`, which must outlive
+// it, on first use; until then the font file stays in `file` at `at`.
 struct FontData {
     FT_Face face = nullptr;
     std::string name;   // FreeType family + " " + style: the lookup name
     std::string label;  // stored ahead of the face in its library file
     std::vector<std::uint8_t> fdt;
     int cat = -1;  // -1 for symbol faces, else the text category
+    std::shared_ptr<const LibraryBytes> file;
+    LibraryEntry at;
+    std::string path;      // its library file, or the user's own font file
+    bool own = false;      // one of the user's own fonts
+    bool refused = false;  // FreeType could not open it (reported once)
 };
 
 // One shape offered to image objects: a glyph of a symbol face.
@@ -65,21 +76,35 @@ public:
     static int InitFt();
     static int FreeFt();
     static int ReadLib(int ncat, const std::string& path);
-    static int PrepSymLib();
+    // The user's own TrueType and OpenType files in `folder`, after the
+    // libraries, each in the letter tab of its name. A file FreeType cannot
+    // open, or a face of a name already loaded, is reported and skipped.
+    static int ReadUserFonts(const std::string& folder);
 
-    // The first face named `name` in load order (symbol faces first), else the
-    // first text font.
+    // The first face named `name` in load order (symbol faces first) that
+    // FreeType opens, else the first text font it opens; nullptr without one.
     static FT_Face FindFace(const std::string& name);
+    // Whether a face of that name is loaded (and not refused by FreeType).
+    static bool HasFace(const std::string& name);
     static int TextFontCount() { return n_fonts - n_symfonts; }
+    // Text font `nf` with its face opened (nullptr if FreeType refused it).
     static const FontData& TextFont(int nf);  // checked "nf<n_fonts"
-    static const SymEntry& Shape(int n);      // checked "n<syms"
+    // Its name, label and category, without opening the face.
+    static const FontData& TextFontEntry(int nf);  // checked "nf<n_fonts"
+    // The shape table, built on first use.
+    static int ShapeCount();
+    static const SymEntry& Shape(int n);  // checked "n<syms"
+    // Opens `fd`'s face if it is not open yet; nullptr when FreeType refuses it.
+    static FT_Face OpenFace(FontData& fd);
+    // Names `fd` from its font's tables, or else opens it and takes FreeType's
+    // name; false when FreeType refuses it (reported).
+    static bool NameFace(FontData& fd);
 
     static FT_Library library;
+    // Every face in load order; `face` is set once the face has been used.
     static std::vector<FontData> fonts;
     static int n_fonts;
     static int n_symfonts;
-    static std::vector<SymEntry> sym;
-    static int syms;
 
     // ---- Renderer of one object ----
 
@@ -125,6 +150,11 @@ public:
     float scale = 1.0f;
 
 private:
+    static int PrepSymLib();
+    static std::vector<SymEntry> sym;
+    static int syms;
+    static bool sym_ready;
+
     struct PixelSize {
         int w, h;
     };

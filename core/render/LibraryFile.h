@@ -18,18 +18,13 @@ struct LibraryRecord {
 };
 
 // Subtracts (Unscramble) or adds (Scramble) the key in place, mod 256, with the
-// key position running continuously from the first byte of the file.
-void UnscrambleLibrary(std::span<std::uint8_t> data);
-void ScrambleLibrary(std::span<std::uint8_t> data);
+// key position running continuously from the first byte of the file; `position`
+// is where `data` starts in the file.
+void UnscrambleLibrary(std::span<std::uint8_t> data, std::uint64_t position = 0);
+void ScrambleLibrary(std::span<std::uint8_t> data, std::uint64_t position = 0);
 
 // The scrambled file for `records`: what the data build writes.
 std::vector<std::uint8_t> PackLibrary(const std::vector<LibraryRecord>& records);
-
-// One record of an unscrambled library, viewing the caller's buffer.
-struct LibraryRecordView {
-    std::string label;
-    std::span<const std::uint8_t> font;
-};
 
 enum class LibraryStatus {
     OK,
@@ -37,14 +32,43 @@ enum class LibraryStatus {
     BAD_COUNT,        // a negative count, or more records than the file could hold
     BAD_RECORD_HEAD,  // a label or font length runs past the end
     BAD_RECORD_BODY,  // a font length is negative or runs past the end
+    READ_FAILED,      // bytes inside the file could not be read
+    OUT_OF_MEMORY,    // a label too large for the memory left
 };
 
 // The smallest record: a one-byte label length and a four-byte font length.
 inline constexpr std::size_t MIN_RECORD_BYTES = 5;
 
-// Reads the records of an unscrambled library. The count and every length are
-// checked against what remains, and the count sizes nothing; on a bad record
-// `records` holds the good records before it.
+// The unscrambled stream of a library, read by position: a file read piece by
+// piece, or bytes in memory.
+class LibraryBytes {
+public:
+    virtual ~LibraryBytes() = default;
+    virtual std::uint64_t size() const = 0;
+    // Copies `n` bytes from `offset` to `out`; false when they cannot be read.
+    // Callers stay within size().
+    virtual bool Read(std::uint64_t offset, std::size_t n, std::uint8_t* out) const = 0;
+};
+
+// One record, located: its font file is `length` bytes at `offset`.
+struct LibraryEntry {
+    std::string label;
+    std::uint64_t offset = 0;
+    std::size_t length = 0;
+};
+
+// Reads the record heads of a library, skipping the font files. The count and
+// every length are checked against what remains, and the count sizes nothing;
+// on a bad record `entries` holds the good records before it.
+LibraryStatus IndexLibrary(const LibraryBytes& bytes, std::vector<LibraryEntry>& entries);
+
+// One record of an unscrambled library in memory, viewing the caller's buffer.
+struct LibraryRecordView {
+    std::string label;
+    std::span<const std::uint8_t> font;
+};
+
+// IndexLibrary over an unscrambled library in memory.
 LibraryStatus ParseLibrary(std::span<const std::uint8_t> data,
                            std::vector<LibraryRecordView>& records);
 

@@ -14,8 +14,9 @@ bool Holds(int n, const LogoObject& o) {
 }  // namespace
 
 int ShapeIndexOf(LogoObject& o) {
-    if (o.lib_index >= 0 && o.lib_index < FtText::syms && Holds(o.lib_index, o)) return o.lib_index;
-    for (int n = 0; n < FtText::syms; ++n) {
+    if (o.lib_index >= 0 && o.lib_index < FtText::ShapeCount() && Holds(o.lib_index, o))
+        return o.lib_index;
+    for (int n = 0; n < FtText::ShapeCount(); ++n) {
         if (Holds(n, o)) {
             o.lib_index = n;
             return n;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "codecs/Image.h"
 #include "codecs/PngDecoder.h"
@@ -98,6 +99,41 @@ TEST_F(ExportCommand, RefusalsSayWhyAndWriteNothing) {
     for (const auto& entry : fs::directory_iterator(Path("")))
         EXPECT_EQ(entry.path().filename().string().rfind("folder.png.", 0), std::string::npos)
             << entry.path();
+}
+
+// Several logos in one run: each file is what a run for it alone writes (the
+// gradient's dither included); a logo that fails does not stop the others.
+TEST_F(ExportCommand, ABatchWritesWhatSeparateRunsWrite) {
+    LeFile gradient = Logo();
+    gradient.obj[0]->lt.grad = 1;
+    const std::string a = Save(gradient, "a.zeb");
+    const std::string b = Save(Logo(), "b.zeb");
+    ASSERT_EQ(Run("export " + a + " " + Path("a1.png")), 0) << err;
+    ASSERT_EQ(Run("export " + b + " " + Path("b1.gif")), 0) << err;
+
+    ASSERT_EQ(Run("export " + a + " " + Path("a2.png") + " " + b + " " + Path("b2.gif") + " " + a +
+                  " " + Path("a3.png")),
+              0)
+        << err;
+    EXPECT_EQ(Bytes("a2.png"), Bytes("a1.png"));
+    EXPECT_EQ(Bytes("b2.gif"), Bytes("b1.gif"));
+    EXPECT_EQ(Bytes("a3.png"), Bytes("a1.png"));  // dithered as by a fresh process
+
+    std::ofstream(Path("list.txt")) << a << "\t" << Path("a4.png") << "\n\n"
+                                    << Path("missing.zeb") << "\t" << Path("m.png") << "\n"
+                                    << b << "\t" << Path("b3.png") << "\n";
+    EXPECT_EQ(Run("export --list " + Path("list.txt")), 1);
+    EXPECT_NE(err.find("File could not be opened: " + Path("missing.zeb")), std::string::npos)
+        << err;
+    EXPECT_EQ(Bytes("a4.png"), Bytes("a1.png"));
+    EXPECT_TRUE(fs::exists(Path("b3.png")));
+    EXPECT_FALSE(fs::exists(Path("m.png")));
+
+    std::ofstream(Path("bad.txt")) << a << " " << Path("a5.png") << "\n";
+    EXPECT_EQ(Run("export --list " + Path("bad.txt")), 1);
+    EXPECT_NE(err.find("bad.txt:1: expected FILE.zeb<TAB>OUT"), std::string::npos) << err;
+    EXPECT_EQ(Run("export " + a + " " + Path("a6.png") + " " + b), 2);  // an OUT is missing
+    EXPECT_FALSE(fs::exists(Path("a6.png")));
 }
 
 TEST_F(ExportCommand, ALogoWithAPictureRefusesAnotherScale) {

@@ -24,22 +24,24 @@ std::vector<std::vector<std::string>> Lines(const std::string& text) {
 
 class ShippedListings : public test::ToolTest {};
 
-// Each line numbered from 0 and three tab-separated fields; how many fonts and
-// shapes there are and which, the library tests check in-process.
-TEST_F(ShippedListings, ListLinesOfThreeFieldsNumberedFromZero) {
+// Each line numbered from 0: fonts give category, name and file, shapes face
+// and glyph; how many fonts and shapes there are and which, the library tests
+// check in-process.
+TEST_F(ShippedListings, ListNumberedLinesOfTabSeparatedFields) {
     UseShippedTool();
     const struct {
         const char* command;
         const char* first;
         std::size_t at_least;
-    } listings[] = {{"fonts", "0\t0\tAndika Regular\n", 190}, {"shapes", "0\t", 5000}};
-    for (const auto& [command, first, at_least] : listings) {
+        std::size_t fields;
+    } listings[] = {{"fonts", "0\t0\tAndika Regular\t", 190, 4}, {"shapes", "0\t", 5000, 3}};
+    for (const auto& [command, first, at_least, fields] : listings) {
         ASSERT_EQ(Run(command), 0) << err;
         EXPECT_EQ(printed.rfind(first, 0), 0u) << command;
         const auto lines = Lines(printed);
         EXPECT_GE(lines.size(), at_least) << command;
         for (std::size_t n = 0; n < lines.size(); ++n) {
-            ASSERT_EQ(lines[n].size(), 3u) << command << " line " << n;
+            ASSERT_EQ(lines[n].size(), fields) << command << " line " << n;
             EXPECT_EQ(lines[n][0], std::to_string(n)) << command;
         }
     }

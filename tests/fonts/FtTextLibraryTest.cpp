@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <utility>
 
@@ -13,6 +14,7 @@ namespace {
 
 using test::LibraryFolder;
 using test::Record;
+using test::Unopenable;
 using Shapes = std::vector<std::pair<std::string, int>>;
 
 class FtTextLibrary : public test::RecordingTest {
@@ -24,7 +26,7 @@ protected:
 
     static Shapes ShapeTable() {
         Shapes out;
-        for (int n = 0; n < FtText::syms; ++n)
+        for (int n = 0; n < FtText::ShapeCount(); ++n)
             out.emplace_back(FtText::Shape(n).font, FtText::Shape(n).glyph);
         return out;
     }
@@ -36,7 +38,7 @@ TEST_F(FtTextLibrary, LibrariesWithNoFacesAreAccepted) {
     folder.WriteAll({}, {}, {});
     FtText::InitFt();
     EXPECT_EQ(FtText::n_fonts, 0);
-    EXPECT_EQ(FtText::syms, 0);
+    EXPECT_EQ(FtText::ShapeCount(), 0);
     EXPECT_EQ(FtText::TextFontCount(), 0);
     EXPECT_EQ(FtText::FindFace("Anything"), nullptr);  // no text font to fall back on
 }
@@ -57,9 +59,10 @@ TEST_F(FtTextLibrary, FacesLoadInOrderWithTheCategoryOfTheirFile) {
     for (int n = 0; n < FtText::n_fonts; ++n) {
         const FontData& fd = FtText::fonts[n];
         EXPECT_EQ(std::tie(fd.name, fd.label, fd.cat), expected[n]);
-        EXPECT_NE(fd.face, nullptr);
+        EXPECT_EQ(fd.face, nullptr);  // named from its tables, opened on first use
     }
     EXPECT_EQ(FtText::TextFont(0).name, "Text A Regular");
+    EXPECT_NE(FtText::TextFont(0).face, nullptr);
     EXPECT_EQ(FtText::Shape(0).label, "Stars");
 }
 
@@ -120,7 +123,7 @@ TEST_F(FtTextLibrary, FaultsAreReportedAndTheGoodFacesKept) {
         const char* what;
         std::function<void(LibraryFolder&)> write;
         std::vector<std::string> reports;
-        int fonts, syms;
+        int fonts;
     } cases[] = {
         {"a missing library",
          [](LibraryFolder& f) {
@@ -128,8 +131,7 @@ TEST_F(FtTextLibrary, FaultsAreReportedAndTheGoodFacesKept) {
              f.Write("embedded/emb1.gld", {Record("text-a.ttf")});
          },
          {"open:" + folder.Path("embedded/emb0.gld")},
-         1,
-         0},
+         1},
         {"a cut and an unreadable record",
          [&](LibraryFolder& f) {
              f.WriteAll({}, {}, {});
@@ -137,26 +139,18 @@ TEST_F(FtTextLibrary, FaultsAreReportedAndTheGoodFacesKept) {
              f.Write("embedded/emb0.gld", {{"junk", std::vector<std::uint8_t>(64, 0x5A)}});
          },
          {"iar.Read(fd->fdt,ffl)==ffl", "FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)"},
-         1,
-         0},
+         1},
         {"a count beyond the file",
          [&](LibraryFolder& f) {
              f.WriteAll({}, {}, {});
              f.WriteRaw("embedded/emb1.gld", count);
          },
          {"count>=0&&count<=remaining/5"},
-         0,
          0},
         {"too many faces",
          [&](LibraryFolder& f) { f.WriteAll({}, many, {Record("text-b.ttf")}); },
          {"n_fonts+count<=MAX_FONTS", "n_fonts+count<=MAX_FONTS"},
-         MAX_FONTS,
-         0},
-        {"too many shapes (10002)",
-         [](LibraryFolder& f) { f.WriteAll({Record("many.ttf")}, {Record("text-a.ttf")}, {}); },
-         {"syms<MAX_SYMS"},
-         2,
-         MAX_SYMS},
+         MAX_FONTS},
     };
     for (const auto& c : cases) {
         c.write(folder);
@@ -165,13 +159,36 @@ TEST_F(FtTextLibrary, FaultsAreReportedAndTheGoodFacesKept) {
         rec.reports.clear();
         EXPECT_EQ(FtText::n_fonts, c.fonts) << c.what;
         EXPECT_EQ(static_cast<int>(FtText::fonts.size()), c.fonts) << c.what;
-        EXPECT_EQ(FtText::syms, c.syms) << c.what;
-        EXPECT_EQ(static_cast<int>(FtText::sym.size()), c.syms) << c.what;
         if (c.fonts == 1) {
             EXPECT_EQ(FtText::fonts[0].name, "Text A Regular") << c.what;
         }
         FtText::FreeFt();
     }
+}
+
+TEST_F(FtTextLibrary, AFaceFreeTypeRefusesIsReportedOnceWhenFirstNeededAndSkipped) {
+    folder.WriteAll({}, {Unopenable("text-a.ttf"), Record("text-b.ttf")}, {Record("text-a.ttf")});
+    FtText::InitFt();
+    EXPECT_TRUE(rec.reports.empty());
+    ASSERT_EQ(FtText::TextFontCount(), 3);
+    EXPECT_EQ(FtText::TextFontEntry(0).name, "Text A Regular");
+
+    // The same name later in load order, and the first text font that opens.
+    EXPECT_EQ(FtText::FindFace("Text A Regular"), FtText::TextFont(2).face);
+    EXPECT_EQ(FtText::FindFace("Unknown"), FtText::TextFont(1).face);
+    EXPECT_EQ(FtText::TextFont(0).face, nullptr);
+    EXPECT_EQ(rec.FailedExpressions(),
+              std::vector<std::string>{"FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)"});
+    rec.reports.clear();
+}
+
+TEST_F(FtTextLibrary, ALibraryCutShortAfterLoadingIsReportedWhenAFaceIsRead) {
+    folder.WriteAll({}, {Record("text-a.ttf")}, {});
+    FtText::InitFt();
+    std::filesystem::resize_file(folder.Path("embedded/emb1.gld"), 100);
+    EXPECT_EQ(FtText::FindFace("Text A Regular"), nullptr);
+    EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>{"iar.Read(fd->fdt,ffl)==ffl"});
+    rec.reports.clear();
 }
 
 using FtTextLibraryDeathTest = FtTextLibrary;
@@ -186,12 +203,24 @@ TEST_F(FtTextLibraryDeathTest, AWrongMagicEndsTheProgramWithCodeZero) {
                 "Installation package corrupted. Please reinstall Vexo Logo");
 }
 
+TEST_F(FtTextLibrary, TheShapeTableNeverGrowsPastItsCapacity) {
+    folder.WriteAll({Record("many.ttf")}, {Record("text-a.ttf")}, {});  // 10002 shapes
+    FtText::InitFt();
+    EXPECT_EQ(FtText::TextFontCount(), 1);  // the text libraries load
+    EXPECT_TRUE(rec.reports.empty());       // the table is built when first asked for
+    EXPECT_EQ(FtText::ShapeCount(), MAX_SYMS);
+    EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>{"syms<MAX_SYMS"});
+    rec.reports.clear();
+    EXPECT_EQ(FtText::ShapeCount(), MAX_SYMS);  // built once
+    EXPECT_TRUE(rec.reports.empty());
+}
+
 TEST_F(FtTextLibrary, AccessOutsideTheTablesIsReportedAndHarmless) {
     folder.WriteAll({Record("sym-a.ttf")}, {Record("text-a.ttf")}, {});
     FtText::InitFt();
     EXPECT_EQ(FtText::TextFont(1).face, nullptr);
     EXPECT_EQ(FtText::TextFont(-1).face, nullptr);
-    EXPECT_EQ(FtText::Shape(FtText::syms).glyph, 0);
+    EXPECT_EQ(FtText::Shape(FtText::ShapeCount()).glyph, 0);
     EXPECT_EQ(rec.FailedExpressions(),
               (std::vector<std::string>{"nf<n_fonts", "nf<n_fonts", "n<syms"}));
     rec.reports.clear();
@@ -201,15 +230,16 @@ TEST_F(FtTextLibrary, FreeFtEmptiesTheTablesSoTheLibrariesCanLoadAgain) {
     folder.WriteAll({Record("sym-a.ttf")}, {Record("text-a.ttf")}, {});
     FtText::InitFt();
     ASSERT_EQ(FtText::n_fonts, 2);
+    ASSERT_EQ(FtText::ShapeCount(), 2);
     FtText::FreeFt();
     EXPECT_EQ(FtText::n_fonts, 0);
     EXPECT_EQ(FtText::n_symfonts, 0);
-    EXPECT_EQ(FtText::syms, 0);
+    EXPECT_EQ(FtText::ShapeCount(), 0);
     EXPECT_TRUE(FtText::fonts.empty());
-    EXPECT_TRUE(FtText::sym.empty());
     EXPECT_EQ(FtText::FindFace("Text A Regular"), nullptr);  // no released face is handed out
     FtText::InitFt();                                        // "n_fonts==0" holds again
     EXPECT_EQ(FtText::n_fonts, 2);
+    EXPECT_EQ(FtText::ShapeCount(), 2);  // the table is built again for the new faces
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "document/Archive.h"
 #include "render/FtText.h"
 #include "render/LibraryFile.h"
@@ -34,6 +36,45 @@ TEST(LibraryFile, TheKeyRunsOnPastTheSeventeenthByte) {
     EXPECT_EQ(data[17], static_cast<std::uint8_t>(0x10 - 'T'));
     EXPECT_EQ(data[0], 0);
     EXPECT_EQ(data[16], 0);
+}
+
+TEST(LibraryFile, APieceUnscramblesAsItDoesInTheWholeFile) {
+    Bytes whole(100);
+    for (std::size_t i = 0; i < whole.size(); ++i) whole[i] = static_cast<std::uint8_t>(i * 7);
+    Bytes piece(whole.begin() + 40, whole.begin() + 75);
+    UnscrambleLibrary(whole);
+    UnscrambleLibrary(piece, 40);
+    EXPECT_EQ(piece, Bytes(whole.begin() + 40, whole.begin() + 75));
+}
+
+// A library whose reads fail from `broken_at` on, as a failing disk would.
+class FailingBytes : public LibraryBytes {
+public:
+    FailingBytes(Bytes data, std::uint64_t broken_at) : data_(std::move(data)), at_(broken_at) {}
+    std::uint64_t size() const override { return data_.size(); }
+    bool Read(std::uint64_t offset, std::size_t n, std::uint8_t* out) const override {
+        if (offset + n > at_) return false;
+        std::copy_n(data_.begin() + static_cast<std::ptrdiff_t>(offset), n, out);
+        return true;
+    }
+
+private:
+    Bytes data_;
+    std::uint64_t at_;
+};
+
+TEST(LibraryFile, AFailedReadIsToldApartFromAShortFile) {
+    const Bytes stream = Stream(LIBRARY_MAGIC, 2, {Bytes(4, 1), Bytes(40, 2)});
+    std::vector<LibraryEntry> entries;
+    // The second record's head (after 8 + 6 + 4 + 4 bytes) cannot be read.
+    EXPECT_EQ(IndexLibrary(FailingBytes(stream, 8 + 6 + 4 + 4 + 2), entries),
+              LibraryStatus::READ_FAILED);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].offset, 8u + 6 + 4);
+    EXPECT_EQ(IndexLibrary(FailingBytes(stream, 3), entries), LibraryStatus::READ_FAILED);
+    // Skipping a font file reads nothing of it.
+    EXPECT_EQ(IndexLibrary(FailingBytes(stream, 8 + 6 + 4 + 4 + 6 + 4), entries),
+              LibraryStatus::OK);
 }
 
 TEST(LibraryFile, PackedLibrariesParseBackRecordForRecord) {

@@ -35,8 +35,15 @@ void ShippedLibraries::TearDownTestSuite() {
     FtText::FreeFt();
 }
 
+std::vector<SymEntry> ShippedLibraries::Shapes() {
+    std::vector<SymEntry> out;
+    for (int n = 0; n < FtText::ShapeCount(); ++n) out.push_back(FtText::Shape(n));
+    return out;
+}
+
 bool ShippedLibraries::Offered(const std::string& face, int glyph) {
-    return std::any_of(FtText::sym.begin(), FtText::sym.end(),
+    const std::vector<SymEntry> shapes = Shapes();
+    return std::any_of(shapes.begin(), shapes.end(),
                        [&](const SymEntry& s) { return s.font == face && s.glyph == glyph; });
 }
 

@@ -27,6 +27,8 @@ protected:
     static void TearDownTestSuite();
 
     // Whether the shape table offers glyph `glyph` of symbol face `face`.
+    // The shape table, in order.
+    static std::vector<SymEntry> Shapes();
     static bool Offered(const std::string& face, int glyph);
 };
 

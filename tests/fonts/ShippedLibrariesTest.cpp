@@ -70,6 +70,16 @@ TEST_F(ShippedTextFaces, TheDefaultsTheProgramNamesExist) {
     EXPECT_EQ(FtText::TextFont(0).name, "Andika Regular");  // fallback and captions
 }
 
+// Faces are named from their tables before FreeType opens them: every name
+// must be the one FreeType gives the opened face.
+TEST_F(ShippedTextFaces, EveryFaceOpensUnderTheNameItWasListedBy) {
+    for (FontData& fd : FtText::fonts) {
+        FT_Face face = FtText::OpenFace(fd);
+        ASSERT_NE(face, nullptr) << fd.name;
+        EXPECT_EQ(std::string(face->family_name) + " " + face->style_name, fd.name);
+    }
+}
+
 TEST_F(ShippedTextFaces, FaceNamesAreUniqueAndSortedWithinTheirTab) {
     std::set<std::string> seen;
     for (const FontData& fd : FtText::fonts) EXPECT_TRUE(seen.insert(fd.name).second) << fd.name;

@@ -109,11 +109,11 @@ using ShippedShapes = ShippedLibraries;
 
 TEST_F(ShippedShapes, TheTableHoldsOurEmblemsFirstAndEnoughShapes) {
     std::map<std::string, int> per_face;
-    for (const SymEntry& s : FtText::sym) ++per_face[s.font];
-    std::cout << "shapes: " << FtText::syms << " in all;";
+    for (const SymEntry& s : Shapes()) ++per_face[s.font];
+    std::cout << "shapes: " << FtText::ShapeCount() << " in all;";
     for (const auto& [face, n] : per_face) std::cout << " " << face << " " << n << ";";
     std::cout << "\n";
-    EXPECT_GE(FtText::syms, 5000);
+    EXPECT_GE(FtText::ShapeCount(), 5000);
     EXPECT_GE(per_face["Emblems Regular"], 300);
     EXPECT_EQ(FtText::Shape(0).font, "Emblems Regular");
 }
@@ -133,7 +133,7 @@ TEST_F(ShippedShapes, NoTrademarkIsOffered) {
         if (row.size() >= 6 && !row[5].empty()) listed[row[2]] = ReadIconNames(row[5]);
     ASSERT_GT(listed["Material Icons Regular"].size(), 2000u);
 
-    for (const SymEntry& s : FtText::sym) {
+    for (const SymEntry& s : Shapes()) {
         const FT_Face face = FtText::FindFace(s.font);
         for (const std::string& name : IconNames(face, s.glyph, listed[s.font]))
             for (const std::string& mark : marks)
@@ -148,13 +148,14 @@ TEST_F(ShippedShapes, NoShapeRepeatsAnother) {
         Coverage cover;
         int area;
     };
+    const std::vector<SymEntry> shapes = Shapes();
     std::vector<Drawn> drawn;
-    for (const SymEntry& s : FtText::sym) {
+    for (const SymEntry& s : shapes) {
         const std::optional<Coverage> cover =
             Cover(FtText::FindFace(s.font), static_cast<FT_UInt>(s.glyph));
         if (cover && Count(*cover) > 0) drawn.push_back({&s, *cover, Count(*cover)});
     }
-    ASSERT_GT(drawn.size(), FtText::sym.size() * 9 / 10);
+    ASSERT_GT(drawn.size(), shapes.size() * 9 / 10);
     std::sort(drawn.begin(), drawn.end(),
               [](const Drawn& a, const Drawn& b) { return a.area < b.area; });
     for (std::size_t i = 0; i < drawn.size(); ++i) {

@@ -26,6 +26,24 @@ FONTS = {
     "many.ttf": ("Many", "Regular", 10003, ()),
 }
 
+# Fonts whose naming takes each way FreeType has of naming a face: file:
+# (name table strings, fsSelection, whether Windows and Mac records are written).
+NAMED = {
+    "names-typo.ttf": ({"familyName": "Names", "styleName": "Regular",
+                        "typographicFamily": "Names Typo", "typographicSubfamily": "Light"},
+                       0x40, True, True),
+    "names-wws.ttf": ({"familyName": "Names", "styleName": "Regular",
+                       "typographicFamily": "Typo", "typographicSubfamily": "Sub",
+                       "wwsFamilyName": "Wws", "wwsSubfamilyName": "Style"}, 0x140, True, True),
+    "names-no-wws-flag.ttf": ({"familyName": "Names", "styleName": "Regular",
+                               "typographicFamily": "Typo", "typographicSubfamily": "Sub",
+                               "wwsFamilyName": "Wws", "wwsSubfamilyName": "Style"},
+                              0x40, True, True),
+    "names-mac.ttf": ({"familyName": "Mac Only", "styleName": "Book"}, 0x40, False, True),
+    "names-accent.ttf": ({"familyName": "Caf\u00e9 \u00c9t\u00e9", "styleName": "Regular"},
+                         0x40, True, False),
+}
+
 
 def square():
     pen = TTGlyphPen(None)
@@ -41,7 +59,8 @@ def empty():
     return TTGlyphPen(None).glyph()
 
 
-def build(path, family, style, count, empties):
+def build(path, family, style, count, empties, names=None, fs_selection=0x40, windows=True,
+          mac=True):
     order = [".notdef"] + [f"g{i}" for i in range(1, count)]
     glyphs = {name: (empty() if i == 0 or i in empties else square())
               for i, name in enumerate(order)}
@@ -51,8 +70,9 @@ def build(path, family, style, count, empties):
     fb.setupGlyf(glyphs)
     fb.setupHorizontalMetrics({name: (600, 0) for name in order})
     fb.setupHorizontalHeader(ascent=800, descent=-200)
-    fb.setupNameTable({"familyName": family, "styleName": style})
-    fb.setupOS2()
+    fb.setupNameTable(names or {"familyName": family, "styleName": style}, windows=windows,
+                      mac=mac)
+    fb.setupOS2(version=4, fsSelection=fs_selection)
     fb.setupPost()
     fb.save(path)
 
@@ -62,6 +82,8 @@ def main():
     os.makedirs(out, exist_ok=True)
     for name, spec in FONTS.items():
         build(os.path.join(out, name), *spec)
+    for name, (names, fs_selection, windows, mac) in NAMED.items():
+        build(os.path.join(out, name), "", "", 3, (), names, fs_selection, windows, mac)
 
 
 if __name__ == "__main__":

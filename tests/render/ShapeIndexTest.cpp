@@ -8,7 +8,7 @@ namespace vx {
 namespace {
 
 TEST(ShapeIndex, CachedIndexFirstThenASearchThatRefreshesIt) {
-    ASSERT_GT(FtText::syms, 6);
+    ASSERT_GT(FtText::ShapeCount(), 6);
     const SymEntry& e = FtText::Shape(5);
     auto o = test::ShapeObject(e.glyph, 40, 40, 0, 0);
     o->lib_index = 5;
