@@ -32,6 +32,10 @@ int ImageTypeForPath(const std::string& path) {
 bool LoadBitmapFile(const std::string& path, BitmapPixels& out, std::string* why) {
     const int type = ImageTypeForPath(path);
     if (type < 0) return Refuse(why, "not a picture type that can be imported");
+    return LoadBitmapFileAs(path, type, out, why);
+}
+
+bool LoadBitmapFileAs(const std::string& path, int type, BitmapPixels& out, std::string* why) {
     std::vector<std::uint8_t> bytes;
     const ReadFileResult read = ReadWholeFile(path, MAX_IMAGE_FILE_BYTES, bytes);
     if (!read.ok) return Refuse(why, read.error);

@@ -25,4 +25,9 @@ struct BitmapPixels {
 // untouched, when the name, the file or its contents are refused.
 bool LoadBitmapFile(const std::string& path, BitmapPixels& out, std::string* why = nullptr);
 
+// The same with the decoder chosen by the caller (IMAGE_BMP ... IMAGE_TGA),
+// whatever the name says: the template previews are GIF pictures named ".bpr".
+bool LoadBitmapFileAs(const std::string& path, int type, BitmapPixels& out,
+                      std::string* why = nullptr);
+
 }  // namespace vx

@@ -9,6 +9,7 @@
 #include "export/LogoPainter.h"
 #include "export/Transparency.h"
 #include "render/Color.h"
+#include "shell/AtomicFile.h"
 #include "shell/Buffers.h"
 #include "shell/Messages.h"
 
@@ -21,6 +22,10 @@ bool Refuse(const std::string& text) {
     return false;
 }
 
+std::string CannotSaveText(const std::string& path, const std::string& why) {
+    return MSG_CANNOT_SAVE + path + (why.empty() ? "" : " (" + why + ")");
+}
+
 std::string Lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
@@ -29,7 +34,7 @@ std::string Lower(std::string s) {
 }  // namespace
 
 bool DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
-                   ExportImage& out) {
+                   ExportImage& out, const ExportProgress& progress) {
     if (!logo.CanSave()) return Refuse("The logo is empty: there is nothing to export.");
     if (options.transparent && !FormatHoldsAlpha(options.format))
         return Refuse(std::string(ImageFormatName(options.format)) +
@@ -59,9 +64,16 @@ bool DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& opti
     if (!allocated)
         return Refuse("There is not enough memory for an image of " + std::to_string(size.w) +
                       " x " + std::to_string(size.h) + " pixels.");
-    if (!PaintLogo(le, logo, place, std::span<ExportCanvas>(canvases.data(), count)))
+    bool stopped = false;
+    const ExportProgress step = [&](int done, int total) {
+        stopped = progress && !progress(done, total);
+        return !stopped;
+    };
+    if (!PaintLogo(le, logo, place, std::span<ExportCanvas>(canvases.data(), count), step)) {
+        if (stopped) return false;
         return Refuse("There is not enough memory to draw the logo at " + std::to_string(size.w) +
                       " x " + std::to_string(size.h) + " pixels.");
+    }
 
     if (options.transparent)
         RecoverAlpha(canvases[0].px.data(), canvases[1].px.data(), pixels, background,
@@ -72,15 +84,27 @@ bool DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& opti
     return true;
 }
 
-bool SaveLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
-                   const std::string& path) {
-    ExportImage image;
-    if (!DrawLogoImage(le, logo, options, image)) return false;
+bool EncodeLogoImage(const ExportImage& image, const ExportOptions& options,
+                     std::vector<std::uint8_t>& out, std::string* why) {
+    return EncodeImage(options.format, image.Pixels(), ClampExportQuality(options.quality), out,
+                       why);
+}
+
+bool WriteLogoFile(const std::string& path, std::span<const std::uint8_t> bytes) {
     std::string why;
-    if (!WriteImageFile(path, options.format, image.Pixels(), ClampExportQuality(options.quality),
-                        &why))
-        return Refuse(MSG_CANNOT_SAVE + path + (why.empty() ? "" : " (" + why + ")"));
+    if (!WriteFileAtomically(path, bytes, &why)) return Refuse(CannotSaveText(path, why));
     return true;
+}
+
+bool SaveLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
+                   const std::string& path, const ExportProgress& progress) {
+    ExportImage image;
+    if (!DrawLogoImage(le, logo, options, image, progress)) return false;
+    std::vector<std::uint8_t> bytes;
+    std::string why;
+    if (!EncodeLogoImage(image, options, bytes, &why)) return Refuse(CannotSaveText(path, why));
+    image = {};  // the pixels are no longer needed; free them before writing
+    return WriteLogoFile(path, bytes);
 }
 
 std::optional<ImageFormat> ExportFormatForPath(const std::string& path) {

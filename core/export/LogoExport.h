@@ -11,12 +11,14 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "codecs/ImageWriters.h"
 #include "document/LeFile.h"
 #include "export/ExportSize.h"
+#include "export/LogoPainter.h"
 
 namespace vx {
 
@@ -42,14 +44,26 @@ struct ExportImage {
 };
 
 // Draws the picture of a save without writing it. On failure shows one message
-// (through ShowMessage) saying why and returns false.
+// (through ShowMessage) saying why and returns false; stopped by `progress`
+// it returns false without a message.
 bool DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
-                   ExportImage& out);
+                   ExportImage& out, const ExportProgress& progress = {});
 
-// DrawLogoImage, then writes the picture to `path`. On failure shows one
-// message saying why, leaves no file behind and returns false.
+// Encodes a drawn picture in the options' format and quality. It touches no
+// engine state (no fonts, trace stack or messages), so the window may run it
+// on a worker thread while it stays responsive. False with `why` set.
+bool EncodeLogoImage(const ExportImage& image, const ExportOptions& options,
+                     std::vector<std::uint8_t>& out, std::string* why = nullptr);
+
+// Writes encoded bytes to `path` through a temporary renamed over it. On
+// failure shows "File could not be saved: " with the path and the reason.
+bool WriteLogoFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// DrawLogoImage, EncodeLogoImage, WriteLogoFile. On failure shows one message
+// saying why, leaves no file behind and returns false; stopped by `progress`
+// it leaves no file either and shows nothing.
 bool SaveLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
-                   const std::string& path);
+                   const std::string& path, const ExportProgress& progress = {});
 
 // The format a file name asks for by its extension, in any case: .png (PNG 24
 // Bit), .gif, .bmp, .jpg, .jpeg, .tif, .tiff. Nothing for anything else.

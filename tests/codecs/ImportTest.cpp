@@ -52,6 +52,21 @@ TEST(ImportTypes, LastThreeLettersInAnyCaseChooseTheDecoder) {
     EXPECT_EQ(ImageTypeForPath("ng"), -1);
 }
 
+// Template previews are GIF pictures named ".bpr": the caller names the
+// decoder, the extension table is left as it is.
+TEST_F(ImportTest, ADecoderChosenByTheCallerIgnoresTheExtension) {
+    const std::string gif = Put("Ta.bpr", test::MakeGif({}));
+    BitmapPixels px;
+    std::string why;
+    EXPECT_FALSE(LoadBitmapFile(gif, px, &why));
+    ASSERT_TRUE(LoadBitmapFileAs(gif, IMAGE_GIF, px, &why)) << why;
+    EXPECT_EQ(px.w, test::SAMPLE_W);
+    EXPECT_EQ(px.h, test::SAMPLE_H);
+    const std::string png = Put("Tc.bpr", test::MakePng(PNG_COLOR_TYPE_RGB, 8));
+    EXPECT_FALSE(LoadBitmapFileAs(png, IMAGE_GIF, px, &why));
+    EXPECT_EQ(px.w, test::SAMPLE_W);  // a refusal leaves the picture alone
+}
+
 // Alpha is kept only for RGBA and for grey with alpha at 16 bits a channel
 // (at 8 bits that is 16 bits a pixel: imported opaque); transparency chunks
 // never make alpha, the transparent colour shows.
