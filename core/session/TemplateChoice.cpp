@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "render/Color.h"
+#include "session/Session.h"
 #include "shell/Checked.h"
 
 namespace vx {

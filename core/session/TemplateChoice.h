@@ -8,9 +8,11 @@
 #include <string>
 
 #include "document/HslF.h"
-#include "session/Session.h"
+#include "document/LeFile.h"
 
 namespace vx {
+
+class Session;
 
 // ---- The choice ----
 

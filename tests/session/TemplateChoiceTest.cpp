@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "session/Session.h"
 #include "session/TemplateChoice.h"
 #include "support/ObjectKinds.h"
 #include "support/Recorders.h"
