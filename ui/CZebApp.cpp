@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 
 #include "render/FtText.h"
 #include "session/TemplateLibrary.h"
@@ -43,6 +44,8 @@ void CZebApp::StartDocument(CZebDlg& dlg, const TmpDlg& tmp) const {
 int CZebApp::InitInstance(const QStringList& args) {
     QCoreApplication::setOrganizationName("Vexo Logo");
     QCoreApplication::setApplicationName("Vexo Logo");
+    // The installed icon (desktop/vexologo.svg), where the desktop's theme has it.
+    QApplication::setWindowIcon(QIcon::fromTheme("vexologo"));
     SetFatalHandler(ShowFatalErrorDlg);
     SetMessageHandler(ShowMessageBox);
     VX_CALL(InitProgramFolder(), "InitProgramFolder()");
