@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QScreen>
 
 #include "render/FtText.h"
 #include "session/TemplateLibrary.h"
@@ -60,6 +61,8 @@ int CZebApp::InitInstance(const QStringList& args) {
         CZebDlg ldlg;
         StartDocument(ldlg, *tmp);
         tmp.reset();
+        // Without a window manager "maximized" means nothing: start screen-sized.
+        ldlg.resize(ldlg.screen()->availableGeometry().size());
         ldlg.showMaximized();
         QApplication::setQuitOnLastWindowClosed(true);
         result = QApplication::exec();

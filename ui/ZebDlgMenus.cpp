@@ -208,7 +208,9 @@ int CZebDlg::UpdateWndMenu() {
         QAction* a = wnd_menu_->addAction(QString::fromStdString(Cp1252ToUtf8(e.text)));
         const int id = e.id;
         connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
-        a->setEnabled(!s.bar_modal);
+        const std::optional<WindowCommand> cmd = DecodeWindowCommand(id, lf);
+        const BarKind bar = cmd ? PropertyBar(*lf.obj[cmd->nobj], cmd->k).kind : BarKind::LOGO;
+        a->setEnabled(!s.bar_modal && HasBar(bar));
     }
     return 0;
 }
