@@ -137,6 +137,7 @@ QString ExportDlg::FileFilter(ImageFormat f) {
 }
 
 void ExportDlg::OnSave() {
+    if (busy_) return;
     const ImageFormat f = format();
     QFileDialog dlg(this, "Save Logo Image As", {}, FileFilter(f));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
@@ -146,11 +147,19 @@ void ExportDlg::OnSave() {
 }
 
 bool ExportDlg::SaveTo(const QString& path, int cancel_after) {
+    if (busy_) return false;
     ExportRun run(this, *le, logo_, options());
     if (cancel_after >= 0) run.CancelAfter(cancel_after);
-    if (run.Save(path) != ExportOutcome::SAVED) return false;
+    busy_ = true;
+    const ExportOutcome outcome = run.Save(path);
+    busy_ = false;
+    if (outcome != ExportOutcome::SAVED) return false;
     accept();
     return true;
+}
+
+void ExportDlg::reject() {
+    if (!busy_) QDialog::reject();
 }
 
 }  // namespace vx

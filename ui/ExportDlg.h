@@ -64,6 +64,9 @@ public:
     // `cancel_after` >= 0 cancels after that many progress steps (tests).
     bool SaveTo(const QString& path, int cancel_after = -1);
 
+    // Closing waits until a running export has finished or was cancelled.
+    void reject() override;
+
 private:
     void CreateControls();
     void OnSave();
@@ -80,6 +83,9 @@ private:
     QLabel* quality_label_ = nullptr;
     QCheckBox* transparent_ = nullptr;
     QPushButton* save_ = nullptr;
+    // An export is running: its progress hands events to this dialog too, so
+    // another Save or a close must wait for it.
+    bool busy_ = false;
 };
 
 }  // namespace vx
