@@ -19,16 +19,13 @@ public:
 
     explicit AboutDlg(QWidget* parent = nullptr);
 
-    // The picture without the texts, 0x00RRGGBB, CLIENT_W x CLIENT_H.
-    const std::vector<std::uint32_t>& picture() const { return picture_; }
-
 protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
     void DrawPicture();
 
-    std::vector<std::uint32_t> picture_;
+    std::vector<std::uint32_t> picture_;  // the art without the texts, 0x00RRGGBB
 };
 
 }  // namespace vx

@@ -27,7 +27,6 @@ public:
     // opened from the desktop) is read now, its messages shown; what could be
     // read becomes the preset.
     void ParseCommandLine(const QStringList& args);
-    const LeFile* preset() const { return preset_.get(); }
 
     // The template window, preset with the command line's project.
     std::unique_ptr<TmpDlg> CreateTmpDlg(bool loading) const;

@@ -41,7 +41,6 @@ public:
 
     ImageFormat format() const;
     ExportOptions options() const;
-    const ExportLogo& logo() const { return logo_; }
 
     // Controls, for tests.
     QRadioButton* radio(ImageFormat f) const { return radios_[static_cast<std::size_t>(f)]; }

@@ -6,7 +6,6 @@ namespace vx {
 
 SpinEdit::SpinEdit(QWidget* parent) : QSpinBox(parent) {
     setRange(0, 99999);
-    setKeyboardTracking(true);
 }
 
 void SpinEdit::SetSpinRange(int lo, int hi) {
