@@ -81,6 +81,9 @@ public:
 
     // Opens the project at `path` (the command line's, or the load dialog's).
     bool OpenProject(const QString& path);
+    // Start-up: the document the window starts with (a copy of `doc`), named
+    // `name` ("" for an unnamed project).
+    void StartWith(const LeFile& doc, const std::string& name);
 
     // ---- Commands, by id (menus, keys and tests alike) ----
     void OnCommand(int id);
@@ -123,6 +126,10 @@ private:
     void CopyLogoImage();
     void OpenWebLink(const char* page_word);
     void SetCaption();
+    // ZebDlgDialogs
+    void NewFromTemplate();
+    void ExportLogoImage();
+    void ShowAbout();
     // ZebDlgObject
     void RunObjectCommand(bool (Session::*command)());
     void FillObjectMenu();

@@ -108,6 +108,15 @@ void CZebDlg::OnCommand(int id) {
         case ID_FILE_NEW:
             NewBlank();
             break;
+        case ID_FILE_TEMPLATE:
+            NewFromTemplate();
+            break;
+        case ID_FILE_EXPORT:
+            ExportLogoImage();
+            break;
+        case ID_HELP_ABOUT:
+            ShowAbout();
+            break;
         case ID_FILE_LOAD:
             LoadProjectDlg();
             break;
@@ -184,7 +193,6 @@ void CZebDlg::OnCommand(int id) {
             OpenWebLink("home");
             break;
         default:
-            // Export, templates and the about box are greyed until their dialogs come.
             if (id >= ID_WINDOW_FIRST && id <= ID_WINDOW_LAST) OnWindowCmd(id);
             break;
     }

@@ -68,10 +68,10 @@ int CZebDlg::UpdateEditMenu() {
     // Commands whose dialog or bar is not in this build stay greyed.
     const bool colors = HasBar(BarKind::COLOR);
     const std::pair<int, bool> available[] = {
-        {ID_FILE_EXPORT, false},
-        {ID_FILE_TEMPLATE, false},
+        {ID_FILE_EXPORT, true},
+        {ID_FILE_TEMPLATE, true},
         {ID_FILE_SAVE_TEMPLATE, false},
-        {ID_HELP_ABOUT, false},
+        {ID_HELP_ABOUT, true},
         {ID_WINDOW_LOGOIMAGE, HasBar(BarKind::LOGO)},
     };
     for (const auto& [id, on] : rules) {

@@ -27,6 +27,10 @@ int ImageTypeForPath(const std::string& path) {
 Result LoadBitmapFile(const std::string& path, BitmapPixels& out) {
     const int type = ImageTypeForPath(path);
     if (type < 0) return Result::Failure("not a picture type that can be imported");
+    return LoadBitmapFileAs(path, type, out);
+}
+
+Result LoadBitmapFileAs(const std::string& path, int type, BitmapPixels& out) {
     std::vector<std::uint8_t> bytes;
     if (Result read = ReadWholeFile(path, MAX_IMAGE_FILE_BYTES, bytes); !read) return read;
     Image img;

@@ -27,4 +27,8 @@ struct BitmapPixels {
 // name, the file or its contents are refused.
 Result LoadBitmapFile(const std::string& path, BitmapPixels& out);
 
+// The same with the decoder chosen by the caller (IMAGE_BMP ... IMAGE_TGA),
+// whatever the name says: the template previews are GIF pictures named ".bpr".
+Result LoadBitmapFileAs(const std::string& path, int type, BitmapPixels& out);
+
 }  // namespace vx

@@ -9,6 +9,7 @@
 #include "export/LogoPainter.h"
 #include "export/Transparency.h"
 #include "render/Color.h"
+#include "shell/AtomicFile.h"
 #include "shell/Buffers.h"
 #include "shell/Messages.h"
 
@@ -20,6 +21,10 @@ Result Refuse(std::string text) {
     return Result::Failure(std::move(text));
 }
 
+std::string CannotSaveText(const std::string& path, const std::string& why) {
+    return MSG_CANNOT_SAVE + path + (why.empty() ? "" : " (" + why + ")");
+}
+
 std::string Lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
@@ -28,7 +33,7 @@ std::string Lower(std::string s) {
 }  // namespace
 
 Result DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
-                     ExportImage& out) {
+                     ExportImage& out, const ExportProgress& progress) {
     if (!logo.CanSave()) return Refuse("The logo is empty: there is nothing to export.");
     if (options.transparent && !FormatHoldsAlpha(options.format))
         return Refuse(std::string(ImageFormatName(options.format)) +
@@ -58,9 +63,16 @@ Result DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& op
     if (!allocated)
         return Refuse("There is not enough memory for an image of " + std::to_string(size.w) +
                       " x " + std::to_string(size.h) + " pixels.");
-    if (!PaintLogo(le, logo, place, std::span<ExportCanvas>(canvases.data(), count)))
+    bool stopped = false;
+    const ExportProgress step = [&](int done, int total) {
+        stopped = progress && !progress(done, total);
+        return !stopped;
+    };
+    if (!PaintLogo(le, logo, place, std::span<ExportCanvas>(canvases.data(), count), step)) {
+        if (stopped) return Result::Failure({});
         return Refuse("There is not enough memory to draw the logo at " + std::to_string(size.w) +
                       " x " + std::to_string(size.h) + " pixels.");
+    }
 
     if (options.transparent) {
         RecoverAlpha(canvases[0].px.data(), canvases[1].px.data(), pixels, background,
@@ -74,14 +86,26 @@ Result DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& op
     return {};
 }
 
-Result SaveLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
-                     const std::string& path) {
-    ExportImage image;
-    if (Result drawn = DrawLogoImage(le, logo, options, image); !drawn) return drawn;
-    const Result written =
-        WriteImageFile(path, options.format, image.Pixels(), ClampExportQuality(options.quality));
-    if (!written) return Refuse(MSG_CANNOT_SAVE + path + " (" + written.message() + ")");
+Result EncodeLogoImage(const ExportImage& image, const ExportOptions& options,
+                       std::vector<std::uint8_t>& out) {
+    return EncodeImage(options.format, image.Pixels(), ClampExportQuality(options.quality), out);
+}
+
+Result WriteLogoFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+    if (Result written = WriteFileAtomically(path, bytes); !written)
+        return Refuse(CannotSaveText(path, written.message()));
     return {};
+}
+
+Result SaveLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
+                     const std::string& path, const ExportProgress& progress) {
+    ExportImage image;
+    if (Result drawn = DrawLogoImage(le, logo, options, image, progress); !drawn) return drawn;
+    std::vector<std::uint8_t> bytes;
+    if (Result encoded = EncodeLogoImage(image, options, bytes); !encoded)
+        return Refuse(CannotSaveText(path, encoded.message()));
+    image = {};  // the pixels are no longer needed; free them before writing
+    return WriteLogoFile(path, bytes);
 }
 
 std::optional<ImageFormat> ExportFormatForPath(const std::string& path) {

@@ -11,12 +11,14 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "codecs/ImageWriters.h"
 #include "document/LeFile.h"
 #include "export/ExportSize.h"
+#include "export/LogoPainter.h"
 #include "shell/Result.h"
 
 namespace vx {
@@ -44,14 +46,25 @@ struct ExportImage {
 };
 
 // Draws the picture of a save without writing it. A failure carries the
-// message for the user, which the caller shows.
+// message for the user, which the caller shows; an export stopped by
+// `progress` fails with an empty message: there is nothing to show.
 Result DrawLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
-                     ExportImage& out);
+                     ExportImage& out, const ExportProgress& progress = {});
 
-// DrawLogoImage, then writes the picture to `path`. A failure carries the
-// message for the user and leaves no file behind.
+// Encodes a drawn picture in the options' format and quality. It touches no
+// engine state (no fonts, trace stack or messages), so the window may run it
+// on a worker thread while it stays responsive. A failure says why.
+Result EncodeLogoImage(const ExportImage& image, const ExportOptions& options,
+                       std::vector<std::uint8_t>& out);
+
+// Writes encoded bytes to `path` through a temporary renamed over it. A
+// failure carries "File could not be saved: " with the path and the reason.
+Result WriteLogoFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// DrawLogoImage, EncodeLogoImage, WriteLogoFile. A failure carries the message
+// for the user (empty when `progress` stopped it) and leaves no file behind.
 Result SaveLogoImage(LeFile& le, const ExportLogo& logo, const ExportOptions& options,
-                     const std::string& path);
+                     const std::string& path, const ExportProgress& progress = {});
 
 // The format a file name asks for by its extension, in any case: .png (PNG 24
 // Bit), .gif, .bmp, .jpg, .jpeg, .tif, .tiff. Nothing for anything else.

@@ -107,10 +107,11 @@ std::optional<ExportSize> OversizedObject(const LeFile& le, int percent) {
 }
 
 bool PaintLogo(LeFile& le, const ExportLogo& logo, const LogoPlacement& place,
-               std::span<ExportCanvas> canvases) {
+               std::span<ExportCanvas> canvases, const ExportProgress& progress) {
     for (ExportCanvas& c : canvases) std::fill(c.px.begin(), c.px.end(), c.background);
     const Origin origin = LogoOrigin(le);
-    for (int n = 0; n < std::clamp(le.objs, 0, MAX_OBJS); ++n) {
+    const int objs = std::clamp(le.objs, 0, MAX_OBJS);
+    for (int n = 0; n < objs; ++n) {
         VX_CHECK(le.obj[n] != nullptr, "obj[n]!=NULL");
         LogoObject* o = le.obj[n].get();
         if (!o) continue;
@@ -118,6 +119,7 @@ bool PaintLogo(LeFile& le, const ExportLogo& logo, const LogoPlacement& place,
             PaintPicture(*o, origin, place, canvases);
         else if (!PaintText(*o, origin, place, canvases))
             return false;
+        if (progress && !progress(n + 1, objs)) return false;
     }
     const int logo_w = static_cast<int>(
         std::min<long long>(static_cast<long long>(logo.w) * place.percent / 100, place.w));

@@ -7,6 +7,7 @@
 // at 100 % only). The document's own renderers are not touched.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -15,6 +16,11 @@
 #include "export/ExportSize.h"
 
 namespace vx {
+
+// Told after each object is painted, with the objects painted and the
+// objects in all; returning false stops the export there (the user cancelled).
+// A long export keeps its window responsive through it.
+using ExportProgress = std::function<bool(int done, int total)>;
 
 // One picture the logo is painted into: `px` (w x h, 0x00RRGGBB) is filled
 // with `background` first.
@@ -43,8 +49,9 @@ std::optional<ExportSize> OversizedObject(const LeFile& le, int percent);
 // are filled with each canvas's background again: the logo is cut at its box,
 // as the 100 % canvas cuts it. The canvases' pixels must already be w x h.
 // False when an object could not be rendered whole (memory ran out, which
-// was reported): the canvases are then incomplete and must not be written.
+// was reported) or `progress` said stop: the canvases are then incomplete and
+// must not be written.
 bool PaintLogo(LeFile& le, const ExportLogo& logo, const LogoPlacement& place,
-               std::span<ExportCanvas> canvases);
+               std::span<ExportCanvas> canvases, const ExportProgress& progress = {});
 
 }  // namespace vx

@@ -55,6 +55,21 @@ TEST(ImportTypes, LastThreeLettersInAnyCaseChooseTheDecoder) {
     for (const auto& [path, type] : cases) EXPECT_EQ(ImageTypeForPath(path), type) << path;
 }
 
+// Template previews are GIF pictures named ".bpr": the caller names the
+// decoder, the extension table is left as it is.
+TEST_F(ImportTest, ADecoderChosenByTheCallerIgnoresTheExtension) {
+    const std::string gif = Put("Ta.bpr", test::MakeGif({}));
+    BitmapPixels px;
+    EXPECT_FALSE(LoadBitmapFile(gif, px));
+    const Result read = LoadBitmapFileAs(gif, IMAGE_GIF, px);
+    ASSERT_TRUE(read) << read.message();
+    EXPECT_EQ(px.w, test::SAMPLE_W);
+    EXPECT_EQ(px.h, test::SAMPLE_H);
+    const std::string png = Put("Tc.bpr", test::MakePng(PNG_COLOR_TYPE_RGB, 8));
+    EXPECT_FALSE(LoadBitmapFileAs(png, IMAGE_GIF, px));
+    EXPECT_EQ(px.w, test::SAMPLE_W);  // a refusal leaves the picture alone
+}
+
 // Alpha is kept only for RGBA and for grey with alpha at 16 bits a channel
 // (at 8 bits that is 16 bits a pixel: imported opaque); transparency chunks
 // never make alpha, the transparent colour shows.

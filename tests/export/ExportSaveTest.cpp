@@ -118,5 +118,44 @@ TEST(ExportFormats, TheExtensionNamesTheFormatInAnyCase) {
     EXPECT_STREQ(ExportExtension(ImageFormat::JPEG), "jpg");
 }
 
+// The window's Cancel: the progress hook stops the export after any object;
+// nothing is written, not even a temporary, and there is no message to show.
+TEST_F(ExportSave, ProgressCountsTheObjectsAndStoppingLeavesNoFile) {
+    ASSERT_GE(lf.objs, 2);
+    std::vector<std::pair<int, int>> steps;
+    ASSERT_TRUE(SaveLogoImage(lf, logo, {}, Path("whole.png"), [&](int done, int total) {
+        steps.emplace_back(done, total);
+        return true;
+    }));
+    ASSERT_EQ(steps.size(), static_cast<std::size_t>(lf.objs));
+    EXPECT_EQ(steps.back(), std::make_pair(lf.objs, lf.objs));
+
+    for (const int stop_at : {1, lf.objs}) {
+        const std::string path = Path("stopped" + std::to_string(stop_at) + ".png");
+        const Result stopped =
+            SaveLogoImage(lf, logo, {}, path, [&](int done, int) { return done < stop_at; });
+        EXPECT_FALSE(stopped);
+        EXPECT_EQ(stopped.message(), "");
+        EXPECT_FALSE(fs::exists(path));
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(tmp.path()), fs::directory_iterator()), 1);
+}
+
+// What the window runs on its worker thread and then writes gives the same
+// file as Save.
+TEST_F(ExportSave, EncodeThenWriteMatchesSave) {
+    ExportOptions options;
+    options.format = ImageFormat::JPEG;
+    options.quality = 40;
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(EncodeLogoImage(Draw(options), options, bytes));
+    ASSERT_TRUE(WriteLogoFile(Path("split.jpg"), bytes));
+    ASSERT_TRUE(Save(options, Path("saved.jpg")));
+    EXPECT_EQ(ReadBytes(Path("split.jpg")), ReadBytes(Path("saved.jpg")));
+    const Result refused = WriteLogoFile(Path("missing/folder.jpg"), bytes);
+    EXPECT_EQ(refused.message().rfind("File could not be saved: " + Path("missing/folder.jpg"), 0),
+              0u);
+}
+
 }  // namespace
 }  // namespace vx

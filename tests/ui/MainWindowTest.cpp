@@ -85,7 +85,8 @@ TEST_F(WindowTest, MenusAndButtonsFollowTheDocumentAndTheBarState) {
     // Only commands whose bar or dialog exists are offered.
     EXPECT_TRUE(w->nav(2)->isEnabled());  // "Effects..." of a shape
     EXPECT_FALSE(w->nav(0)->isEnabled());
-    EXPECT_FALSE(enabled(ID_FILE_EXPORT));
+    EXPECT_TRUE(enabled(ID_FILE_EXPORT));
+    EXPECT_FALSE(enabled(ID_FILE_SAVE_TEMPLATE));
 }
 
 TEST_F(WindowTest, ArrowsPageTheSliderWithinItsPages) {

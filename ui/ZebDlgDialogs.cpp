@@ -1,0 +1,36 @@
+// CZebDlg: the starting document, and the dialogs of the File and Help menus
+// (template library, export, about box).
+
+#include "session/TemplateChoice.h"
+#include "ui/AboutDlg.h"
+#include "ui/CZebDlg.h"
+#include "ui/ExportDlg.h"
+#include "ui/TmpDlg.h"
+
+namespace vx {
+
+void CZebDlg::StartWith(const LeFile& doc, const std::string& name) {
+    vx::StartWith(s, doc, name);
+    SetCaption();
+    RefreshAll();
+}
+
+void CZebDlg::NewFromTemplate() {
+    TmpDlg dlg(this, nullptr, false);
+    if (dlg.exec() != QDialog::Accepted || !dlg.result) return;
+    ReplaceWithTemplate(s, *dlg.result);
+    SetCaption();
+    RefreshAll();
+}
+
+void CZebDlg::ExportLogoImage() {
+    ExportDlg dlg(&lf, this);
+    dlg.exec();
+}
+
+void CZebDlg::ShowAbout() {
+    AboutDlg dlg(this);
+    dlg.exec();
+}
+
+}  // namespace vx
