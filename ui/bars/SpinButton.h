@@ -1,0 +1,22 @@
+#pragma once
+
+// The up-down button beside a read-only number edit: each step (held down, it
+// repeats) reports +1 or -1; the owner moves the slider and writes the edit.
+
+#include <QWidget>
+
+namespace vx {
+
+class SpinButton : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SpinButton(QWidget* parent = nullptr);
+    // One step as a click on an arrow makes it (tests and keys).
+    void Step(int delta) { emit stepped(delta); }
+
+signals:
+    void stepped(int delta);
+};
+
+}  // namespace vx
