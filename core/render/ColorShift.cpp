@@ -15,12 +15,17 @@ constexpr float HUE_WHEEL = 239.0f;
 }  // namespace
 
 HslF ShiftColor(const HslF& start, float h, float s, float l) {
-    HslF c;
-    c.h = start.h + (h - 0.5f) * 240.0f;
-    if (c.h < 0.0f) c.h += HUE_WHEEL;
-    if (c.h > HUE_WHEEL) c.h -= HUE_WHEEL;
-    c.s = std::clamp(2.0f * s * start.s, 0.0f, 240.0f);
-    c.l = std::clamp(2.0f * l * start.l, 0.0f, 240.0f);
+    // A slider in the middle leaves its channel exactly as it was, also for
+    // stored values outside the ranges (the default gradient colour #2 is
+    // 255, 255, 255), so moving a slider away and back restores every colour.
+    HslF c = start;
+    if (h != 0.5f) {
+        c.h = start.h + (h - 0.5f) * 240.0f;
+        if (c.h < 0.0f) c.h += HUE_WHEEL;
+        if (c.h > HUE_WHEEL) c.h -= HUE_WHEEL;
+    }
+    if (s != 0.5f) c.s = std::clamp(2.0f * s * start.s, 0.0f, 240.0f);
+    if (l != 0.5f) c.l = std::clamp(2.0f * l * start.l, 0.0f, 240.0f);
     return c;
 }
 

@@ -18,7 +18,8 @@ namespace vx {
 
 // A starting colour shifted by the slider values h, s, l (0..1, 0.5 the
 // middle): hue moved by (h - 0.5) * 240 round a wheel of 239 units,
-// saturation and lightness scaled by 2s and 2l and kept in 0..240.
+// saturation and lightness scaled by 2s and 2l and kept in 0..240. A channel
+// whose slider is in the middle is left as it was.
 HslF ShiftColor(const HslF& start, float h, float s, float l);
 
 class ColorShift {

@@ -17,7 +17,8 @@ struct ShiftCase {
 };
 
 // +100 adds 120 (200 wraps to 81), -100 takes 120 (50 wraps to 169), +50
-// saturation scales by 1.5 and clamps, -100 saturation greys, lightness scales.
+// saturation scales by 1.5 and clamps, -100 saturation greys, lightness scales;
+// a channel in the middle keeps even an out-of-range stored value.
 TEST(ShiftColor, WrapsHueBy239AndScalesAndClampsSaturationAndLightness) {
     const ShiftCase cases[] = {
         {{200, 100, 100}, 1.0f, 0.5f, 0.5f, {81, 100, 100}},
@@ -26,6 +27,8 @@ TEST(ShiftColor, WrapsHueBy239AndScalesAndClampsSaturationAndLightness) {
         {{10, 200, 100}, 0.5f, 0.0f, 0.5f, {10, 0, 100}},
         {{10, 200, 100}, 0.5f, 0.5f, 1.0f, {10, 200, 200}},
         {{10, 200, 180}, 0.5f, 0.5f, 1.0f, {10, 200, 240}},
+        {{255, 255, 255}, 0.5f, 0.5f, 0.5f, {255, 255, 255}},
+        {{255, 255, 255}, 0.5f, 0.6f, 0.5f, {255, 240, 255}},
     };
     for (const ShiftCase& c : cases) {
         const HslF got = ShiftColor(c.start, c.h, c.s, c.l);
