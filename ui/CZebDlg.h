@@ -130,6 +130,7 @@ private:
     void QuickTextChanged(const QString& text);
     void QuickTextLeft();
     // ZebDlgBars
+    bool HasBar(BarKind kind) const { return bar_factories_.count(kind) > 0; }
     bool PreBarModal(int type);
     int OpenBar(BarKind kind, int type, int nc = 0);
     // ZebDlgRefresh

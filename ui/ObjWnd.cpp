@@ -25,8 +25,11 @@ ObjWnd::ObjWnd(CZebDlg* mw, QWidget* parent) : QWidget(parent), mw_(mw) {
 void ObjWnd::paintEvent(QPaintEvent*) {
     const ObjectBitmap& ob = LeFile::ob;
     // Until the preview is assembled for this size there is nothing true to show.
-    if (width() != ob.cdw || height() != ob.cdh) return;
     QPainter p(this);
+    if (width() != ob.cdw || height() != ob.cdh) {
+        p.fillRect(rect(), palette().window());
+        return;
+    }
     const QImage img = EngineImage(ob.cdta.data(), ob.cdta.size(), ob.cdw, ob.cdh);
     if (!img.isNull()) p.drawImage(0, 0, img);
     const int r = width() - 1;
@@ -40,9 +43,8 @@ void ObjWnd::paintEvent(QPaintEvent*) {
 }
 
 void ObjWnd::mousePressEvent(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton || !le || le->objs == 0) return;
-    VX_CHECK(le->cur != -1, "cur!=-1");
-    if (!HasCurrent(*le)) return;
+    // Objects but none current (a project saved so) is no fault: nothing to resize.
+    if (e->button() != Qt::LeftButton || !le || !HasCurrent(*le)) return;
     const LogoParams& lt = le->obj[le->cur]->lt;
     drag_ = ResizeDrag{e->position().toPoint().x(), lt.width, lt.size};
     dragging_ = true;

@@ -38,8 +38,11 @@ void OutWnd::paintEvent(QPaintEvent*) {
     const ObjectBitmap& ob = LeFile::ob;
     const int W = width();
     const int H = height();
-    if (!(ob.dw < W && ob.dh < H)) return;
     QPainter p(this);
+    if (!(ob.dw < W && ob.dh < H)) {
+        p.fillRect(rect(), palette().window());  // no canvas fits: the panel shows
+        return;
+    }
     const QRect c = CanvasRect();
     // The bands around the canvas come from the texture at the same places.
     const QImage bg = EngineImage(bg_.data(), bg_.size(), bg_w_, bg_h_);
@@ -66,9 +69,15 @@ QPoint OutWnd::DocPoint(QPoint p) const {
 
 void OutWnd::Reassemble(int margin) {
     if (!le) return;
+    const QRect before = CanvasRect();
     VX_CALL(le->Update(width() - margin, height() - margin, -1, -1),
             "le->Update(rct.Width()-OUT_WND_MRG,rct.Height()-OUT_WND_MRG,-1,-1)");
-    update();
+    // While the canvas keeps its place, the textured bands around it stand.
+    const QRect after = CanvasRect();
+    if (after == before)
+        update(after.adjusted(-1, -1, 1, 1));
+    else
+        update();
     ow_->le = le;
     ow_->update();
 }

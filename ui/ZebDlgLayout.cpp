@@ -90,10 +90,10 @@ void CZebDlg::CreateChildren() {
     connect(quick_, &QLineEdit::textEdited, this, &CZebDlg::QuickTextChanged);
     edit_bottom_ = new LeEdit(client_);
 
-    // The style library's row; the styles themselves come with its panel.
+    // The style library's row; the styles, and the label's page count, come
+    // with its panel.
     style_label_ = new LeStatic({}, client_);
     style_slider_ = new ZebSlider(LibraryKind::Styles, client_);
-    style_slider_->SetLabel(style_label_);
     style_left_ = new SlBtn(style_slider_, -1, client_);
     style_right_ = new SlBtn(style_slider_, +1, client_);
 }

@@ -184,7 +184,7 @@ void CZebDlg::OnCommand(int id) {
             OpenWebLink("home");
             break;
         default:
-            // Export, templates and the about box come with their dialogs.
+            // Export, templates and the about box are greyed until their dialogs come.
             if (id >= ID_WINDOW_FIRST && id <= ID_WINDOW_LAST) OnWindowCmd(id);
             break;
     }
@@ -200,7 +200,9 @@ int CZebDlg::UpdateWndMenu() {
         QAction* a = wnd_menu_->addAction(QString::fromStdString(Cp1252ToUtf8(e.text)));
         const int id = e.id;
         connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
-        a->setEnabled(!s.bar_modal);
+        const std::optional<WindowCommand> cmd = DecodeWindowCommand(id, lf);
+        const BarKind bar = cmd ? PropertyBar(*lf.obj[cmd->nobj], cmd->k).kind : BarKind::LOGO;
+        a->setEnabled(!s.bar_modal && HasBar(bar));
     }
     return 0;
 }

@@ -65,14 +65,29 @@ int CZebDlg::UpdateEditMenu() {
         {ID_OBJECT_NEWIMAGE, m.add},
         {ID_FILE_IMPORT, m.add},
     };
-    for (const auto& [id, on] : rules)
+    // Commands whose dialog or bar is not in this build stay greyed.
+    const bool colors = HasBar(BarKind::COLOR);
+    const std::pair<int, bool> available[] = {
+        {ID_FILE_EXPORT, false},
+        {ID_FILE_TEMPLATE, false},
+        {ID_FILE_SAVE_TEMPLATE, false},
+        {ID_HELP_ABOUT, false},
+        {ID_WINDOW_LOGOIMAGE, HasBar(BarKind::LOGO)},
+    };
+    for (const auto& [id, on] : rules) {
+        const bool color_item =
+            id >= IDM_EDIT_BASICCOLOR && id <= ID_EDIT_GRADIENTCOLOR2;  // the six
+        for (QAction* a : ActionsOf(id)) a->setEnabled(open && on && (colors || !color_item));
+    }
+    for (const auto& [id, on] : available)
         for (QAction* a : ActionsOf(id)) a->setEnabled(open && on);
     if (!open) return 0;  // the buttons stay disabled while a bar is open
     next_->setEnabled(m.next);
     prev_->setEnabled(m.prev);
     cur_obj_->setEnabled(m.current_object);
     for (std::size_t k = 0; k < nav_.size(); ++k) {
-        nav_[k]->setEnabled(m.property_buttons);
+        const BarKind bar = ObjectCmdBar(lf, static_cast<int>(k)).kind;
+        nav_[k]->setEnabled(m.property_buttons && HasBar(bar));
         if (m.captions) nav_[k]->SetCaption(QString::fromStdString((*m.captions)[k]));
     }
     UpdateToolTips();

@@ -2,6 +2,7 @@
 // project named on the command line if any, and runs the main window.
 
 #include <QApplication>
+#include <QScreen>
 
 #include "render/FtText.h"
 #include "shell/Checked.h"
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
         vx::CZebDlg dlg;
         const QStringList args = QCoreApplication::arguments();
         if (args.size() > 1) dlg.OpenProject(args[1]);
+        // Without a window manager "maximized" means nothing: start screen-sized.
+        dlg.resize(dlg.screen()->availableGeometry().size());
         dlg.showMaximized();
         result = QApplication::exec();
     }

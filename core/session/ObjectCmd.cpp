@@ -5,8 +5,10 @@
 namespace vx {
 
 BarRequest ObjectCmdBar(const LeFile& lf, int k) {
-    if (!HasCurrent(lf)) return {};
-    const LogoObject& o = *lf.obj[lf.cur];
+    return HasCurrent(lf) ? PropertyBar(*lf.obj[lf.cur], k) : BarRequest{};
+}
+
+BarRequest PropertyBar(const LogoObject& o, int k) {
     if (k == 4) return {BarKind::COLOR, o.lt.grad ? 1 : 0};
     if (o.type == TEXT_OBJECT) {
         constexpr BarKind TEXT_BARS[] = {BarKind::TEXT, BarKind::EFFECTS, BarKind::GRADIENT,

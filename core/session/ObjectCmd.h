@@ -16,5 +16,7 @@ struct BarRequest {
 // Nothing when there is no current object or k is out of range; custom bitmaps
 // have no text or image bar.
 BarRequest ObjectCmdBar(const LeFile& lf, int k);
+// The same for object `o`, current or not.
+BarRequest PropertyBar(const LogoObject& o, int k);
 
 }  // namespace vx

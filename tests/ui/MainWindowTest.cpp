@@ -82,6 +82,10 @@ TEST_F(WindowTest, MenusAndButtonsFollowTheDocumentAndTheBarState) {
     w->PostBarModal(true);
     EXPECT_TRUE(enabled(IDM_FARTHER));
     EXPECT_TRUE(w->next_button()->isEnabled());
+    // Only commands whose bar or dialog exists are offered.
+    EXPECT_TRUE(w->nav(2)->isEnabled());  // "Effects..." of a shape
+    EXPECT_FALSE(w->nav(0)->isEnabled());
+    EXPECT_FALSE(enabled(ID_FILE_EXPORT));
 }
 
 TEST_F(WindowTest, ArrowsPageTheSliderWithinItsPages) {

@@ -98,6 +98,12 @@ TEST_F(WindowTest, PreviewResizeKeepsEachValueInsideItsLimitsAndIsOneUndoStep) {
     Move(ow, QPoint(W, 10));  // the edge itself is ignored
     Release(ow, QPoint(W, 10));
     EXPECT_EQ(w->utrack.undoes, 1);
+
+    w->lf.cur = -1;  // as a project may be saved: no drag, and no fault
+    Press(ow, QPoint(W / 2, 10));
+    Move(ow, QPoint(1, 10));
+    Release(ow, QPoint(1, 10));
+    EXPECT_EQ(w->utrack.undoes, 1);
 }
 
 }  // namespace

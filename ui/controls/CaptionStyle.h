@@ -20,9 +20,11 @@ inline constexpr std::uint32_t CAPTION_NORMAL = PackRgb(81, 107, 135);
 inline constexpr std::uint32_t CAPTION_HOT = PackRgb(92, 158, 215);
 inline constexpr std::uint32_t CAPTION_DISABLED = PackRgb(184, 193, 202);
 
-// Faces from the libraries we ship: a narrow technical sans for captions and
-// labels, a heavy display face for the caption art.
+// Faces from the libraries we ship: a technical sans for the button captions,
+// its lighter cut for the page labels (a full "Styles Library: page #12 of 12"
+// fits their 205 pixels), a heavy display face for the caption art.
 inline constexpr const char* CAPTION_FACE = "Play Bold";
+inline constexpr const char* LABEL_FACE = "Play Regular";
 inline constexpr const char* LOGO_FACE = "Bebas Neue Bold";
 // The symbol face and glyph of the Next/Prev arrow.
 inline constexpr const char* ICON_FACE = "Pointers Regular";

@@ -88,11 +88,9 @@ QImage MakeStrip() {
 
 QImage MakeThumb(ControlState s) {
     QImage img(ControlArt::THUMB_WIDTH, ControlArt::SLIDER_HEIGHT, QImage::Format_RGB32);
-    // The groove shows at the rounded corners.
-    for (int x = 0; x < img.width(); ++x)
-        for (int y = 0; y < img.height(); ++y)
-            img.setPixel(x, y, ControlArt::SliderStrip().pixel(0, y));
     QPainter p(&img);
+    // The groove shows at the rounded corners.
+    p.drawImage(img.rect(), ControlArt::SliderStrip());
     const Look look = LookOf(s);
     PaintFace(p, QRectF(0, 1, img.width(), img.height() - 2), look, 4);
     // Three grip lines in the middle.

@@ -4,7 +4,12 @@
 // (0x00RRGGBB words, rows top to bottom, stride equal to the width) is the
 // memory layout of QImage::Format_RGB32 on this platform, so a QImage is put
 // over the same memory and no pixel is copied. The buffer must stay alive and
-// keep its size while the image is used; Qt reads the top byte as opaque.
+// keep its size while the image is used.
+//
+// The engine leaves the top byte 0 where Qt's format has 0xFF. Drawn onto an
+// opaque surface (a widget with Qt::WA_OpaquePaintEvent, an RGB32 image) the
+// pixels come out exactly; a surface with an alpha channel would take the 0 as
+// transparency, so views that show engine buffers are opaque widgets.
 
 #include <QImage>
 

@@ -1,6 +1,5 @@
 #include "ui/controls/LeButton.h"
 
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -34,10 +33,10 @@ void LeButton::SetIcon(int glyph, float angle) {
 }
 
 void LeButton::SetPopupMenu(QMenu* menu) {
-    if (menu_ != nullptr) disconnect(menu_, nullptr, this, nullptr);
+    if (menu_) disconnect(menu_, nullptr, this, nullptr);
     menu_ = menu;
     // The menu takes the mouse while open; the button is released when it closes.
-    if (menu_ != nullptr) connect(menu_, &QMenu::aboutToHide, this, [this] { SetPressed(false); });
+    if (menu_) connect(menu_, &QMenu::aboutToHide, this, [this] { SetPressed(false); });
 }
 
 void LeButton::SetBlink(bool on) {
@@ -82,7 +81,7 @@ void LeButton::paintEvent(QPaintEvent*) {
 void LeButton::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return QWidget::mousePressEvent(e);
     SetPressed(true);
-    if (menu_ != nullptr)
+    if (menu_)
         ShowMenu(e->position().toPoint());
     else
         emit pressedDown();

@@ -7,6 +7,8 @@
 // instead of firing; the owner fills the menu when asked (menuRequested) and
 // handles its actions.
 
+#include <QMenu>
+#include <QPointer>
 #include <QString>
 
 #include <cstdint>
@@ -14,8 +16,6 @@
 
 #include "render/FtText.h"
 #include "ui/controls/HoverControl.h"
-
-class QMenu;
 
 namespace vx {
 
@@ -33,8 +33,8 @@ public:
     // turn: "Next" 0, "Prev" 0.5); glyph 0 removes the icon.
     void SetIcon(int glyph, float angle = 0.0f);
 
-    // Popup mode with `menu` (owned by the caller, which must outlive the
-    // button's use of it); null returns to firing on press.
+    // Popup mode with `menu` (owned by the caller; when it is destroyed the
+    // button fires on press again); null returns to firing on press.
     void SetPopupMenu(QMenu* menu);
 
     // Attention mode: the button flashes while the cursor is away.
@@ -59,7 +59,7 @@ private:
     QString caption_;
     int icon_ = 0;
     float icon_angle_ = 0.0f;
-    QMenu* menu_ = nullptr;
+    QPointer<QMenu> menu_;
     std::vector<std::uint32_t> picture_;  // composed off-screen, then drawn at once
     FtText text_;
     FtText icon_text_;

@@ -33,8 +33,8 @@ void LeStatic::paintEvent(QPaintEvent*) {
     const int dy = height();
     const auto area = CheckedArea(dx, dy);
     if (!area || *area == 0) return;
-    LogoParams lt = CaptionParams(CaptionBytes(text_.toStdU32String()), CAPTION_FACE, text_size_,
-                                  CAPTION_NORMAL);
+    LogoParams lt =
+        CaptionParams(CaptionBytes(text_.toStdU32String()), LABEL_FACE, text_size_, CAPTION_NORMAL);
     lt.shadow_opacity = LABEL_SHADOW_OPACITY;
     VX_CALL(ft_.Render(lt, 0, 0), "ft.Render(lt,0,0)");
     VX_CALL(ft_.BltToDC(lt, picture_, dx, dy, 0, PANEL_BACKGROUND),

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QSignalSpy>
 
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -98,16 +99,30 @@ TEST_F(ButtonTest, HoverFollowsMovesAndGoesOffOnTheTimerTickAfterTheCursorLeft) 
     }
 }
 
-TEST_F(ButtonTest, CaptionIconAndStateChangeThePicture) {
-    const QImage normal = Grab(button);
-    button.SetCaption("Shape...");
-    const QImage shape = Grab(button);
-    EXPECT_NE(shape, normal);
-    button.SetCaption("Text...");
-    EXPECT_EQ(Grab(button), normal) << "the same caption draws the same picture";
-    button.setEnabled(false);
-    EXPECT_NE(Grab(button), normal);
-    button.setEnabled(true);
+// The weighted column of what the icon adds to a blank face.
+double IconColumn(const QImage& icon, const QImage& blank) {
+    double sum = 0, weight = 0;
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x) {
+            const int d = qGray(blank.pixel(x, y)) - qGray(icon.pixel(x, y));
+            sum += static_cast<double>(d) * x;
+            weight += d;
+        }
+    return weight > 0 ? sum / weight : -1;
+}
+
+TEST_F(ButtonTest, PrevTurnsTheNextArrowHalfATurn) {
+    LeButton blank({}, &host), next({}, &host), prev({}, &host);
+    for (LeButton* b : {&blank, &next, &prev}) Place(*b, QRect(150, 10, 35, 30));
+    next.SetIcon(132, 0.0f);
+    prev.SetIcon(132, 0.5f);
+    const QImage face = Grab(blank);
+    const double n = IconColumn(Grab(next), face);
+    const double p = IconColumn(Grab(prev), face);
+    // Turned half round the button's middle column (17): the arrow's weight
+    // lies mirrored, not in the same place.
+    EXPECT_NEAR(n + p, 2 * 17.0, 0.25) << n << " " << p;
+    EXPECT_GT(std::abs(n - p), 0.5) << n << " " << p;
 }
 
 }  // namespace
