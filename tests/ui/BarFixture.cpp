@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
+#include <cstdlib>
 
 #include "TestFonts.h"
 #include "render/FtText.h"
+#include "ui/bars/SpinButton.h"
 #include "ui/controls/Slider.h"
 
 namespace vx::test {
@@ -37,6 +40,12 @@ void BarTest::DragSlider(NumberTrio* t, int x) {
 
 void BarTest::DragSliderToEnd(NumberTrio* t, bool right) {
     DragSlider(t, right ? t->slider()->width() + 50 : -50);
+}
+
+void BarTest::Spin(NumberTrio* t, int delta) {
+    const QList<QToolButton*> arrows = t->spin()->findChildren<QToolButton*>();
+    ASSERT_EQ(arrows.size(), 2);
+    for (int k = 0; k < std::abs(delta); ++k) arrows[delta > 0 ? 0 : 1]->click();
 }
 
 void BarTest::WithModal(const std::function<void(QWidget*)>& act,

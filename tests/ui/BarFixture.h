@@ -10,7 +10,6 @@
 #include "WindowFixture.h"
 #include "support/Documents.h"
 #include "ui/bars/NumberTrio.h"
-#include "ui/bars/SpinButton.h"
 
 namespace vx::test {
 
@@ -29,6 +28,8 @@ protected:
     // Drags the slider from its middle to column x (a press alone sets nothing).
     static void DragSlider(NumberTrio* t, int x);
     static void DragSliderToEnd(NumberTrio* t, bool right);
+    // Clicks the trio's up (delta > 0) or down arrow |delta| times.
+    static void Spin(NumberTrio* t, int delta);
     // Runs `act` on the modal dialog that `open` brings up, once it is up.
     static void WithModal(const std::function<void(QWidget*)>& act,
                           const std::function<void()>& open);

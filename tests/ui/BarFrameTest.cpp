@@ -30,7 +30,7 @@ TEST_F(BarTest, CancelAfterSeveralChangesRestoresAndRedoBringsThemBackAsOneStep)
     w->EditEffects();
     auto* bar = Bar<EffectsBar>();
     bar->outline_check()->click();
-    bar->strength()->spin()->Step(1);
+    Spin(bar->strength(), 1);
     DragSliderToEnd(bar->sharpness(), true);
     EXPECT_EQ(Cur().has_outline, 1);  // live
     EXPECT_EQ(Cur().strength, 2);

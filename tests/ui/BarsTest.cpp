@@ -32,11 +32,11 @@ TEST_F(BarTest, TextBarStoresTheAspectTruncatedAndKeepsSizesBeyondTheSlider) {
     w->EditText(false);
     auto* bar = Bar<TextBar>();
     EXPECT_EQ(bar->aspect()->edit()->text(), "1.3");
-    bar->size()->spin()->Step(1);
+    Spin(bar->size(), 1);
     EXPECT_FLOAT_EQ(Cur().aspect, 1.3f);
     EXPECT_EQ(Cur().size, 101);
     EXPECT_FLOAT_EQ(bar->size()->slider()->value(), 1.0f);
-    bar->spacing()->spin()->Step(-1);
+    Spin(bar->spacing(), -1);
     EXPECT_EQ(Cur().spacing, -1);
     EXPECT_EQ(bar->text_line()->maxLength(), 499);
 }
@@ -65,7 +65,7 @@ TEST_F(BarTest, TextBarOnAnUnknownFaceOpensOnTheFirstTabAndKeepsTheFaceUntilAppl
     EXPECT_EQ(bar->fonts()->currentRow(), 0);
     EXPECT_EQ(Cur().font, "No Such Face");
     EXPECT_FALSE(bar->swatch()->isEnabled());
-    bar->size()->spin()->Step(1);
+    Spin(bar->size(), 1);
     EXPECT_EQ(Cur().font, SANS);
 }
 
@@ -77,7 +77,7 @@ TEST_F(BarTest, EffectsBarKeepsExactOpacitiesAndEnablesByItsCheckBoxes) {
     EXPECT_EQ(bar->shadow_opacity()->edit()->text(), "55");
     EXPECT_FALSE(bar->sharpness()->slider()->isEnabled());
     EXPECT_TRUE(bar->strength()->slider()->isEnabled());
-    bar->shadow_distance()->spin()->Step(1);
+    Spin(bar->shadow_distance(), 1);
     EXPECT_EQ(Cur().shadow_distance, 6);
     EXPECT_FLOAT_EQ(Cur().shadow_opacity, 0.555f);
     bar->shadow_check()->click();
@@ -99,7 +99,7 @@ TEST_F(BarTest, GradientBarCheckBoxEnablesEverythingAndTheAngleSpinApplies) {
     bar->grad_check()->click();
     EXPECT_EQ(Cur().grad, 1);
     EXPECT_TRUE(bar->preview()->isEnabled());
-    bar->angle()->spin()->Step(1);
+    Spin(bar->angle(), 1);
     EXPECT_EQ(Cur().grad_angle, 1);
     DragSliderToEnd(bar->opacity2(), false);
     EXPECT_FLOAT_EQ(Cur().grad_opacity2, 0.0f);
@@ -115,7 +115,7 @@ TEST_F(BarTest, TransformBarStepsTheRotationAndBendsOnlyWhenTransformed) {
     EXPECT_FALSE(bar->radius()->slider()->isEnabled());
     bar->transform_check()->click();
     EXPECT_TRUE(bar->radius()->slider()->isEnabled());
-    bar->rotation()->spin()->Step(1);
+    Spin(bar->rotation(), 1);
     EXPECT_FLOAT_EQ(Cur().angle, 181.0f / 360);
     EXPECT_EQ(Cur().has_transform, 1);
     bar->bend_inside()->click();
@@ -137,7 +137,7 @@ TEST_F(BarTest, ImageObjectBarConstrainsAndRotationZeroClearsTheTransform) {
     DragSliderToEnd(bar->rotation(), false);
     EXPECT_FLOAT_EQ(Cur().angle, 0.0f);
     EXPECT_EQ(Cur().has_transform, 0);
-    bar->rotation()->spin()->Step(1);
+    Spin(bar->rotation(), 1);
     EXPECT_EQ(Cur().has_transform, 1);
 }
 

@@ -30,7 +30,7 @@ TEST_F(LogoBarTest, HueWrapsBy239AndSaturationClamps) {
     EXPECT_NEAR(Colour(0).h, 81.0f, 1e-3);
     DragSliderToEnd(bar->hue(), false);
     EXPECT_NEAR(Colour(1).h, 169.0f, 1e-3);
-    for (int k = 0; k < 50; ++k) bar->saturation()->spin()->Step(1);  // +50: times 1.5
+    Spin(bar->saturation(), 50);  // +50: times 1.5
     EXPECT_FLOAT_EQ(Colour(0).s, 240.0f);
     EXPECT_FLOAT_EQ(Colour(1).s, 150.0f);
 }
@@ -45,7 +45,7 @@ TEST_F(LogoBarTest, SlidersBackInTheMiddleRestoreTheColoursAndCancelRestoresAll)
     DragSliderToEnd(bar->lightness(), true);
     DragSliderToEnd(bar->hue(), false);
     EXPECT_NE(Colour(0).l, before.obj[0]->lt.color.l);
-    for (int k = 0; k < 100; ++k) bar->lightness()->spin()->Step(-1);
+    Spin(bar->lightness(), -100);
     bar->hue()->SetFraction(0.5f);  // the edit's change applies
     std::string why;
     EXPECT_TRUE(SameStoredDocument(w->lf, opened, &why)) << why;

@@ -12,8 +12,6 @@ class SpinButton : public QWidget {
 
 public:
     explicit SpinButton(QWidget* parent = nullptr);
-    // One step as a click on an arrow makes it (tests and keys).
-    void Step(int delta) { emit stepped(delta); }
 
 signals:
     void stepped(int delta);
