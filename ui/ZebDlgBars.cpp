@@ -5,7 +5,6 @@
 #include "ui/CZebDlg.h"
 #include "ui/ObjWnd.h"
 #include "ui/OutWnd.h"
-#include "ui/bars/Bars.h"
 
 namespace vx {
 
@@ -48,10 +47,13 @@ int CZebDlg::EditLogo() {
 int CZebDlg::OpenBar(BarKind kind, int type, int nc) {
     if (s.bar_modal) return 0;
     const auto factory = bar_factories_.find(kind);
+    if (factory == bar_factories_.end()) {
+        // No such bar yet: a new object is still added, as if its bar said Ok.
+        if (type != -1 && PreBarModal(type)) VX_CALL(PostBarModal(true), "PostBarModal(TRUE)");
+        return 0;
+    }
     if (!PreBarModal(type)) return 0;
-    bar_ = factory != bar_factories_.end() ? factory->second(*this, nc) : MakeBar(kind, *this, nc);
-    // No such bar: a new object is still kept, as if its bar said Ok.
-    if (!bar_) VX_CALL(PostBarModal(true), "PostBarModal(TRUE)");
+    bar_ = factory->second(*this, nc);
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "ui/bars/Bars.h"
 
+#include <memory>
+
 #include "ui/CZebDlg.h"
 #include "ui/bars/ColorBar.h"
 #include "ui/bars/EffectsBar.h"
@@ -23,28 +25,17 @@ std::unique_ptr<QWidget> Show(CZebDlg& mw) {
 
 }  // namespace
 
-std::unique_ptr<QWidget> MakeBar(BarKind kind, CZebDlg& mw, int nc) {
-    switch (kind) {
-        case BarKind::TEXT:
-            return Show<TextBar>(mw);
-        case BarKind::IMAGE:
-            return Show<Imopt>(mw);
-        case BarKind::SHAPE:
-            return Show<ImageBar>(mw);
-        case BarKind::EFFECTS:
-            return Show<EffectsBar>(mw);
-        case BarKind::GRADIENT:
-            return Show<GradientBar>(mw);
-        case BarKind::TRANSFORM:
-            return Show<TransformBar>(mw);
-        case BarKind::COLOR:
-            return ColorBar::Create(mw, nc);
-        case BarKind::LOGO:
-            return Show<LogoBar>(mw);
-        case BarKind::NONE:
-            break;
-    }
-    return nullptr;
+void InstallBars(CZebDlg& mw) {
+    mw.SetBarFactory(BarKind::TEXT, [](CZebDlg& m, int) { return Show<TextBar>(m); });
+    mw.SetBarFactory(BarKind::IMAGE, [](CZebDlg& m, int) { return Show<Imopt>(m); });
+    mw.SetBarFactory(BarKind::SHAPE, [](CZebDlg& m, int) { return Show<ImageBar>(m); });
+    mw.SetBarFactory(BarKind::EFFECTS, [](CZebDlg& m, int) { return Show<EffectsBar>(m); });
+    mw.SetBarFactory(BarKind::GRADIENT, [](CZebDlg& m, int) { return Show<GradientBar>(m); });
+    mw.SetBarFactory(BarKind::TRANSFORM, [](CZebDlg& m, int) { return Show<TransformBar>(m); });
+    mw.SetBarFactory(BarKind::COLOR, [](CZebDlg& m, int nc) -> std::unique_ptr<QWidget> {
+        return ColorBar::Create(m, nc);
+    });
+    mw.SetBarFactory(BarKind::LOGO, [](CZebDlg& m, int) { return Show<LogoBar>(m); });
 }
 
 }  // namespace vx
