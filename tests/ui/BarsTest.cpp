@@ -91,6 +91,27 @@ TEST_F(BarTest, EffectsBarKeepsExactOpacitiesAndEnablesByItsCheckBoxes) {
     EXPECT_TRUE(bar->shadow_opacity()->edit()->isReadOnly());
 }
 
+// A press alone changes nothing; a move within one shown number still stores
+// the exact fraction; beyond the ends the value holds at 0 or 1.
+TEST_F(BarTest, SlidersSetOnMoveStoreExactFractionsAndHoldAtTheEnds) {
+    Cur().has_outline = 1;
+    w->EditEffects();
+    NumberTrio* opacity = Bar<EffectsBar>()->outline_opacity();
+    Slider* s = opacity->slider();
+    Press(s, QPoint(s->width() / 2, 5));
+    EXPECT_FLOAT_EQ(Cur().outline_opacity, 1.0f);
+    const int x = 5 + (s->width() - 10) / 2;
+    Move(s, QPoint(x, 5));
+    Release(s, QPoint(x, 5));
+    const float first = Cur().outline_opacity;
+    EXPECT_NEAR(first, 0.5f, 0.01f);
+    DragSlider(opacity, x + 1);
+    EXPECT_GT(Cur().outline_opacity, first);
+    DragSliderToEnd(opacity, false);
+    EXPECT_FLOAT_EQ(Cur().outline_opacity, 0.0f);
+    EXPECT_EQ(opacity->edit()->text(), "0");
+}
+
 TEST_F(BarTest, GradientBarCheckBoxEnablesEverythingAndTheAngleSpinApplies) {
     w->EditGradient();
     auto* bar = Bar<GradientBar>();

@@ -28,7 +28,12 @@ NumberTrio::NumberTrio(QGridLayout* grid, int row, int column, const QString& ca
         connect(spin_, &SpinButton::stepped, this, &NumberTrio::Step);
     }
     slider_->Init(edit_, range.mode, range.min, range.max);
-    connect(edit_, &QLineEdit::textChanged, this, &NumberTrio::changed);
+    // A drag reports every move, also one that leaves the shown number as it
+    // was: the exact fraction is what the bars store.
+    connect(slider_, &Slider::clicked, this, &NumberTrio::changed);
+    connect(edit_, &QLineEdit::textChanged, this, [this] {
+        if (!slider_->dragging()) emit changed();
+    });
 }
 
 void NumberTrio::SetFraction(float f) {

@@ -2,8 +2,9 @@
 
 // One numeric parameter of a bar: a caption, a Slider, its read-only number
 // edit and (unless the range is empty) a spin button on that edit. A slider
-// drag or a spin step rewrites the edit; every change of the edit's text is
-// reported as changed(), where the bar applies its whole set.
+// drag or a spin step rewrites the edit; every slider move and every other
+// change of the edit's text is reported once as changed(), where the bar
+// applies its whole set.
 
 #include <QObject>
 

@@ -28,6 +28,7 @@ public:
     void UpdateEdit();
 
     float value() const { return value_; }
+    bool dragging() const { return dragging_; }
     int min() const { return min_; }
     int max() const { return max_; }
 
