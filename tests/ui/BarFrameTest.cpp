@@ -7,6 +7,8 @@
 #include "BarFixture.h"
 #include "session/CommandIds.h"
 #include "ui/bars/EffectsBar.h"
+#include "ui/bars/ImageBar.h"
+#include "ui/bars/Imopt.h"
 #include "ui/bars/TextBar.h"
 #include "ui/bars/TransformBar.h"
 
@@ -84,6 +86,22 @@ TEST_F(BarTest, CancelOfNewTextRemovesTheNewObject) {
     EXPECT_EQ(bar->windowTitle(), "Basic Text Options: 'New Text'");
     Key(bar, Qt::Key_Escape);
     EXPECT_EQ(w->lf.objs, objs);
+}
+
+TEST_F(BarTest, NewImageOpensTheImageObjectBarAndTheWindowMenuOpensEachBar) {
+    const int objs = w->lf.objs;
+    w->OnCommand(ID_OBJECT_NEWIMAGE);
+    ASSERT_NE(Bar<Imopt>(), nullptr);
+    EXPECT_EQ(w->lf.obj[w->lf.cur]->type, SHAPE_OBJECT);
+    Key(w->bar(), Qt::Key_Escape);
+    EXPECT_EQ(w->lf.objs, objs);
+    w->OnCommand(40000 + 10 * 1 + 1);  // "Shape: " of object 1
+    EXPECT_EQ(w->lf.cur, 1);
+    EXPECT_NE(Bar<ImageBar>(), nullptr);
+    Key(w->bar(), Qt::Key_Return);
+    w->OnCommand(40000 + 3);  // "Transform: " of object 0
+    EXPECT_EQ(w->lf.cur, 0);
+    EXPECT_NE(Bar<TransformBar>(), nullptr);
 }
 
 }  // namespace
