@@ -27,6 +27,20 @@ TEST_F(BarTest, EveryBarOpensFromItsCommandAndDraws) {
         {"image", true, [](CZebDlg& m) { m.ObjectCmd(1); }},
         {"logo", false, [](CZebDlg& m) { m.OnCommand(ID_WINDOW_LOGOIMAGE); }},
         {"background", false, [](CZebDlg& m) { m.OnCommand(IDM_EDIT_BACKGROUDCOLOR); }},
+        {"gradient_on", false,
+         [](CZebDlg& m) {
+             LogoParams& lt = m.lf.obj[0]->lt;
+             lt.grad = 1;
+             lt.grad_color1 = {150, 240, 100};
+             lt.grad_opacity2 = 0.4f;
+             lt.grad_angle = 45;
+             m.ObjectCmd(2);
+         }},
+        {"effects_on", false,
+         [](CZebDlg& m) {
+             m.lf.obj[0]->lt.has_outline = m.lf.obj[0]->lt.has_shadow = 1;
+             m.ObjectCmd(1);
+         }},
     };
     const QString dir = qEnvironmentVariable("VX_SHOT_DIR");
     for (const Opening& o : openings) {
@@ -37,12 +51,14 @@ TEST_F(BarTest, EveryBarOpensFromItsCommandAndDraws) {
         EXPECT_TRUE(bar->isVisible()) << o.name;
         const QImage shot = bar->grab().toImage();
         EXPECT_GT(shot.width(), 100) << o.name;
-        if (!dir.isEmpty()) shot.save(QDir(dir).filePath(QString(o.name) + ".png"));
+        if (!dir.isEmpty()) {
+            shot.save(QDir(dir).filePath(QString(o.name) + ".png"));
+            w->grab().toImage().save(QDir(dir).filePath(QString(o.name) + "_main.png"));
+        }
         Key(bar, Qt::Key_Escape);
         EXPECT_FALSE(bar->isVisible()) << o.name;
         EXPECT_FALSE(w->s.bar_modal) << o.name;
     }
-    if (!dir.isEmpty()) w->grab().toImage().save(QDir(dir).filePath("main.png"));
 }
 
 }  // namespace
