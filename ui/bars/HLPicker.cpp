@@ -1,5 +1,6 @@
 #include "ui/bars/HLPicker.h"
 
+#include <QBitmap>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -16,10 +17,32 @@ float F(int v) {
     return static_cast<float>(v);
 }
 
+// The palette's own pointer: a 32 x 32 monochrome dropper whose tip, the hot
+// spot, is at (11, 20). Drawn once, on first use.
+const QCursor& DropperCursor() {
+    static const QCursor cursor = [] {
+        QBitmap shape(32, 32);
+        QBitmap mask(32, 32);
+        shape.fill(Qt::color0);
+        mask.fill(Qt::color0);
+        const QPolygon body({{11, 20}, {13, 14}, {21, 6}, {25, 10}, {17, 18}});
+        for (QBitmap* b : {&shape, &mask}) {
+            QPainter p(b);
+            p.setPen(QPen(Qt::color1, b == &mask ? 3 : 1));
+            p.setBrush(b == &mask ? QBrush(Qt::color1) : QBrush(Qt::NoBrush));
+            p.drawPolygon(body);
+            p.setBrush(Qt::color1);
+            p.drawEllipse(QPoint(24, 7), 3, 3);
+        }
+        return QCursor(shape, mask, 11, 20);
+    }();
+    return cursor;
+}
+
 }  // namespace
 
 HLPicker::HLPicker(QWidget* parent) : QWidget(parent) {
-    setCursor(Qt::CrossCursor);
+    setCursor(DropperCursor());
 }
 
 float HLPicker::CellW() const {
