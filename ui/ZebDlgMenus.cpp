@@ -197,8 +197,11 @@ int CZebDlg::UpdateWndMenu() {
             wnd_menu_->addSeparator();
             continue;
         }
-        QAction* a = wnd_menu_->addAction(QString::fromStdString(Cp1252ToUtf8(e.text)));
+        QString text = QString::fromStdString(Cp1252ToUtf8(e.text));
         const int id = e.id;
+        // An object's text shows as typed: its "&" marks no shortcut letter.
+        if (id != ID_WINDOW_LOGOIMAGE) text.replace('&', "&&");
+        QAction* a = wnd_menu_->addAction(text);
         connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
         const std::optional<WindowCommand> cmd = DecodeWindowCommand(id, lf);
         const BarKind bar = cmd ? PropertyBar(*lf.obj[cmd->nobj], cmd->k).kind : BarKind::LOGO;

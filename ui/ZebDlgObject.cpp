@@ -26,7 +26,8 @@ void CZebDlg::FillObjectMenu() {
     for (int n = 0; n < lf.objs; ++n) {
         const LogoObject& o = *lf.obj[n];
         const std::string text = o.lt.str + KIND_SUFFIX[o.type];
-        QAction* a = object_menu_->addAction(QString::fromStdString(Cp1252ToUtf8(text)));
+        QAction* a =
+            object_menu_->addAction(QString::fromStdString(Cp1252ToUtf8(text)).replace('&', "&&"));
         connect(a, &QAction::triggered, this, [this, n] {
             if (s.bar_modal || !s.SelectObject(n)) return;
             VX_CALL(UpdateOutWnd(), "mw->UpdateOutWnd()");

@@ -170,11 +170,10 @@ bool Session::SelectObject(int n) {
 }
 
 bool Session::PreBarModal(int type) {
-    if (type != -1) {
-        if (!lf.CanAdd()) return false;
-        VX_CALL(lf.AddObj(NewObject(type)), "lf.AddObj(o)");
-    }
+    if (type != -1 && !lf.CanAdd()) return false;
+    // Typed text is a step of its own, so a cancelled bar does not take it along.
     CommitTyping();
+    if (type != -1) VX_CALL(lf.AddObj(NewObject(type)), "lf.AddObj(o)");
     bar_modal = true;
     return true;
 }

@@ -38,6 +38,15 @@ TEST_F(SessionTest, CancelledBarRestoresTheDocumentAndRedoBringsTheEditBack) {
     EXPECT_EQ(s.lf.obj[0]->lt.size, 99);
 }
 
+TEST_F(SessionTest, CancellingANewObjectsBarKeepsTheTypingBeforeIt) {
+    Start({TEXT_OBJECT});
+    s.QuickTextChanged("typed");
+    ASSERT_TRUE(s.PreBarModal(TEXT_OBJECT));
+    s.PostBarModal(false);
+    EXPECT_EQ(s.lf.objs, 1);
+    EXPECT_EQ(s.lf.obj[0]->lt.str, "typed");
+}
+
 TEST_F(SessionTest, ABarForANewShapeAddsTheStarburstAndOneUndoStep) {
     ASSERT_TRUE(s.PreBarModal(SHAPE_OBJECT));
     s.PostBarModal(true);
