@@ -149,9 +149,11 @@ TEST_F(BarTest, ImageObjectBarConstrainsAndRotationZeroClearsTheTransform) {
     Cur().size = 40;
     Cur().angle = 0.25f;
     Cur().has_transform = 1;
+    Cur().grad = 1;
     w->EditImage(false);
     auto* bar = Bar<Imopt>();
     EXPECT_FALSE(bar->constrain()->isChecked());
+    EXPECT_FALSE(bar->swatch()->isEnabled());
     bar->constrain()->click();
     EXPECT_EQ(Cur().size, 80);
     EXPECT_FALSE(bar->height_trio()->edit()->isEnabled());

@@ -52,6 +52,7 @@ TEST_F(BarTest, ColorBarViewsEditTheSelectedVariableLive) {
     QTest::mouseClick(palette, Qt::LeftButton, {}, palette->CellCentre(16, 0));
     EXPECT_FLOAT_EQ(w->lf.bgc.l, 240.0f);
     EXPECT_EQ(bar->rgb_edit(2)->text(), "255");
+    EXPECT_EQ(bar->swatch()->color(), QColor(Qt::white));
     bar->selector()->setCurrentIndex(0);
     SLSlider* field = bar->field_view();
     QTest::mousePress(field, Qt::LeftButton, {}, QPoint(field->width(), field->height() / 2));

@@ -94,7 +94,9 @@ std::unique_ptr<ColorBar> ColorBar::Create(CZebDlg& mw, int nc) {
 
 bool ColorBar::EditOneColor(QWidget* owner, CZebDlg& mw, LeFile& le, HslF LogoParams::*member,
                             const char* desc) {
-    if (le.cur < 0 || le.cur >= le.objs) return false;
+    const bool valid = le.cur >= 0 && le.cur < le.objs;
+    VX_CHECK(valid, "cur!=-1");
+    if (!valid) return false;
     const LeFile copy = le;
     ColorBar bar(mw, le, {{&(le.obj[le.cur]->lt.*member), desc}}, 0, owner);
     const bool ok = bar.RunModal();

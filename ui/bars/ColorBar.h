@@ -50,7 +50,6 @@ public:
     SLSlider* field_view() const { return field_; }
     QLineEdit* rgb_edit(int k) const { return rgb_[static_cast<std::size_t>(k)]; }
     ColorBtn* swatch() const { return swatch_; }
-    const ColorPicker& picker() const { return picker_; }
 
 protected:
     void Apply() override {}  // the views write into the variable as they change

@@ -24,12 +24,10 @@ public:
     Imopt(CZebDlg& mw, LeFile& le);
 
     QCheckBox* constrain() const { return constrain_; }
-    NumberTrio* width_trio() const { return width_; }
     NumberTrio* height_trio() const { return height_; }
     NumberTrio* rotation() const { return rotation_; }
     QPushButton* library_button() const { return library_; }
     ColorBtn* swatch() const { return swatch_; }
-    ShapeSel* shape_view() const { return shape_; }
 
 protected:
     void Apply() override;
