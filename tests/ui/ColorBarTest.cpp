@@ -62,6 +62,10 @@ TEST_F(BarTest, ColorBarViewsEditTheSelectedVariableLive) {
     const LeFile edited = w->lf;
     bar->cancel_button()->click();
     EXPECT_FLOAT_EQ(Cur().color.s, 0.0f);
+    // The closed bar no longer writes what its edits hold.
+    Type(bar, 0, "77");
+    bar->PollRgb();
+    EXPECT_FLOAT_EQ(Cur().color.s, 0.0f);
     w->OnCommand(ID_EDIT_REDO);
     EXPECT_TRUE(SameStoredDocument(w->lf, edited));
 }

@@ -124,6 +124,12 @@ void ColorBar::Sync(bool from_edits) {
     UpdateOutput();
 }
 
+void ColorBar::hideEvent(QHideEvent* e) {
+    ready_ = false;
+    timer_->stop();
+    PropertyBar::hideEvent(e);
+}
+
 void ColorBar::PollRgb() {
     if (!ready_) return;
     Rgb typed;

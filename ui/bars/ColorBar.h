@@ -53,6 +53,9 @@ public:
 
 protected:
     void Apply() override {}  // the views write into the variable as they change
+    // A closed bar stays in memory until the next one opens, while its
+    // variables may already point into a restored document: it stops polling.
+    void hideEvent(QHideEvent* e) override;
 
 private:
     void BuildViews();
