@@ -13,6 +13,7 @@
 #include "ui/CZebDlg.h"
 #include "ui/ObjWnd.h"
 #include "ui/OutWnd.h"
+#include "ui/bars/Bars.h"
 #include "ui/controls/CaptionStyle.h"
 #include "ui/controls/LeButton.h"
 #include "ui/controls/LeEdit.h"
@@ -36,6 +37,7 @@ CZebDlg::CZebDlg(QWidget* parent) : QMainWindow(parent), site_(DEFAULT_SITE) {
     setMinimumSize(MIN_CLIENT_W, MIN_CLIENT_H);
     CreateMenus();
     CreateChildren();
+    InstallBars(*this);
     initialized_ = true;
     RefreshAll();
     SetCaption();

@@ -18,6 +18,41 @@ struct MaskedField {
     S& value;
 };
 
+// The style of an object: the run of fields from `color` to `grad_opacity2`
+// that styles, the object library and the colour tools work on. `f(name,
+// field...)` gets the same field of every record passed, so one list serves a
+// single record (reading, writing) and pairs (copying a style).
+template <class F, class... P>
+void VisitStyleFields(F&& f, P&... lt) {
+    f("color", lt.color...);
+    f("has_outline", lt.has_outline...);
+    f("has_shadow", lt.has_shadow...);
+    f("strength", lt.strength...);
+    f("outline_opacity", lt.outline_opacity...);
+    f("outline_sharpness", lt.outline_sharpness...);
+    f("outline_color", lt.outline_color...);
+    f("shadow_angle", lt.shadow_angle...);
+    f("shadow_distance", lt.shadow_distance...);
+    f("shadow_opacity", lt.shadow_opacity...);
+    f("shadow_color", lt.shadow_color...);
+    f("grad", lt.grad...);
+    f("grad_angle", lt.grad_angle...);
+    f("grad_color1", lt.grad_color1...);
+    f("grad_color2", lt.grad_color2...);
+    f("grad_opacity1", lt.grad_opacity1...);
+    f("grad_opacity2", lt.grad_opacity2...);
+}
+
+// The five colours of an object, in the order colour tools list them.
+template <class F, class... P>
+void VisitColorFields(F&& f, P&... lt) {
+    f("color", lt.color...);
+    f("outline_color", lt.outline_color...);
+    f("shadow_color", lt.shadow_color...);
+    f("grad_color1", lt.grad_color1...);
+    f("grad_color2", lt.grad_color2...);
+}
+
 template <class P, class F>
 void VisitParamFields(P& lt, F&& f) {
     static_assert(std::is_same_v<std::remove_const_t<P>, LogoParams>);
@@ -32,23 +67,7 @@ void VisitParamFields(P& lt, F&& f) {
     f("bend_in", lt.bend_in);
     f("has_bend", lt.has_bend);
     f("has_transform", lt.has_transform);
-    f("color", lt.color);
-    f("has_outline", lt.has_outline);
-    f("has_shadow", lt.has_shadow);
-    f("strength", lt.strength);
-    f("outline_opacity", lt.outline_opacity);
-    f("outline_sharpness", lt.outline_sharpness);
-    f("outline_color", lt.outline_color);
-    f("shadow_angle", lt.shadow_angle);
-    f("shadow_distance", lt.shadow_distance);
-    f("shadow_opacity", lt.shadow_opacity);
-    f("shadow_color", lt.shadow_color);
-    f("grad", lt.grad);
-    f("grad_angle", lt.grad_angle);
-    f("grad_color1", lt.grad_color1);
-    f("grad_color2", lt.grad_color2);
-    f("grad_opacity1", lt.grad_opacity1);
-    f("grad_opacity2", lt.grad_opacity2);
+    VisitStyleFields(f, lt);
     f("font", MaskedField<std::remove_reference_t<decltype((lt.font))>>{lt.font});
 }
 

@@ -6,6 +6,7 @@
 
 #include "render/Color.h"
 #include "render/FtText.h"
+#include "render/GradientDirection.h"
 #include "render/Random.h"
 #include "render/RenderMath.h"
 
@@ -13,7 +14,7 @@ namespace vx {
 
 namespace {
 
-constexpr std::uint32_t STEPS = 9000;
+constexpr std::uint32_t STEPS = GRADIENT_STEPS;
 constexpr std::uint32_t FULL = STEPS * 255;  // opacity scale of one pixel
 
 struct GradientByte {
@@ -28,29 +29,6 @@ GradientByte EndColour(const HslF& c) {
     return {byte(f.r), byte(f.g), byte(f.b)};
 }
 
-// How much the column and the row count, and from which side each is measured.
-struct Direction {
-    std::uint32_t wx, wy;
-    bool from_right, from_bottom;
-};
-
-Direction DirectionOf(int angle) {
-    // The gradient bar keeps angles in 0..360; other values wrap (360 acts as 0).
-    int t = angle;
-    if (t < 0 || t > 360) t = ((t % 360) + 360) % 360;
-    const auto d = [](int v) { return static_cast<std::uint32_t>(v); };
-    switch (t / 90) {
-        case 0:
-            return {d(9000 - 100 * t), d(100 * t), false, false};
-        case 1:
-            return {d(100 * (t - 90)), d(9000 - 100 * (t - 90)), true, false};
-        case 2:
-            return {d(9000 - 100 * (t - 180)), d(100 * (t - 180)), true, true};
-        default:
-            return {d(100 * (t - 270)), d(9000 - 100 * (t - 270)), false, true};
-    }
-}
-
 }  // namespace
 
 int FtText::Gradient(const LogoParams& lt, std::uint32_t* out, int bw, int bh, int box,
@@ -63,7 +41,7 @@ int FtText::Gradient(const LogoParams& lt, std::uint32_t* out, int bw, int bh, i
     const GradientByte c2 = EndColour(lt.grad_color2);
     const auto op1 = static_cast<std::uint32_t>(UnitWeight(lt.grad_opacity1));
     const auto op2 = static_cast<std::uint32_t>(UnitWeight(lt.grad_opacity2));
-    const Direction dir = DirectionOf(lt.grad_angle);
+    const GradientDirection dir = GradientDirectionOf(lt.grad_angle);
 
     // The column and row terms of t, each truncated on its own.
     const auto w = static_cast<std::uint32_t>(szx);

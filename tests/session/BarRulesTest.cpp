@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "session/BarRules.h"
+#include "session/ShapePaging.h"
+#include "session/SliderScale.h"
+
+namespace vx {
+namespace {
+
+struct TextCase {
+    float value;
+    SliderMode mode;
+    int min, max;
+    const char* text;
+};
+
+// Integer display truncates (7.5 shows 7); the aspect display gives the ratio
+// with one truncated decimal.
+TEST(SliderScale, BuddyTextTruncates) {
+    const TextCase cases[] = {
+        {0.5f, SliderMode::INTEGER, -5, 20, "7"},
+        {0.0f, SliderMode::INTEGER, -5, 20, "-5"},
+        {1.0f, SliderMode::INTEGER, 10, 100, "100"},
+        {0.555f, SliderMode::INTEGER, 0, 100, "55"},
+        {181.0f / 360, SliderMode::INTEGER, 0, 360, "181"},
+        {0.25f, SliderMode::ASPECT, 0, 0, "0.7"},
+        {0.5f, SliderMode::ASPECT, 0, 0, "1.0"},
+        {1.0f, SliderMode::ASPECT, 0, 0, "2.0"},
+        {0.0f, SliderMode::ASPECT, 0, 0, "0.5"},
+        {0.65f, SliderMode::ASPECT, 0, 0, "1.3"},
+    };
+    for (const TextCase& c : cases)
+        EXPECT_EQ(SliderText(c.value, c.mode, c.min, c.max), c.text) << c.value;
+}
+
+TEST(SliderScale, AspectKeepsOneTruncatedDecimalAndEveryStepSurvivesARoundTrip) {
+    EXPECT_FLOAT_EQ(AspectOfFraction(AspectFraction(1.35f)), 1.3f);
+    EXPECT_FLOAT_EQ(AspectFraction(0.5f), 0.0f);
+    EXPECT_FLOAT_EQ(AspectFraction(2.0f), 1.0f);
+    for (int tenths = 5; tenths <= 20; ++tenths) {
+        const float a = static_cast<float>(tenths) * 0.1f;
+        EXPECT_FLOAT_EQ(AspectOfFraction(AspectFraction(a)), a) << tenths;
+    }
+}
+
+// A spin beyond the slider's range holds the slider at its end; drags hold 0..1.
+TEST(SliderScale, SpinsAndDragsStayInsideTheTrack) {
+    EXPECT_FLOAT_EQ(SpinFraction(100, 1, 10, 100), 1.0f);
+    EXPECT_FLOAT_EQ(SpinFraction(180, 1, 0, 360), 181.0f / 360);
+    EXPECT_FLOAT_EQ(SpinFraction(4, -1, 10, 100), 0.0f);
+    EXPECT_FLOAT_EQ(SliderDragFraction(-50, 110), 0.0f);
+    EXPECT_FLOAT_EQ(SliderDragFraction(500, 110), 1.0f);
+    EXPECT_FLOAT_EQ(SliderDragFraction(55, 110), 0.5f);
+    EXPECT_EQ(SliderThumbX(1.0f, 111), 105);
+}
+
+TEST(BarRules, EnablingFollowsTheCheckBoxes) {
+    const EffectsEnabling none = EffectsEnablingOf(false, false);
+    EXPECT_FALSE(none.outline || none.shadow || none.strength);
+    const EffectsEnabling shadow = EffectsEnablingOf(false, true);
+    EXPECT_TRUE(shadow.shadow && shadow.strength && !shadow.outline);
+    // Bending needs the transform, whatever "Bend Object:" holds.
+    const TransformEnabling off = TransformEnablingOf(false, true);
+    EXPECT_FALSE(off.rotation || off.bend_check || off.bend);
+    const TransformEnabling on = TransformEnablingOf(true, true);
+    EXPECT_TRUE(on.rotation && on.bend_check && on.bend);
+    EXPECT_FALSE(TransformEnablingOf(true, false).bend);
+}
+
+TEST(BarRules, ImageObjectBarConstrainsAndSwitchesTheTransformWithTheAngle) {
+    LogoParams lt;
+    lt.width = 80;
+    lt.size = 40;
+    EXPECT_FALSE(ImoptConstrained(lt));
+    ApplyImopt(lt, {true, 80, 40, 0.0f});
+    EXPECT_EQ(lt.size, 80);
+    EXPECT_EQ(lt.has_transform, 0);
+    ApplyImopt(lt, {false, 90, 30, 0.25f});
+    EXPECT_EQ(lt.width, 90);
+    EXPECT_EQ(lt.size, 30);
+    EXPECT_EQ(lt.has_transform, 1);
+    EXPECT_FLOAT_EQ(lt.angle, 0.25f);
+}
+
+TEST(BarRules, CanvasSidesStayIn5To3000AndFixingTakesTheShownCanvas) {
+    EXPECT_EQ(ClampCanvasSide(4000), 3000);
+    EXPECT_EQ(ClampCanvasSide(2), 5);
+    EXPECT_EQ(ClampCanvasSide(640), 640);
+    LeFile lf;
+    LeFile::ob.dw = 250;
+    LeFile::ob.dh = 170;
+    SetFixedCanvas(lf, true);
+    EXPECT_EQ(lf.fixed_canvas, 1);
+    EXPECT_EQ(lf.canvas_w, 250);
+    EXPECT_EQ(lf.canvas_h, 170);
+}
+
+// 2500 shapes at 100 per page (10 columns, 10 full rows of a 400 x 415 list).
+TEST(ShapePaging, WholePagesOnlyWithLabelsAndTabs) {
+    const ShapePages p = PageShapes(400, 415, 2500, 1050);
+    EXPECT_EQ(p.itmpp, 100);
+    EXPECT_EQ(p.pages, 25);
+    EXPECT_EQ(p.page, 10);
+    EXPECT_EQ(p.sel, 50);
+    EXPECT_EQ(ShapePageLabel(p), "Shapes 1001-1100 of 2500 (Page 11 of 25)");
+    EXPECT_EQ(ShapeTabCaption(24, 100), "2401 - 2500");
+    // Beyond the last whole page: the last page, nothing selected.
+    const ShapePages last = PageShapes(400, 415, 2550, 2520);
+    EXPECT_EQ(last.page, 24);
+    EXPECT_EQ(last.sel, -1);
+    EXPECT_EQ(PageShapes(50, 400, 2500, 0).itmpp, 0);
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,216 @@
+// The text, effects, gradient, transform and image bars driven as a user would.
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+
+#include "BarFixture.h"
+#include "render/FtText.h"
+#include "support/TestFonts.h"
+#include "ui/bars/ColorBtn.h"
+#include "ui/bars/EffectsBar.h"
+#include "ui/bars/FontsBox.h"
+#include "ui/bars/GradPreview.h"
+#include "ui/bars/GradientBar.h"
+#include "ui/bars/ImageBar.h"
+#include "ui/bars/Imopt.h"
+#include "ui/bars/ShapeList.h"
+#include "ui/bars/TextBar.h"
+#include "ui/bars/TransformBar.h"
+#include "ui/controls/Slider.h"
+
+namespace vx::test {
+namespace {
+
+TEST_F(BarTest, TextBarStoresTheAspectTruncatedAndKeepsSizesBeyondTheSlider) {
+    Cur().aspect = 1.35f;
+    Cur().size = 100;
+    w->EditText(false);
+    auto* bar = Bar<TextBar>();
+    EXPECT_EQ(bar->aspect()->edit()->text(), "1.3");
+    Spin(bar->size(), 1);
+    EXPECT_FLOAT_EQ(Cur().aspect, 1.3f);
+    EXPECT_EQ(Cur().size, 101);
+    EXPECT_FLOAT_EQ(bar->size()->slider()->value(), 1.0f);
+    Spin(bar->spacing(), -1);
+    EXPECT_EQ(Cur().spacing, -1);
+    EXPECT_EQ(bar->text_line()->maxLength(), 499);
+}
+
+TEST_F(BarTest, TextBarTitleFollowsTheTextAndTheFontListPicksTheFace) {
+    w->EditText(false);
+    auto* bar = Bar<TextBar>();
+    EXPECT_EQ(bar->tabs()->count(), 11);
+    EXPECT_EQ(bar->fonts()->SelectedFont(), SANS);
+    QTest::keyClicks(bar->text_line(), "!");
+    EXPECT_EQ(Cur().str, "Title!");
+    EXPECT_EQ(bar->windowTitle(), "Basic Text Options: 'Title!'");
+    bar->tabs()->setCurrentIndex(1);
+    EXPECT_EQ(bar->fonts()->SelectedFont(), "");
+    EXPECT_EQ(Cur().font, SANS);  // no choice yet
+    bar->fonts()->setCurrentRow(0);
+    EXPECT_EQ(Cur().font, SANS_BOLD);
+}
+
+TEST_F(BarTest, TextBarOnAnUnknownFaceOpensOnTheFirstTabAndKeepsTheFaceUntilApplied) {
+    Cur().font = "No Such Face";
+    Cur().grad = 1;
+    w->EditText(false);
+    auto* bar = Bar<TextBar>();
+    EXPECT_EQ(bar->tabs()->currentIndex(), 0);
+    EXPECT_EQ(bar->fonts()->currentRow(), 0);
+    EXPECT_EQ(Cur().font, "No Such Face");
+    EXPECT_FALSE(bar->swatch()->isEnabled());
+    Spin(bar->size(), 1);
+    EXPECT_EQ(Cur().font, SANS);
+}
+
+TEST_F(BarTest, EffectsBarKeepsExactOpacitiesAndEnablesByItsCheckBoxes) {
+    Cur().shadow_opacity = 0.555f;
+    Cur().has_shadow = 1;
+    w->EditEffects();
+    auto* bar = Bar<EffectsBar>();
+    EXPECT_EQ(bar->shadow_opacity()->edit()->text(), "55");
+    EXPECT_FALSE(bar->sharpness()->slider()->isEnabled());
+    EXPECT_TRUE(bar->strength()->slider()->isEnabled());
+    Spin(bar->shadow_distance(), 1);
+    EXPECT_EQ(Cur().shadow_distance, 6);
+    EXPECT_FLOAT_EQ(Cur().shadow_opacity, 0.555f);
+    bar->shadow_check()->click();
+    EXPECT_EQ(Cur().has_shadow, 0);
+    for (QWidget* c : {static_cast<QWidget*>(bar->strength()->slider()),
+                       static_cast<QWidget*>(bar->shadow_angle()->edit()),
+                       static_cast<QWidget*>(bar->outline_swatch()),
+                       static_cast<QWidget*>(bar->shadow_swatch())})
+        EXPECT_FALSE(c->isEnabled());
+    EXPECT_TRUE(bar->ok_button()->isEnabled());
+    EXPECT_TRUE(bar->shadow_opacity()->edit()->isReadOnly());
+}
+
+// A press alone changes nothing; a move within one shown number still stores
+// the exact fraction; beyond the ends the value holds at 0 or 1.
+TEST_F(BarTest, SlidersSetOnMoveStoreExactFractionsAndHoldAtTheEnds) {
+    Cur().has_outline = 1;
+    w->EditEffects();
+    NumberTrio* opacity = Bar<EffectsBar>()->outline_opacity();
+    Slider* s = opacity->slider();
+    Press(s, QPoint(s->width() / 2, 5));
+    EXPECT_FLOAT_EQ(Cur().outline_opacity, 1.0f);
+    const int x = 5 + (s->width() - 10) / 2;
+    Move(s, QPoint(x, 5));
+    Release(s, QPoint(x, 5));
+    const float first = Cur().outline_opacity;
+    EXPECT_NEAR(first, 0.5f, 0.01f);
+    DragSlider(opacity, x + 1);
+    EXPECT_GT(Cur().outline_opacity, first);
+    DragSliderToEnd(opacity, false);
+    EXPECT_FLOAT_EQ(Cur().outline_opacity, 0.0f);
+    EXPECT_EQ(opacity->edit()->text(), "0");
+}
+
+TEST_F(BarTest, GradientBarCheckBoxEnablesEverythingAndTheAngleSpinApplies) {
+    w->EditGradient();
+    auto* bar = Bar<GradientBar>();
+    EXPECT_FALSE(bar->preview()->isEnabled());
+    EXPECT_FALSE(bar->swatch(1)->isEnabled());
+    bar->grad_check()->click();
+    EXPECT_EQ(Cur().grad, 1);
+    EXPECT_TRUE(bar->preview()->isEnabled());
+    Spin(bar->angle(), 1);
+    EXPECT_EQ(Cur().grad_angle, 1);
+    DragSliderToEnd(bar->opacity2(), false);
+    EXPECT_FLOAT_EQ(Cur().grad_opacity2, 0.0f);
+}
+
+TEST_F(BarTest, TransformBarStepsTheRotationAndBendsOnlyWhenTransformed) {
+    Cur().angle = 0.5f;
+    Cur().has_bend = 1;
+    w->EditTransform();
+    auto* bar = Bar<TransformBar>();
+    EXPECT_EQ(bar->rotation()->edit()->text(), "180");
+    EXPECT_FALSE(bar->bend_check()->isEnabled());
+    EXPECT_FALSE(bar->radius()->slider()->isEnabled());
+    bar->transform_check()->click();
+    EXPECT_TRUE(bar->radius()->slider()->isEnabled());
+    Spin(bar->rotation(), 1);
+    EXPECT_FLOAT_EQ(Cur().angle, 181.0f / 360);
+    EXPECT_EQ(Cur().has_transform, 1);
+    bar->bend_inside()->click();
+    EXPECT_EQ(Cur().bend_in, 1);
+}
+
+TEST_F(BarTest, ImageObjectBarConstrainsAndRotationZeroClearsTheTransform) {
+    SelectShape();
+    Cur().width = 80;
+    Cur().size = 40;
+    Cur().angle = 0.25f;
+    Cur().has_transform = 1;
+    Cur().grad = 1;
+    w->EditImage(false);
+    auto* bar = Bar<Imopt>();
+    EXPECT_FALSE(bar->constrain()->isChecked());
+    EXPECT_FALSE(bar->swatch()->isEnabled());
+    bar->constrain()->click();
+    EXPECT_EQ(Cur().size, 80);
+    EXPECT_FALSE(bar->height_trio()->edit()->isEnabled());
+    DragSliderToEnd(bar->rotation(), false);
+    EXPECT_FLOAT_EQ(Cur().angle, 0.0f);
+    EXPECT_EQ(Cur().has_transform, 0);
+    Spin(bar->rotation(), 1);
+    EXPECT_EQ(Cur().has_transform, 1);
+}
+
+TEST_F(BarTest, ShapeLibraryOverAWorkingCopyKeepsTheLogoOnCancelAndTakesTheShapeOnOk) {
+    SelectShape();
+    w->EditImage(false);
+    auto* bar = Bar<Imopt>();
+    const LeFile before = w->lf;
+    auto pick = [](bool ok) {
+        return [ok](QWidget* modal) {
+            auto* library = dynamic_cast<ImageBar*>(modal);
+            ASSERT_NE(library, nullptr);
+            ShapeList* list = library->list();
+            QTest::mouseClick(list, Qt::LeftButton, {}, list->CellCentre(3));
+            (ok ? library->ok_button() : library->cancel_button())->click();
+        };
+    };
+    WithModal(pick(false), [&] { bar->library_button()->click(); });
+    EXPECT_TRUE(SameStoredDocument(w->lf, before));
+    WithModal(pick(true), [&] { bar->library_button()->click(); });
+    EXPECT_EQ(Cur().shape, FtText::Shape(3).glyph);
+    EXPECT_EQ(w->lf.objs, before.objs);
+}
+
+TEST_F(BarTest, ImageBarPagesWithItsLabelsAndButtons) {
+    SelectShape();
+    w->EditShape();
+    auto* bar = Bar<ImageBar>();
+    const ShapePages p = bar->pages();
+    ASSERT_GT(p.pages, 2);
+    EXPECT_EQ(bar->tabs()->count(), p.pages);
+    EXPECT_EQ(bar->tabs()->tabText(1), QString::fromStdString(ShapeTabCaption(1, p.itmpp)));
+    EXPECT_EQ(p.page, 0);
+    EXPECT_FALSE(bar->prev_page()->isEnabled());
+    bar->next_page()->click();
+    EXPECT_EQ(bar->pages().page, 1);
+    EXPECT_EQ(bar->tabs()->currentIndex(), 1);
+    EXPECT_EQ(bar->page_label()->text(), QString("Shapes %1-%2 of %3 (Page 2 of %4)")
+                                             .arg(p.itmpp + 1)
+                                             .arg(2 * p.itmpp)
+                                             .arg(p.pages * p.itmpp)
+                                             .arg(p.pages));
+    bar->tabs()->setCurrentIndex(p.pages - 1);
+    EXPECT_FALSE(bar->next_page()->isEnabled());
+    ShapeList* list = bar->list();
+    QTest::mouseClick(list, Qt::LeftButton, {}, list->CellCentre(2));
+    const int n = (p.pages - 1) * p.itmpp + 2;
+    EXPECT_EQ(Cur().shape, FtText::Shape(n).glyph);
+    EXPECT_EQ(Cur().font, FtText::Shape(n).font);
+}
+
+}  // namespace
+}  // namespace vx::test

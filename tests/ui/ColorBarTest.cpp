@@ -1,0 +1,107 @@
+// The colour bar, modeless over the six colours and modal over another bar.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "BarFixture.h"
+#include "session/CommandIds.h"
+#include "ui/bars/ColorBar.h"
+#include "ui/bars/ColorBtn.h"
+#include "ui/bars/EffectsBar.h"
+#include "ui/bars/HLPicker.h"
+#include "ui/bars/HueSlider.h"
+#include "ui/bars/SLSlider.h"
+
+namespace vx::test {
+namespace {
+
+void Type(ColorBar* bar, int k, const char* text) {
+    bar->rgb_edit(k)->setText(text);
+}
+
+TEST_F(BarTest, ColorBarTakesTypedRgbAndClipsAbove255) {
+    w->OnCommand(ID_EDIT_OUTLINECOLOR);
+    auto* bar = Bar<ColorBar>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->selector()->currentText(), "Outline Color");
+    Type(bar, 0, "255");
+    Type(bar, 1, "0");
+    Type(bar, 2, "128");
+    bar->PollRgb();
+    EXPECT_NEAR(Cur().outline_color.h, 219.9f, 0.05f);
+    EXPECT_NEAR(bar->hue_view()->value(), 219.9f / 239, 1e-3);
+    Type(bar, 0, "300");
+    Type(bar, 1, "300");
+    Type(bar, 2, "300");
+    bar->PollRgb();
+    EXPECT_EQ(bar->rgb_edit(0)->text(), "255");
+    EXPECT_FLOAT_EQ(Cur().outline_color.l, 240.0f);
+    EXPECT_FLOAT_EQ(Cur().outline_color.h, 160.0f);  // grey
+    // The timer reads them too.
+    Type(bar, 0, "0");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Cur().outline_color.l < 240.0f; }, 1000));
+}
+
+TEST_F(BarTest, ColorBarViewsEditTheSelectedVariableLive) {
+    w->OnCommand(IDM_EDIT_BASICCOLOR);
+    auto* bar = Bar<ColorBar>();
+    bar->selector()->setCurrentIndex(5);
+    HLPicker* palette = bar->palette_view();
+    QTest::mouseClick(palette, Qt::LeftButton, {}, palette->CellCentre(16, 0));
+    EXPECT_FLOAT_EQ(w->lf.bgc.l, 240.0f);
+    EXPECT_EQ(bar->rgb_edit(2)->text(), "255");
+    EXPECT_EQ(bar->swatch()->color(), QColor(Qt::white));
+    bar->selector()->setCurrentIndex(0);
+    SLSlider* field = bar->field_view();
+    QTest::mousePress(field, Qt::LeftButton, {}, QPoint(field->width(), field->height() / 2));
+    QTest::mouseRelease(field, Qt::LeftButton, {}, QPoint(field->width(), field->height() / 2));
+    EXPECT_FLOAT_EQ(Cur().color.s, 240.0f);
+    EXPECT_NEAR(Cur().color.l, 120.0f, 1.0f);
+    const LeFile edited = w->lf;
+    bar->cancel_button()->click();
+    EXPECT_FLOAT_EQ(Cur().color.s, 0.0f);
+    // The closed bar no longer writes what its edits hold.
+    Type(bar, 0, "77");
+    bar->PollRgb();
+    EXPECT_FLOAT_EQ(Cur().color.s, 0.0f);
+    w->OnCommand(ID_EDIT_REDO);
+    EXPECT_TRUE(SameStoredDocument(w->lf, edited));
+}
+
+// The modal picker lists the one colour; Cancel after many colours restores
+// the colour and every other object exactly.
+TEST_F(BarTest, ModalPickerCancelRestoresTheWholeDocument) {
+    Cur().has_outline = 1;
+    w->EditEffects();
+    auto* effects = Bar<EffectsBar>();
+    const LeFile before = w->lf;
+    WithModal(
+        [&](QWidget* modal) {
+            auto* picker = dynamic_cast<ColorBar*>(modal);
+            ASSERT_NE(picker, nullptr);
+            EXPECT_EQ(picker->selector()->count(), 1);
+            EXPECT_FALSE(picker->selector()->isEnabled());
+            HLPicker* palette = picker->palette_view();
+            for (int c = 0; c < 17; c += 3)
+                QTest::mouseClick(palette, Qt::LeftButton, {}, palette->CellCentre(c, 5));
+            EXPECT_FLOAT_EQ(w->lf.obj[0]->lt.outline_color.s, 240.0f);
+            picker->cancel_button()->click();
+        },
+        [&] { QTest::mouseClick(effects->outline_swatch(), Qt::LeftButton); });
+    EXPECT_TRUE(SameStoredDocument(w->lf, before));
+    WithModal(
+        [&](QWidget* modal) {
+            auto* picker = dynamic_cast<ColorBar*>(modal);
+            QTest::mouseClick(picker->palette_view(), Qt::LeftButton, {},
+                              picker->palette_view()->CellCentre(0, 0));
+            picker->ok_button()->click();
+        },
+        [&] { QTest::mouseClick(effects->outline_swatch(), Qt::LeftButton); });
+    EXPECT_FLOAT_EQ(Cur().outline_color.l, 0.0f);
+    EXPECT_EQ(effects->outline_swatch()->color(), QColor(Qt::black));
+}
+
+}  // namespace
+}  // namespace vx::test
