@@ -7,7 +7,6 @@
 #include "codecs/PngWriter.h"
 #include "document/LeFile.h"
 #include "render/Color.h"
-#include "render/FtText.h"
 #include "support/Recorders.h"
 #include "support/TempDir.h"
 #include "support/TestFonts.h"
@@ -90,27 +89,6 @@ TEST_F(Canvas, CurrentObjectViewIsACentredObjectOnACheckerboard) {
     for (int y = 11; y < 13; ++y)
         for (int x = 14; x < 18; ++x) EXPECT_EQ(ob.cdta[y * 32 + x], 0u) << x << "," << y;
     EXPECT_EQ(ob.cdta[11 * 32 + 13], 0xECECF1u);
-}
-
-TEST_F(Canvas, LaterObjectsLieInFront) {
-    lf.AddObj(BitmapObject(0, 0, 10, 10));
-    lf.AddObj(BitmapObject(0, 0, 4, 4, 0xFFFF0000));
-    lf.Update(100, 100, -1, -1);
-    const int cx = LeFile::ob.dw / 2;
-    const int cy = LeFile::ob.dh / 2;
-    EXPECT_EQ(Pixel(cx, cy), 0xFF0000u);
-    EXPECT_EQ(Pixel(cx - 4, cy), 0u);
-}
-
-TEST_F(Canvas, TextObjectsTakeTheSizeOfTheirRendering) {
-    lf.AddObj(test::TextObject("Sized", test::SANS, 48, 0, 0));
-    const LogoObject* text = lf.obj[0].get();
-    lf.Update(400, 300, -1, -1);
-    EXPECT_EQ(text->w, RendererOf(*text)->szx);
-    EXPECT_EQ(text->h, RendererOf(*text)->szy);
-    EXPECT_GT(text->w, 60);
-    EXPECT_NE(std::count(LeFile::ob.dta.begin(), LeFile::ob.dta.end(), 0xFFFFFFu),
-              static_cast<long>(LeFile::ob.dta.size()));
 }
 
 TEST_F(Canvas, MissingObjectsAndBadCurrentIndexAreReportedNotFollowed) {
