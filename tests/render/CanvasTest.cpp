@@ -75,20 +75,14 @@ TEST_F(Canvas, SizeExamples) {
     }
 }
 
-TEST_F(Canvas, CurrentObjectViewIsACentredObjectOnACheckerboard) {
+// The view's picture itself is a golden image.
+TEST_F(Canvas, CurrentObjectViewKeepsItsSizeWhenNoneIsGiven) {
     lf.AddObj(BitmapObject(300, 300, 4, 2));
     lf.Update(400, 300, 32, 24);
-    lf.Update(400, 300, -1, -1);  // keeps the view's size
-    const ObjectBitmap& ob = LeFile::ob;
-    ASSERT_EQ(ob.cdw, 32);
-    ASSERT_EQ(ob.cdh, 24);
-    EXPECT_EQ(ob.cdta[0], 0xECECF1u);
-    EXPECT_EQ(ob.cdta[8], 0xD0D8DAu);
-    EXPECT_EQ(ob.cdta[8 * 32], 0xD0D8DAu);
-    EXPECT_EQ(ob.cdta[8 * 32 + 8], 0xECECF1u);
-    for (int y = 11; y < 13; ++y)
-        for (int x = 14; x < 18; ++x) EXPECT_EQ(ob.cdta[y * 32 + x], 0u) << x << "," << y;
-    EXPECT_EQ(ob.cdta[11 * 32 + 13], 0xECECF1u);
+    lf.Update(400, 300, -1, -1);
+    EXPECT_EQ(LeFile::ob.cdw, 32);
+    EXPECT_EQ(LeFile::ob.cdh, 24);
+    EXPECT_EQ(LeFile::ob.cdta.size(), 32u * 24u);
 }
 
 TEST_F(Canvas, MissingObjectsAndBadCurrentIndexAreReportedNotFollowed) {
