@@ -7,6 +7,7 @@
 #include "codecs/PngWriter.h"
 #include "document/LeFile.h"
 #include "render/Color.h"
+#include "render/FtText.h"
 #include "support/Recorders.h"
 #include "support/TempDir.h"
 #include "support/TestFonts.h"
@@ -141,6 +142,17 @@ TEST_F(Canvas, CenterObjectsMovesTheCommonBoxOntoTheCentre) {
     EXPECT_EQ(h, 20);
     EXPECT_EQ(lf.obj[0]->y, -5);
     EXPECT_EQ(lf.obj[1]->y, 5);
+}
+
+TEST_F(Canvas, TextObjectsTakeTheSizeOfTheirRendering) {
+    lf.AddObj(test::TextObject("Sized", test::SANS, 48, 0, 0));
+    const LogoObject* text = lf.obj[0].get();
+    lf.Update(400, 300, -1, -1);
+    EXPECT_EQ(text->w, RendererOf(*text)->szx);
+    EXPECT_EQ(text->h, RendererOf(*text)->szy);
+    EXPECT_GT(text->w, 60);
+    EXPECT_NE(std::count(LeFile::ob.dta.begin(), LeFile::ob.dta.end(), 0xFFFFFFu),
+              static_cast<long>(LeFile::ob.dta.size()));
 }
 
 }  // namespace

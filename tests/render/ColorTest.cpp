@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "render/Color.h"
+#include "render/Random.h"
 
 namespace vx {
 namespace {
@@ -63,6 +64,27 @@ TEST(Blend, TruncatesPerChannelAndClearsTheTopByte) {
     // (100 * 155 + 200 * 100) / 255 = 139.2.
     EXPECT_EQ(Blend(0x646464, 0xC8C8C8, 100), 0x8B8B8Bu);
     EXPECT_EQ(Blend(0x102030, 0x102030, 77), 0x102030u);
+}
+
+TEST(RandomSource, IsReproducibleFromItsSeedAndStaysInRange) {
+    RandomSource a(42);
+    RandomSource b(7);
+    b.Seed(42);
+    int lo = RandomSource::MAX;
+    int hi = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const int v = a.Next();
+        ASSERT_EQ(v, b.Next());
+        lo = std::min(lo, v);
+        hi = std::max(hi, v);
+    }
+    EXPECT_EQ(lo, 0);
+    EXPECT_EQ(hi, RandomSource::MAX);
+    RandomSource c(43);
+    RandomSource d(42);
+    int same = 0;
+    for (int i = 0; i < 100; ++i) same += c.Next() == d.Next();
+    EXPECT_LT(same, 10);
 }
 
 }  // namespace
