@@ -71,29 +71,6 @@ TEST_F(Layout, AspectZeroGivesOnePixelWideGlyphs) {
     EXPECT_GT(wide.szx, 100);
 }
 
-TEST_F(Layout, PenOriginIsTheFirstGlyphsPositionAndMarginsFollowEffects) {
-    FtText plain, effects;
-    plain.Render(Text("Logo"), 0, 0);
-    effects.Render(Text("Logo"), 0, 1);
-    ASSERT_FALSE(plain.gp.empty());
-    EXPECT_EQ(plain.gp[0].x, plain.org_x);
-    EXPECT_EQ(plain.gp[0].y, plain.org_y);
-    EXPECT_EQ(effects.szx, plain.szx + 18);
-    EXPECT_EQ(effects.szy, plain.szy + 18);
-    EXPECT_EQ(effects.org_x, plain.org_x + 9);
-    EXPECT_EQ(effects.org_y, plain.org_y + 9);
-    // One pixel of margin: the first and last rows and columns stay empty, and
-    // the ink touches the row and column next to them.
-    auto row_ink = [&](int y) {
-        int n = 0;
-        for (int x = 0; x < plain.szx; ++x) n += plain.cov[y * plain.szx + x];
-        return n;
-    };
-    EXPECT_EQ(row_ink(0), 0);
-    EXPECT_EQ(row_ink(plain.szy - 1), 0);
-    EXPECT_GT(row_ink(1) + row_ink(plain.szy - 2), 0);
-}
-
 TEST_F(Layout, SpacingTightensEveryGapButNotTheFirstGlyph) {
     LogoParams lt = Text("HHH");
     FtText normal, tight;
