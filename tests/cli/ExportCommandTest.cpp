@@ -32,7 +32,7 @@ LeFile Logo() {
     return lf;
 }
 
-TEST_F(ExportCommand, WritesWhatSaveDrawsInTheFormatTheNameAsksFor) {
+TEST_F(ExportCommand, WritesWhatSaveDrawsInTheFormatTheNameAsksForWithAlphaOnRequest) {
     LeFile lf = Logo();
     const std::string zeb = Save(lf, "logo.zeb");
     ASSERT_EQ(Run("export " + zeb + " " + Path("out.png") + " --scale 250 --margin 6"), 0) << err;
@@ -57,10 +57,6 @@ TEST_F(ExportCommand, WritesWhatSaveDrawsInTheFormatTheNameAsksFor) {
     }
     ASSERT_EQ(Run("export " + zeb + " " + Path("palette.img") + " --format png8"), 0) << err;
     EXPECT_EQ(Bytes("palette.img")[25], 3);  // PNG colour type 3: a palette
-}
-
-TEST_F(ExportCommand, TransparentPngCarriesAlpha) {
-    const std::string zeb = Save(Logo(), "logo.zeb");
     ASSERT_EQ(Run("export " + zeb + " " + Path("clear.png") + " --transparent --margin 3"), 0)
         << err;
     PngImage png;
@@ -71,26 +67,31 @@ TEST_F(ExportCommand, TransparentPngCarriesAlpha) {
 
 TEST_F(ExportCommand, RefusalsSayWhyAndWriteNothing) {
     const std::string zeb = Save(Logo(), "logo.zeb");
-    const std::string out = Path("never.png");
-    EXPECT_EQ(Run("export " + zeb + " " + Path("never.webp")), 1);
-    EXPECT_NE(err.find("cannot tell the image format"), std::string::npos) << err;
-    EXPECT_EQ(Run("export " + zeb + " " + Path("never.jpg") + " --transparent"), 1);
-    EXPECT_NE(err.find("JPEG cannot hold a transparent background"), std::string::npos) << err;
-    EXPECT_EQ(Run("export " + zeb + " " + out + " --scale -5"), 1);
-    EXPECT_EQ(Run("export " + zeb + " " + out + " --quality high"), 1);
-    EXPECT_EQ(Run("export " + zeb + " " + out + " --format webp"), 1);
-    EXPECT_EQ(Run("export " + zeb + " " + out + " --colour red"), 1);
-    EXPECT_EQ(Run("export " + zeb + " " + out + " --scale"), 1);
-    // Beyond 10000 % the scale is held at 10000 %, which is too large here.
-    EXPECT_EQ(Run("export " + zeb + " " + out + " --scale 999999999999"), 1);
-    EXPECT_NE(err.find("The image would be"), std::string::npos) << err;
-    EXPECT_EQ(Run("export " + zeb), 2);
-    EXPECT_EQ(Run("export " + Path("missing.zeb") + " " + out), 1);
-    EXPECT_NE(err.find("File could not be opened: " + Path("missing.zeb")), std::string::npos)
-        << err;
-    EXPECT_EQ(Run("export " + Save(LeFile{}, "empty.zeb") + " " + out), 1);
-    EXPECT_NE(err.find("nothing to export"), std::string::npos) << err;
-    EXPECT_FALSE(fs::exists(out));
+    const std::string out = " " + Path("never.png");
+    const struct {
+        std::string args;
+        int status;
+        std::string message;
+    } cases[] = {
+        {zeb + " " + Path("never.webp"), 1, "cannot tell the image format"},
+        {zeb + " " + Path("never.jpg") + " --transparent", 1,
+         "JPEG cannot hold a transparent background"},
+        {zeb + out + " --scale -5", 1, ""},
+        {zeb + out + " --quality high", 1, ""},
+        {zeb + out + " --format webp", 1, ""},
+        {zeb + out + " --colour red", 1, ""},
+        {zeb + out + " --scale", 1, ""},
+        // Beyond 10000 % the scale is held at 10000 %, which is too large here.
+        {zeb + out + " --scale 999999999999", 1, "The image would be"},
+        {zeb, 2, ""},
+        {Path("missing.zeb") + out, 1, "File could not be opened: " + Path("missing.zeb")},
+        {Save(LeFile{}, "empty.zeb") + out, 1, "nothing to export"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run("export " + c.args), c.status) << c.args;
+        EXPECT_NE(err.find(c.message), std::string::npos) << c.args << "\n" << err;
+    }
+    EXPECT_FALSE(fs::exists(Path("never.png")));
 
     // A folder in the way: the save fails and leaves no temporary file beside it.
     fs::create_directory(Path("folder.png"));

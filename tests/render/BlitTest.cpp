@@ -24,17 +24,6 @@ FtText MakeCoverage(int w, int h, std::uint8_t value) {
     return ft;
 }
 
-TEST(BltToBuf, SolidFillReplacesFullCoverageAndBlendsPartial) {
-    LogoParams lt;
-    lt.color = {0, 0, 0};
-    FtText ft = MakeCoverage(2, 1, 255);
-    ft.cov[1] = 128;
-    std::vector<std::uint32_t> out(2, 0xFFFFFF);
-    ft.BltToBuf(lt, out.data(), 2, 1, 1, 0, 1, 1);
-    EXPECT_EQ(out[0], 0x000000u);
-    EXPECT_EQ(out[1], 0x7F7F7Fu);
-}
-
 TEST(BltToBuf, PlacesTheCentreOrThePenOrigin) {
     LogoParams lt;
     FtText ft = MakeCoverage(4, 3, 0);

@@ -14,25 +14,18 @@
 namespace vx {
 namespace {
 
-// Two discs and a bar of coverage with soft edges, w x h, drawn `k` times larger.
-std::vector<std::uint8_t> Shapes(int w, int h, int k) {
-    std::vector<std::uint8_t> px(static_cast<std::size_t>(w * k * h * k));
-    for (int y = 0; y < h * k; ++y)
-        for (int x = 0; x < w * k; ++x) {
-            const double fx = (x + 0.5) / k, fy = (y + 0.5) / k;
-            const double d1 = std::hypot(fx - 12, fy - 12) - 6;
-            const double d2 = std::hypot(fx - 30, fy - 16) - 4;
-            const double bar = std::max(std::abs(fx - 22) - 14, std::abs(fy - 25) - 1.5);
-            const double d = std::min({d1, d2, bar});
-            px[static_cast<std::size_t>(y) * w * k + x] =
-                static_cast<std::uint8_t>(std::clamp(0.5 - d, 0.0, 1.0) * 255);
-        }
-    return px;
+// Coverage whose levels vary from pixel to pixel, so that block means and
+// interpolations fall between levels.
+std::vector<std::uint8_t> Varied(int w, int h) {
+    std::vector<std::uint8_t> cov(static_cast<std::size_t>(w * h));
+    for (std::size_t i = 0; i < cov.size(); ++i)
+        cov[i] = static_cast<std::uint8_t>((i * 97 + 13) % 256);
+    return cov;
 }
 
 TEST(EffectBlur, OnScreenItIsThePlainPassesStretched) {
     const int w = 40, h = 32;
-    const std::vector<std::uint8_t> cov = Shapes(w, h, 1);
+    const std::vector<std::uint8_t> cov = Varied(w, h);
     for (const int passes : {1, 4, 11}) {
         std::vector<std::uint8_t> expected = cov, spare(cov.size());
         for (int p = 0; p < passes; ++p) {
@@ -113,9 +106,7 @@ TEST(EffectBlur, ReducedBlurIsTheRoundedMeanBlurredAndEnlarged) {
     for (const auto& [scale, passes, k] : {std::tuple{2.0f, 4, 2}, {4.0f, 4, 4}}) {
         ASSERT_EQ(BlurReduction(scale, passes), k);
         const int w = 6 * k + 1, h = 4 * k + 3;
-        std::vector<std::uint8_t> cov(static_cast<std::size_t>(w * h));
-        for (std::size_t i = 0; i < cov.size(); ++i)
-            cov[i] = static_cast<std::uint8_t>((i * 97 + 13) % 256);
+        const std::vector<std::uint8_t> cov = Varied(w, h);
         std::vector<std::uint8_t> eff;
         ASSERT_TRUE(EffectBlur(cov, w, h, passes, scale, eff));
         const auto expected =
@@ -154,26 +145,6 @@ TEST(EffectBlur, SpreadGrowsWithTheSquareOfAnyScale) {
             EXPECT_NEAR(ratio, 1.0, 0.12) << passes << " passes at " << scale;
         }
     }
-}
-
-TEST(EffectBlur, EnlargedBlurIsSmoothAndKeepsTheFullRange) {
-    const int w = 44, h = 32, k = 4;
-    std::vector<std::uint8_t> eff;
-    ASSERT_TRUE(EffectBlur(Shapes(w, h, k), w * k, h * k, 2, 4.0f, eff));
-    int lo = 255, hi = 0, jump = 0;
-    for (int y = 0; y < h * k; ++y)
-        for (int x = 0; x < w * k; ++x) {
-            const int v = eff[static_cast<std::size_t>(y) * w * k + x];
-            lo = std::min(lo, v);
-            hi = std::max(hi, v);
-            if (x > 0)
-                jump =
-                    std::max(jump, std::abs(v - eff[static_cast<std::size_t>(y) * w * k + x - 1]));
-        }
-    EXPECT_EQ(lo, 0);
-    EXPECT_EQ(hi, 255);
-    // A spread of about 6 pixels: no step between neighbours comes near an edge's.
-    EXPECT_LT(jump, 40);
 }
 
 }  // namespace

@@ -28,26 +28,6 @@ std::vector<std::uint8_t> ReferenceBlur(const std::vector<std::uint8_t>& s, int 
     return out;
 }
 
-TEST(BinomialBlur, SpreadsOnePixelOverFiveByFiveWithCentre35) {
-    const int w = 11, h = 9;
-    std::vector<std::uint8_t> src(w * h, 0), dst(w * h, 77);
-    src[4 * w + 5] = 255;
-    BinomialBlur(src.data(), dst.data(), w, h);
-    EXPECT_EQ(dst[4 * w + 5], 35);  // 255 * 36 / 256
-    EXPECT_EQ(dst[4 * w + 4], 23);  // 255 * 24 / 256
-    EXPECT_EQ(dst[2 * w + 3], 0);   // 255 * 1 / 256
-    EXPECT_EQ(dst[2 * w + 5], 5);   // 255 * 6 / 256
-    int touched = 0;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (dst[y * w + x] != 0) {
-                ++touched;
-                EXPECT_LE(std::abs(x - 5), 2);
-                EXPECT_LE(std::abs(y - 4), 2);
-            }
-    EXPECT_EQ(touched, 25 - 4);  // the corners truncate to 0
-}
-
 // Against the filter written out: every pixel of a varied picture, of an
 // impulse in the corner (what spreads outside is lost, nothing wraps), of zero
 // coverage, and of tiny buffers that are all edge.

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 #include <string>
 
@@ -72,29 +71,6 @@ TEST_F(Layout, AspectZeroGivesOnePixelWideGlyphs) {
     EXPECT_GT(wide.szx, 100);
 }
 
-TEST_F(Layout, PenOriginIsTheFirstGlyphsPositionAndMarginsFollowEffects) {
-    FtText plain, effects;
-    plain.Render(Text("Logo"), 0, 0);
-    effects.Render(Text("Logo"), 0, 1);
-    ASSERT_FALSE(plain.gp.empty());
-    EXPECT_EQ(plain.gp[0].x, plain.org_x);
-    EXPECT_EQ(plain.gp[0].y, plain.org_y);
-    EXPECT_EQ(effects.szx, plain.szx + 18);
-    EXPECT_EQ(effects.szy, plain.szy + 18);
-    EXPECT_EQ(effects.org_x, plain.org_x + 9);
-    EXPECT_EQ(effects.org_y, plain.org_y + 9);
-    // One pixel of margin: the first and last rows and columns stay empty, and
-    // the ink touches the row and column next to them.
-    auto row_ink = [&](int y) {
-        int n = 0;
-        for (int x = 0; x < plain.szx; ++x) n += plain.cov[y * plain.szx + x];
-        return n;
-    };
-    EXPECT_EQ(row_ink(0), 0);
-    EXPECT_EQ(row_ink(plain.szy - 1), 0);
-    EXPECT_GT(row_ink(1) + row_ink(plain.szy - 2), 0);
-}
-
 TEST_F(Layout, SpacingTightensEveryGapButNotTheFirstGlyph) {
     LogoParams lt = Text("HHH");
     FtText normal, tight;
@@ -148,23 +124,6 @@ TEST_F(Layout, QuarterTurnRunsStraightUp) {
     EXPECT_EQ(ft.gp[0].matrix.xy, -65535);
 }
 
-TEST_F(Layout, FullBendFallsAwayOutsideAndRisesInsideAndNoBendLooksStraight) {
-    LogoParams lt = Text("OOOO");
-    lt.has_bend = lt.has_transform = 1;
-    lt.bend = 1.0f;
-    FtText outside, inside, straight;
-    outside.Render(lt, 0, 0);
-    lt.bend_in = 1;
-    inside.Render(lt, 0, 0);
-    for (int n = 1; n < 4; ++n) {
-        EXPECT_GT(outside.gp[n].y, outside.gp[n - 1].y) << n;  // screen y grows downwards
-        EXPECT_LT(inside.gp[n].y, inside.gp[n - 1].y) << n;
-    }
-    lt.bend = 0.0f;  // a very large radius
-    straight.Render(lt, 0, 0);
-    for (const GlyphPos& g : straight.gp) EXPECT_LE(std::abs(g.y - straight.gp[0].y), 1);
-}
-
 TEST_F(Layout, FittingModesShrinkToTheBox) {
     for (const int mode : {1, 2}) {
         LogoParams lt = Text("Wg", 30);
@@ -175,15 +134,6 @@ TEST_F(Layout, FittingModesShrinkToTheBox) {
         tiny.Render(Text("Wg", 3), mode, 0);  // stops at 2 pixels
         EXPECT_GT(tiny.szx, 0);
     }
-}
-
-TEST_F(Layout, ShapesTakeWidthAndHeightIndependently) {
-    FtText square, wide;
-    square.Render(Shape(36, 50, 50), 0, 0);
-    wide.Render(Shape(36, 100, 50), 0, 0);
-    EXPECT_EQ(wide.szy, square.szy);
-    EXPECT_NEAR(wide.szx - 2, 2 * (square.szx - 2), 3);
-    EXPECT_EQ(wide.slen, 1);
 }
 
 // Fields that do not apply, or values out of range, render as what stands in
@@ -216,21 +166,6 @@ TEST_F(Layout, StandInsRenderAlike) {
     FtText one;
     one.Render(Text("Hi", 1), 0, 0);
     EXPECT_LE(one.szy, 6);
-}
-
-TEST_F(Layout, HalfTurnShapeIsUpsideDown) {
-    LogoParams lt = Shape(36, 60, 60);
-    FtText up, down;
-    up.Render(lt, 0, 0);
-    lt.angle = 0.5f;
-    lt.has_transform = 1;
-    down.Render(lt, 0, 0);
-    // The pen origin is the bottom-left of the upright glyph and the top-right
-    // of the turned one.
-    EXPECT_LT(up.org_x, up.szx / 2);
-    EXPECT_GT(up.org_y, up.szy / 2);
-    EXPECT_GT(down.org_x, down.szx / 2);
-    EXPECT_LT(down.org_y, down.szy / 2);
 }
 
 TEST_F(Layout, Renders499BytesAndCutsLongerTextAfterTheReport) {
