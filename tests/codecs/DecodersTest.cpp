@@ -340,7 +340,8 @@ TEST(TiffDecoder, SignedGreyIsShiftedUpByHalfTheRange) {
     const std::int16_t values[] = {-32768, -1, 0, 255, 32767};  // at 8 bits, the top byte
     const int grey[] = {0, 127, 128, 128, 255};                 // (v + 32768) / 256
     for (const int bits : {16, 8})
-        for (const std::uint16_t photometric : {PHOTOMETRIC_MINISBLACK, PHOTOMETRIC_MINISWHITE}) {
+        for (const std::uint16_t photometric :
+             {std::uint16_t{PHOTOMETRIC_MINISBLACK}, std::uint16_t{PHOTOMETRIC_MINISWHITE}}) {
             Bytes data;
             std::vector<std::uint32_t> expected;
             for (int i = 0; i < 5; ++i) {

@@ -60,7 +60,7 @@ TEST_F(StyleLibraryTest, FilesReadPastTheHeaderKeepTheirFirstObjectAsProjectsDo)
     const std::size_t second_record = EncodeProject(first).size();
     const std::vector<std::uint8_t> two = EncodeProject(test::MakeVariedDocument(2));
     const auto write = [&](int n, std::vector<std::uint8_t> bytes) {
-        WriteFileAtomically((dir / (std::to_string(n) + ".zeb")).string(), bytes);
+        EXPECT_TRUE(WriteFileAtomically((dir / (std::to_string(n) + ".zeb")).string(), bytes));
     };
     std::vector<std::uint8_t> bytes = two;
     bytes[second_record] = 1;  // object 1 of an unknown record version

@@ -1,5 +1,7 @@
 #include "support/ObjectKinds.h"
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
 #include "codecs/ImageWriters.h"
@@ -19,7 +21,7 @@ void AddObjectsOfKinds(LeFile& lf, std::initializer_list<int> kinds, int w, int 
 
 std::string WriteTestPng(const std::string& path, int w, int h, std::uint32_t rgb) {
     const std::vector<std::uint32_t> px(static_cast<std::size_t>(w) * h, rgb);
-    WriteImageFile(path, ImageFormat::PNG24, WritePixels{px.data(), w, h}, 90);
+    EXPECT_TRUE(WriteImageFile(path, ImageFormat::PNG24, WritePixels{px.data(), w, h}, 90));
     return path;
 }
 

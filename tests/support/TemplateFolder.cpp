@@ -1,5 +1,7 @@
 #include "support/TemplateFolder.h"
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
 #include "codecs/ImageWriters.h"
@@ -14,12 +16,13 @@ void WriteTemplate(const std::string& folder, const std::string& title,
     AddObjectsOfKinds(lf, kinds);
     lf.bgc = {hue, 120, 200};
     const std::string base = folder + "/" + title;
-    WriteProjectFile(base + ".zeb", lf);
+    EXPECT_TRUE(WriteProjectFile(base + ".zeb", lf));
     const std::pair<const char*, std::uint32_t> pictures[] = {{"a.bpr", 0x3366AA},
                                                               {"c.bpr", 0x4488CC}};
     for (const auto& [suffix, rgb] : pictures) {
         const std::vector<std::uint32_t> px(static_cast<std::size_t>(w) * h, rgb);
-        WriteImageFile(base + suffix, ImageFormat::GIF8, WritePixels{px.data(), w, h}, 90);
+        EXPECT_TRUE(
+            WriteImageFile(base + suffix, ImageFormat::GIF8, WritePixels{px.data(), w, h}, 90));
     }
 }
 
