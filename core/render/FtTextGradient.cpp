@@ -17,18 +17,6 @@ namespace {
 constexpr std::uint32_t STEPS = GRADIENT_STEPS;
 constexpr std::uint32_t FULL = STEPS * 255;  // opacity scale of one pixel
 
-struct GradientByte {
-    std::uint32_t r, g, b;
-};
-
-// Steps 1 to 4 of the colour conversion, then truncated bytes (no rounding to
-// the nearest, unlike the screen colours).
-GradientByte EndColour(const HslF& c) {
-    const RgbF f = HslToRgbF(c);
-    auto byte = [](float v) { return static_cast<std::uint32_t>(TruncClamp(v * 255.0f, 0, 255)); };
-    return {byte(f.r), byte(f.g), byte(f.b)};
-}
-
 }  // namespace
 
 int FtText::Gradient(const LogoParams& lt, std::uint32_t* out, int bw, int bh, int box,
@@ -37,8 +25,8 @@ int FtText::Gradient(const LogoParams& lt, std::uint32_t* out, int bw, int bh, i
     const ClipRange rows = Clip(boy, szy, bh);
     if (cols.empty() || rows.empty()) return 0;
 
-    const GradientByte c1 = EndColour(lt.grad_color1);
-    const GradientByte c2 = EndColour(lt.grad_color2);
+    const GradientByte c1 = GradientEndColour(lt.grad_color1);
+    const GradientByte c2 = GradientEndColour(lt.grad_color2);
     const auto op1 = static_cast<std::uint32_t>(UnitWeight(lt.grad_opacity1));
     const auto op2 = static_cast<std::uint32_t>(UnitWeight(lt.grad_opacity2));
     const GradientDirection dir = GradientDirectionOf(lt.grad_angle);

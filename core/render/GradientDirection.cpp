@@ -1,5 +1,8 @@
 #include "render/GradientDirection.h"
 
+#include "render/Color.h"
+#include "render/RenderMath.h"
+
 namespace vx {
 
 GradientDirection GradientDirectionOf(int angle) {
@@ -16,6 +19,12 @@ GradientDirection GradientDirectionOf(int angle) {
         default:
             return {d(100 * (t - 270)), d(9000 - 100 * (t - 270)), false, true};
     }
+}
+
+GradientByte GradientEndColour(const HslF& c) {
+    const RgbF f = HslToRgbF(c);
+    auto byte = [](float v) { return static_cast<std::uint32_t>(TruncClamp(v * 255.0f, 0, 255)); };
+    return {byte(f.r), byte(f.g), byte(f.b)};
 }
 
 }  // namespace vx

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+#include "document/HslF.h"
+
 namespace vx {
 
 constexpr std::uint32_t GRADIENT_STEPS = 9000;
@@ -19,5 +21,13 @@ struct GradientDirection {
 
 // Angles outside 0..360 wrap; 360 falls in the last quadrant (colour #1 left).
 GradientDirection GradientDirectionOf(int angle);
+
+// An end colour of the gradient as bytes: steps 1 to 4 of the colour
+// conversion, then truncated (no rounding to the nearest, unlike the screen
+// colours).
+struct GradientByte {
+    std::uint32_t r, g, b;
+};
+GradientByte GradientEndColour(const HslF& c);
 
 }  // namespace vx

@@ -13,24 +13,14 @@ namespace {
 constexpr std::uint32_t FULL = GRADIENT_STEPS * 255;
 constexpr int CELL = 8;
 
-struct Bytes {
-    std::uint32_t r, g, b;
-};
-
-Bytes BytesOf(const HslF& c) {
-    const RgbF f = HslToRgbF(c);
-    auto byte = [](float v) { return static_cast<std::uint32_t>(TruncClamp(v * 255.0f, 0, 255)); };
-    return {byte(f.r), byte(f.g), byte(f.b)};
-}
-
 }  // namespace
 
 void PaintGradientPreview(const LogoParams& lt, std::vector<std::uint32_t>& px, int w, int h) {
     px.clear();
     const auto area = CheckedArea(w, h);
     if (w <= 0 || h <= 0 || !area || !AllocBuffer(px, *area)) return;
-    const Bytes c1 = BytesOf(lt.grad_color1);
-    const Bytes c2 = BytesOf(lt.grad_color2);
+    const GradientByte c1 = GradientEndColour(lt.grad_color1);
+    const GradientByte c2 = GradientEndColour(lt.grad_color2);
     const auto op1 = static_cast<std::uint32_t>(UnitWeight(lt.grad_opacity1));
     const auto op2 = static_cast<std::uint32_t>(UnitWeight(lt.grad_opacity2));
     const GradientDirection dir = GradientDirectionOf(lt.grad_angle);
