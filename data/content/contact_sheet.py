@@ -47,7 +47,7 @@ def template_sheets(cli, program, out, suffix, name):
             objs.append({"type": 2, "file": gif, "x": x, "y": y, "lt": {"str": ""}})
             objs.append(label(title, x, y + 124))
         doc = {"version": 2, "bgc": [0, 0, 200], "cur": -1, "objects": objs}
-        render(cli, doc, os.path.join(out, f"{name}-{sheet // 9 + 1}.png"), "1170x800")
+        render(cli, doc, os.path.join(out, f"{name}-{sheet // 9 + 1}.png"), "1400x1000")
 
 
 def style_sheets(cli, out):
@@ -65,7 +65,7 @@ def style_sheets(cli, out):
             objs.append({"type": 0, "x": x + 35, "y": y, "lt": word})
             objs.append(label(f"{n} {s['name']}", x, y + 50, 13))
         doc = {"version": 2, "bgc": [0, 0, 240], "cur": -1, "objects": objs}
-        render(cli, doc, os.path.join(out, f"styles-{sheet // 30 + 1}.png"), "1150x800")
+        render(cli, doc, os.path.join(out, f"styles-{sheet // 30 + 1}.png"), "1400x1000")
 
 
 def main():

@@ -56,15 +56,15 @@ SOLIDS = [
 # Solid with an outline.
 OUTLINED = [
     style("Keyline", fill((150, 180, 120)), outline(BLACK, 0, 0.3)),
-    style("Sticker", fill((0, 190, 110)), outline(WHITE, 3, 0.9)),
+    style("Bright rim", fill((0, 200, 60)), outline((0, 220, 170), 2, 0.9)),
     style("Tone on tone", fill((80, 150, 150)), outline((80, 200, 60), 1, 0.6)),
     style("Comic", fill((38, 240, 130)), outline(BLACK, 3, 0.9)),
     style("Soft halo", fill((160, 200, 90)), outline((160, 200, 200), 4, 0.2)),
     style("Pop contrast", fill((200, 200, 120)), outline((40, 240, 120), 2, 0.8)),
     style("Hollow", fill(WHITE), outline((155, 160, 80), 1, 0.7)),
-    style("Ghost", fill((120, 60, 225)), outline((120, 120, 110), 0, 0.5)),
+    style("Ghost", fill((120, 80, 205)), outline((120, 150, 80), 0, 0.5)),
     style("Heavy rim", fill((10, 210, 140)), outline((10, 200, 45), 5, 0.8)),
-    style("Chalk", fill((0, 0, 230)), outline((0, 0, 60), 2, 0.3, 0.6)),
+    style("Blueprint", fill((145, 200, 200)), outline((150, 220, 70), 0, 0.9)),
     style("Mint rim", fill((100, 120, 200)), outline((100, 200, 70), 1, 0.9)),
     style("Night keyline", fill((165, 100, 25)), outline((165, 220, 160), 0, 0.6)),
     style("Double tone", fill((25, 220, 150)), outline((215, 180, 70), 2, 0.6)),
@@ -74,17 +74,17 @@ OUTLINED = [
 # Solid with a shadow or a glow.
 SHADOWED = [
     style("Soft drop", fill((150, 170, 100)), shadow(BLACK, 5, 0.45, strength=3)),
-    style("Letterpress", fill((0, 0, 90)), shadow(WHITE, 2, 0.9, 225, 0)),
+    style("Inset", fill((150, 60, 150)), shadow((150, 100, 30), 4, 1.0, 225, 0)),
     style("Hard offset", fill((5, 210, 120)), shadow((5, 220, 50), 5, 1.0, strength=0)),
     style("Long shadow", fill((120, 150, 110)), shadow(BLACK, 14, 0.35, strength=4)),
-    style("Glow", fill((130, 200, 210)), glow((130, 240, 120), 5)),
-    style("Dark glow", fill((0, 0, 235)), glow(BLACK, 4, 0.8)),
+    style("Glow", fill((130, 200, 170)), glow((130, 240, 120), 5)),
+    style("Dark glow", fill((0, 0, 235)), glow(BLACK, 5, 1.0)),
     style("Retro offset", fill((30, 210, 200)), shadow((0, 200, 120), 6, 1.0, strength=0)),
     style("Floating", fill((200, 170, 120)), shadow(BLACK, 12, 0.25, 90, 6)),
     style("Embossed", fill((30, 60, 200)), shadow((30, 60, 120), 2, 0.8, 315, 1)),
     style("Lifted", fill((95, 220, 95)), shadow(BLACK, 3, 0.6, strength=2)),
     style("Ember glow", fill((20, 240, 160)), glow((5, 240, 90), 6, 1.0)),
-    style("Cold glow", fill((140, 100, 230)), glow((150, 240, 140), 3, 0.8)),
+    style("Cold glow", fill((140, 150, 190)), glow((150, 240, 130), 4, 1.0)),
     style("Misty", fill((0, 0, 70)), shadow((160, 60, 160), 8, 0.6, strength=7)),
     style("Stamp", fill((230, 170, 80)), shadow((230, 170, 200), 4, 1.0, 135, 0)),
 ]
@@ -127,7 +127,7 @@ GRADIENTS = [
     style("Aurora", gradient((90, 220, 130), (180, 220, 110), 0)),
     style("Ember", gradient((10, 230, 70), (35, 240, 140), 90)),
     style("Fade out", fill((160, 200, 60)), gradient((160, 200, 60), (160, 200, 60), 0, 1.0, 0.2)),
-    style("Glass", fill((140, 200, 100)), gradient(WHITE, (140, 200, 100), 90, 0.6, 0.0)),
+    style("Sheen", gradient((140, 200, 200), (140, 220, 70), 45), outline(WHITE, 0, 0.3, 0.8)),
     style("Spring", gradient((70, 200, 170), (40, 230, 140), 45)),
 ]
 
@@ -139,7 +139,7 @@ GRADIENT_OUTLINED = [
     style("Lava", gradient((35, 240, 120), (0, 240, 80), 90), outline((0, 200, 30), 2, 0.8)),
     style("Pop art", gradient((200, 240, 150), (165, 240, 110), 45), outline(BLACK, 2, 0.9)),
     style("Toxic", gradient((60, 240, 130), (85, 230, 80), 90), outline((190, 200, 40), 2, 0.8)),
-    style("Pearl", gradient((200, 60, 225), (130, 60, 200), 45), outline((160, 40, 150), 1, 0.5)),
+    style("Pearl", gradient((200, 100, 215), (130, 100, 180), 45), outline((160, 80, 110), 1, 0.5)),
     style("Berry", gradient((220, 200, 140), (190, 180, 70), 90), outline((220, 220, 210), 1, 0.7)),
     style("Copper rim", gradient((15, 170, 150), (10, 170, 80), 90), outline((30, 220, 190), 1, 0.8)),
     style("Icy rim", gradient((130, 100, 230), (150, 180, 120), 90), outline(WHITE, 3, 0.9)),
