@@ -44,7 +44,7 @@ protected:
         LeFile lf;
         AddObjectsOfKinds(lf, {TEXT_OBJECT});
         const std::string path = tmp.Path("mine.zeb");
-        WriteProjectFile(path, lf);
+        EXPECT_TRUE(WriteProjectFile(path, lf));
         return {"vexologo", QString::fromStdString(path)};
     }
     // Runs the template window in library mode as start-up shows it, then
