@@ -48,7 +48,9 @@ constexpr int LARGE_WIDTH =
 RgbaImage ToRgba(const ExportImage& image) {
     RgbaImage out{image.w, image.h, image.px};
     for (std::size_t i = 0; i < out.px.size(); ++i)
-        out.px[i] = (out.px[i] & 0xFFFFFFu) | static_cast<std::uint32_t>(image.alpha[i]) << 24;
+        out.px[i] =
+            (out.px[i] & 0xFFFFFFu) |
+            (image.alpha.empty() ? 0xFF000000u : static_cast<std::uint32_t>(image.alpha[i]) << 24);
     return out;
 }
 
@@ -75,7 +77,7 @@ public:
     Result Write();
 
 private:
-    Result Draw(int percent, RgbaImage& out);
+    Result Draw(int percent, bool transparent, RgbaImage& out);
     Result Png(const char* name, const RgbaImage& image, PngChannels channels);
     Result Favicon(const RgbaImage& large);
     Result Readme();
@@ -94,14 +96,14 @@ private:
     std::uint32_t background_ = 0;         // 0x00RRGGBB
     std::uint32_t opaque_background_ = 0;  // 0xFFRRGGBB
     int done_ = 0;
-    int total_ = 2 * DRAW_STEPS + static_cast<int>(std::size(FILES));
+    int total_ = 3 * DRAW_STEPS + static_cast<int>(std::size(FILES));
     bool stopped_ = false;
 };
 
-Result PackWriter::Draw(int percent, RgbaImage& out) {
+Result PackWriter::Draw(int percent, bool transparent, RgbaImage& out) {
     ExportOptions options;
     options.scale = percent;
-    options.transparent = true;
+    options.transparent = transparent;
     const int base = done_;
     ExportImage image;
     const Result drawn = DrawLogoImage(le_, logo_, options, image, [&](int done, int total) {
@@ -165,19 +167,23 @@ Result PackWriter::Write() {
     background_ = HslToRgb(le_.bgc);
     opaque_background_ = 0xFF000000u | background_;
 
+    // logo.png is exactly what the export draws; the pictures with alpha
+    // come from a drawing over transparency.
+    RgbaImage own_opaque;
+    if (Result drawn = Draw(100, false, own_opaque); !drawn) return drawn;
     RgbaImage own;
-    if (Result drawn = Draw(100, own); !drawn) return drawn;
+    if (Result drawn = Draw(100, true, own); !drawn) return drawn;
     // Shrinking one large drawing gives every smaller size; a logo that cannot
     // be drawn that large (an imported picture, an object beyond the limits)
     // is enlarged from its own size instead.
     RgbaImage large;
     if (const int percent = LargeScale(logo_); percent > 100) {
-        if (Result drawn = Draw(percent, large); !drawn && stopped_) return drawn;
+        if (Result drawn = Draw(percent, true, large); !drawn && stopped_) return drawn;
     }
     if (large.px.empty()) large = own;
-    if (!Step(2 * DRAW_STEPS)) return Stopped();
+    if (!Step(3 * DRAW_STEPS)) return Stopped();
 
-    if (Result r = Png("logo.png", FlattenImage(own, background_), PngChannels::RGB); !r) return r;
+    if (Result r = Png("logo.png", own_opaque, PngChannels::RGB); !r) return r;
     for (const int width : BRAND_PACK_WIDTHS) {
         const std::string name = "logo-" + std::to_string(width) + ".png";
         const RgbaImage sized = ResampleImage(large, width, ScaledHeight(large, width));
