@@ -1,7 +1,8 @@
 // export: what the export dialog's Save does, from the command line. Each
 // logo is opened for export (fixed canvas, or the objects centred), then drawn
 // at the scale with the margins and written in the format that --format names
-// or, without it, the output file's extension asks for. Several logos share
+// or, without it, the output file's extension asks for: an image, or an SVG
+// document with the same size rule. Several logos share
 // one process and one load of the font libraries.
 
 #include <charconv>
@@ -15,6 +16,7 @@
 #include "cli/OpenProject.h"
 #include "cli/ScopedFonts.h"
 #include "export/LogoExport.h"
+#include "export/SvgExport.h"
 #include "render/MissingFaces.h"
 #include "render/Random.h"
 #include "shell/Messages.h"
@@ -23,9 +25,9 @@ namespace vx::cli {
 
 namespace {
 
-constexpr const char* FORMAT_NAMES = "png24|png8|gif|bmp|jpeg|tiff";
+constexpr const char* FORMAT_NAMES = "png24|png8|gif|bmp|jpeg|tiff|svg";
 
-std::optional<ImageFormat> FormatNamed(const std::string& name) {
+std::optional<ImageFormat> ImageFormatNamed(const std::string& name) {
     if (name == "png24") return ImageFormat::PNG24;
     if (name == "png8") return ImageFormat::PNG8;
     if (name == "gif") return ImageFormat::GIF8;
@@ -33,6 +35,26 @@ std::optional<ImageFormat> FormatNamed(const std::string& name) {
     if (name == "jpeg") return ImageFormat::JPEG;
     if (name == "tiff") return ImageFormat::TIFF;
     return std::nullopt;
+}
+
+// What a job writes: an image in `image`'s format, or an SVG document.
+struct OutputFormat {
+    ImageFormat image = ImageFormat::PNG24;
+    bool svg = false;
+};
+
+std::optional<OutputFormat> FormatNamed(const std::string& name) {
+    if (name == "svg") return OutputFormat{ImageFormat::PNG24, true};
+    const std::optional<ImageFormat> image = ImageFormatNamed(name);
+    if (!image) return std::nullopt;
+    return OutputFormat{*image, false};
+}
+
+std::optional<OutputFormat> FormatForPath(const std::string& path) {
+    if (IsSvgPath(path)) return OutputFormat{ImageFormat::PNG24, true};
+    const std::optional<ImageFormat> image = ExportFormatForPath(path);
+    if (!image) return std::nullopt;
+    return OutputFormat{*image, false};
 }
 
 // A number as the dialog's numbers-only edits take it: digits only. Values
@@ -49,11 +71,12 @@ struct ExportJob {
     std::string in;
     std::string out;
     ExportOptions options;
+    bool svg = false;
 };
 
 struct ExportRequest {
     std::vector<ExportJob> jobs;
-    std::optional<ImageFormat> format;
+    std::optional<OutputFormat> format;
     std::optional<int> scale;
     ExportOptions options;
     bool unpaired = false;  // a FILE.zeb without its OUT
@@ -116,12 +139,12 @@ Result ParseRequest(Args args, ExportRequest& req) {
     if (req.scale) req.options.scale = *req.scale;
     for (std::size_t n = 0; n < names.size(); n += 2) {
         ExportJob job{names[n], names[n + 1], req.options};
-        const std::optional<ImageFormat> format =
-            req.format ? req.format : ExportFormatForPath(job.out);
+        const std::optional<OutputFormat> format = req.format ? req.format : FormatForPath(job.out);
         if (!format)
             return Result::Failure("cannot tell the image format from the name " + job.out +
                                    "; give --format " + FORMAT_NAMES);
-        job.options.format = *format;
+        job.options.format = format->image;
+        job.svg = format->svg;
         req.jobs.push_back(std::move(job));
     }
     return {};
@@ -143,8 +166,9 @@ int ExportOne(const ExportJob& job, const std::optional<int>& scale) {
     if (!logo.scalable && scale && ClampExportScale(*scale) != 100)
         return Fail(job.in + " holds an imported picture and exports at 100 % only");
     // lf, with the faces its objects borrowed, is gone before the fonts are freed.
-    if (const Result saved = SaveLogoImage(lf, logo, job.options, job.out); !saved)
-        return Fail(saved.message());
+    const Result saved = job.svg ? SaveLogoSvg(lf, logo, job.options, job.out)
+                                 : SaveLogoImage(lf, logo, job.options, job.out);
+    if (!saved) return Fail(saved.message());
     return 0;
 }
 

@@ -24,9 +24,9 @@ constexpr Command COMMANDS[] = {
     {"fonts", "", "list the text fonts: number, category, name, file", Fonts},
     {"shapes", "", "list the shape table: index, face, glyph", Shapes},
     {"export",
-     "FILE.zeb OUT [FILE.zeb OUT ...] [--list LIST] [--format png24|png8|gif|bmp|jpeg|tiff] "
+     "FILE.zeb OUT [FILE.zeb OUT ...] [--list LIST] [--format png24|png8|gif|bmp|jpeg|tiff|svg] "
      "[--scale PCT] [--margin PX] [--quality Q] [--transparent]",
-     "write logos as images, as the export dialog's Save does", Export},
+     "write logos as images or SVG, as the export dialog's Save does", Export},
     {"brand-pack", "FILE.zeb OUTDIR", "write the brand pack: logos, icons, social card", BrandPack},
 };
 

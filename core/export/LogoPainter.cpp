@@ -33,43 +33,29 @@ int ScaledCoordinate(long long v, int percent, int margin) {
     return ClampPosition(std::llround(static_cast<double>(v) * percent / 100.0) + margin);
 }
 
-// Paints one text or shape object at `percent`. Its first pen origin lands
-// where the on-screen rendering (the object's own renderer, current from the
-// last update) puts it, scaled. False when the object could not be rendered.
-bool PaintText(const LogoObject& o, Origin origin, const LogoPlacement& place,
+// Paints one text or shape object at `percent`. False when the object could
+// not be rendered.
+bool PaintText(const LeFile& le, const LogoObject& o, const LogoPlacement& place,
                std::span<ExportCanvas> canvases) {
-    const FtText* screen = RendererOf(o);
-    if (!screen) return false;
-    const long long pen_x = o.x + origin.x - screen->szx / 2 + screen->org_x;
-    const long long pen_y = o.y + origin.y - screen->szy / 2 + screen->org_y;
-    // The glyphs the screen shows: a line cut at the size bound on screen
-    // is cut after the same glyph at any scale.
-    LogoParams lt = o.lt;
-    if (lt.shape == -1 && lt.str.size() > static_cast<std::size_t>(screen->slen))
-        lt.str.resize(static_cast<std::size_t>(screen->slen));
-    FtText ft;
-    ft.scale = static_cast<float>(place.percent) / 100.0f;
-    VX_CALL(ft.Render(lt, 0, 1), "ft.Render(lt,0,1)");
-    if (!ft.RenderComplete(lt)) return false;
-    const int box = ScaledCoordinate(pen_x, place.percent, place.margin);
-    const int boy = ScaledCoordinate(pen_y, place.percent, place.margin);
+    ScaledText text;
+    if (!RenderScaledText(le, o, place, text)) return false;
     // Each canvas gets the same dither: the generator restarts for each.
     const RandomSource start = EngineRandom();
     for (ExportCanvas& c : canvases) {
         EngineRandom() = start;
-        VX_CALL(ft.BltToBuf(lt, c.px.data(), place.w, place.h, box, boy, 0, 0),
-                "ft.BltToBuf(lt,dta,szx,szy,ox+dox,oy+doy,FALSE,FALSE)");
+        VX_CALL(
+            text.ft.BltToBuf(text.lt, c.px.data(), place.w, place.h, text.pen_x, text.pen_y, 0, 0),
+            "ft.BltToBuf(lt,dta,szx,szy,ox+dox,oy+doy,FALSE,FALSE)");
     }
     return true;
 }
 
 // Pictures are painted unscaled, centred where the scaled canvas puts them.
-void PaintPicture(LogoObject& o, Origin origin, const LogoPlacement& place,
+void PaintPicture(const LeFile& le, LogoObject& o, const LogoPlacement& place,
                   std::span<ExportCanvas> canvases) {
-    const int cx = ScaledCoordinate(o.x + origin.x, place.percent, place.margin);
-    const int cy = ScaledCoordinate(o.y + origin.y, place.percent, place.margin);
-    for (ExportCanvas& c : canvases)
-        VX_CALL(o.BltCust(c.px.data(), place.w, place.h, cx, cy),
+    const PicturePoint c = PictureCentre(le, o, place);
+    for (ExportCanvas& canvas : canvases)
+        VX_CALL(o.BltCust(canvas.px.data(), place.w, place.h, c.x, c.y),
                 "BltCust(dta,szx,szy,ox+dox,oy+doy)");
 }
 
@@ -92,6 +78,34 @@ void FillMargins(ExportCanvas& c, const LogoPlacement& place, int logo_w, int lo
 
 }  // namespace
 
+bool RenderScaledText(const LeFile& le, const LogoObject& o, const LogoPlacement& place,
+                      ScaledText& out) {
+    // The first pen origin lands where the on-screen rendering (the object's
+    // own renderer, current from the last update) puts it, scaled.
+    const FtText* screen = RendererOf(o);
+    if (!screen) return false;
+    const Origin origin = LogoOrigin(le);
+    const long long pen_x = o.x + origin.x - screen->szx / 2 + screen->org_x;
+    const long long pen_y = o.y + origin.y - screen->szy / 2 + screen->org_y;
+    // The glyphs the screen shows: a line cut at the size bound on screen
+    // is cut after the same glyph at any scale.
+    out.lt = o.lt;
+    if (out.lt.shape == -1 && out.lt.str.size() > static_cast<std::size_t>(screen->slen))
+        out.lt.str.resize(static_cast<std::size_t>(screen->slen));
+    out.ft.scale = static_cast<float>(place.percent) / 100.0f;
+    VX_CALL(out.ft.Render(out.lt, 0, 1), "ft.Render(lt,0,1)");
+    if (!out.ft.RenderComplete(out.lt)) return false;
+    out.pen_x = ScaledCoordinate(pen_x, place.percent, place.margin);
+    out.pen_y = ScaledCoordinate(pen_y, place.percent, place.margin);
+    return true;
+}
+
+PicturePoint PictureCentre(const LeFile& le, const LogoObject& o, const LogoPlacement& place) {
+    const Origin origin = LogoOrigin(le);
+    return {ScaledCoordinate(o.x + origin.x, place.percent, place.margin),
+            ScaledCoordinate(o.y + origin.y, place.percent, place.margin)};
+}
+
 std::optional<ExportSize> OversizedObject(const LeFile& le, int percent) {
     for (int n = 0; n < std::clamp(le.objs, 0, MAX_OBJS); ++n) {
         const LogoObject* o = le.obj[n].get();
@@ -109,15 +123,14 @@ std::optional<ExportSize> OversizedObject(const LeFile& le, int percent) {
 bool PaintLogo(LeFile& le, const ExportLogo& logo, const LogoPlacement& place,
                std::span<ExportCanvas> canvases, const ExportProgress& progress) {
     for (ExportCanvas& c : canvases) std::fill(c.px.begin(), c.px.end(), c.background);
-    const Origin origin = LogoOrigin(le);
     const int objs = std::clamp(le.objs, 0, MAX_OBJS);
     for (int n = 0; n < objs; ++n) {
         VX_CHECK(le.obj[n] != nullptr, "obj[n]!=NULL");
         LogoObject* o = le.obj[n].get();
         if (!o) continue;
         if (o->type == BITMAP_OBJECT)
-            PaintPicture(*o, origin, place, canvases);
-        else if (!PaintText(*o, origin, place, canvases))
+            PaintPicture(le, *o, place, canvases);
+        else if (!PaintText(le, *o, place, canvases))
             return false;
         if (progress && !progress(n + 1, objs)) return false;
     }

@@ -14,6 +14,7 @@
 
 #include "document/LeFile.h"
 #include "export/ExportSize.h"
+#include "render/FtText.h"
 
 namespace vx {
 
@@ -37,6 +38,29 @@ struct LogoPlacement {
     int w = 0;
     int h = 0;
 };
+
+// A text or shape object rendered afresh at the placement's scale: the
+// glyphs the screen shows, and where the pen origin of the first lands in the
+// picture. Both the raster and the vector export draw from it.
+struct ScaledText {
+    LogoParams lt;
+    FtText ft;
+    int pen_x = 0;
+    int pen_y = 0;
+};
+
+// Renders `o` into `out`, effects included; false when it could not be
+// rendered whole.
+bool RenderScaledText(const LeFile& le, const LogoObject& o, const LogoPlacement& place,
+                      ScaledText& out);
+
+// Where an imported picture's centre lands in the picture (pictures are not
+// scaled).
+struct PicturePoint {
+    int x = 0;
+    int y = 0;
+};
+PicturePoint PictureCentre(const LeFile& le, const LogoObject& o, const LogoPlacement& place);
 
 // The scaled size of the first text or shape object that is beyond the
 // export's limits at `percent`, if any; sizes come from the objects' current

@@ -115,7 +115,7 @@ int ScaledPassCount(int passes, float scale, int k) {
 }
 
 bool EffectBlur(const std::vector<std::uint8_t>& cov, int w, int h, int passes, float scale,
-                std::vector<std::uint8_t>& eff) {
+                std::vector<std::uint8_t>& eff, StretchRange* stretched) {
     const auto area = CheckedArea(w, h);
     if (!area || *area == 0 || cov.size() != *area) return false;
     const int k = BlurReduction(scale, passes);
@@ -136,7 +136,8 @@ bool EffectBlur(const std::vector<std::uint8_t>& cov, int w, int h, int passes, 
         BinomialBlur(low.data(), spare.data(), lw, lh);
         low.swap(spare);
     }
-    StretchToFullRange(low);
+    const StretchRange range = StretchToFullRange(low);
+    if (stretched) *stretched = range;
     if (k == 1) {
         eff.swap(low);
         return true;

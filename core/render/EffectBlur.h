@@ -14,13 +14,16 @@
 #include <cstdint>
 #include <vector>
 
+#include "render/EffectFilter.h"
+
 namespace vx {
 
 // `cov` (w x h) blurred into `eff` (w x h) and stretched to the full range
 // (at scale 1 exactly `passes` passes at full size). False (reported as out of
-// memory) when a buffer cannot be had.
+// memory) when a buffer cannot be had. `stretched`, when given, receives the
+// range the stretch mapped.
 bool EffectBlur(const std::vector<std::uint8_t>& cov, int w, int h, int passes, float scale,
-                std::vector<std::uint8_t>& eff);
+                std::vector<std::uint8_t>& eff, StretchRange* stretched = nullptr);
 
 // The whole reduction factor used for `passes` at `scale`: 1 below 2, else
 // the largest that still leaves a few passes to do at the reduced size.

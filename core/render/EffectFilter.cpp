@@ -37,17 +37,18 @@ void BinomialBlur(const std::uint8_t* src, std::uint8_t* dst, int w, int h) {
     }
 }
 
-void StretchToFullRange(std::span<std::uint8_t> bytes) {
+StretchRange StretchToFullRange(std::span<std::uint8_t> bytes) {
     int lo = 255;
     int hi = 0;
     for (const std::uint8_t v : bytes) {
         lo = std::min<int>(lo, v);
         hi = std::max<int>(hi, v);
     }
-    if (hi - lo <= 0) return;
+    if (hi - lo <= 0) return {};
     std::array<std::uint8_t, 256> map{};
     for (int v = lo; v <= hi; ++v) map[v] = static_cast<std::uint8_t>((v - lo) * 255 / (hi - lo));
     for (std::uint8_t& v : bytes) v = map[v];
+    return {lo, hi};
 }
 
 std::array<int, 256> OutlineTable(float sharpness) {

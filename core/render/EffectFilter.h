@@ -14,9 +14,16 @@ namespace vx {
 // as 0. `src` and `dst` are w x h and must not overlap.
 void BinomialBlur(const std::uint8_t* src, std::uint8_t* dst, int w, int h);
 
+// The byte range a stretch mapped onto 0..255; 0..255 when it left the bytes as
+// they were. A vector export redoes the blur and needs the same mapping.
+struct StretchRange {
+    int lo = 0;
+    int hi = 255;
+};
+
 // Maps the range lo..hi of the bytes onto 0..255 ((v - lo) * 255 / (hi - lo));
 // leaves a constant buffer unchanged.
-void StretchToFullRange(std::span<std::uint8_t> bytes);
+StretchRange StretchToFullRange(std::span<std::uint8_t> bytes);
 
 // Outline opacity for each blurred coverage value: a curve that reaches 255
 // about halfway up the blurred edge, steeper near 0 for larger sharpness (0..1).

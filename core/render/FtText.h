@@ -29,6 +29,7 @@
 
 #include "document/LogoObject.h"
 #include "document/LogoParams.h"
+#include "render/EffectFilter.h"
 #include "render/LibraryFile.h"
 
 namespace vx {
@@ -139,6 +140,7 @@ public:
     int org_y = 0;
     std::vector<std::uint8_t> eff;  // blurred coverage, szx x szy
     std::array<int, 256> otab{};    // outline response to blurred coverage
+    StretchRange eff_range;         // the blurred range `eff` was stretched from
     int slen = 0;
     std::vector<GlyphPos> gp;
     FT_Face face = nullptr;  // borrowed from the libraries
