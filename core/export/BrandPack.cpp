@@ -10,6 +10,7 @@
 #include "codecs/PngWriter.h"
 #include "export/LogoExport.h"
 #include "export/RgbaImage.h"
+#include "export/SvgExport.h"
 #include "render/Color.h"
 #include "shell/Messages.h"
 
@@ -18,6 +19,8 @@ namespace vx {
 namespace {
 
 constexpr BrandPackFile FILES[] = {
+    {"logo.svg",
+     "The logo as a vector drawing: print, signs, shirts; scales to any size without loss."},
     {"logo.png", "The logo at its own size on its background: documents, e-mail signatures."},
     {"logo-512.png", "512 pixels wide on its background: web pages."},
     {"logo-1024.png", "1024 pixels wide on its background: presentations, high-density screens."},
@@ -80,6 +83,7 @@ private:
     Result Draw(int percent, bool transparent, RgbaImage& out);
     Result Png(const char* name, const RgbaImage& image, PngChannels channels);
     Result Favicon(const RgbaImage& large);
+    Result Svg();
     Result Readme();
     Result Save(const char* name, std::span<const std::uint8_t> bytes);
     bool Step(int done) {
@@ -148,6 +152,14 @@ Result PackWriter::Favicon(const RgbaImage& large) {
     return Png("favicon-32.png", FitImage(large, 32, 32, 2, opaque_background_), PngChannels::RGB);
 }
 
+// The vector drawing at the logo's own size, on its background.
+Result PackWriter::Svg() {
+    std::string svg;
+    if (Result drawn = DrawLogoSvg(le_, logo_, {}, svg); !drawn) return drawn;
+    return Save("logo.svg",
+                std::span(reinterpret_cast<const std::uint8_t*>(svg.data()), svg.size()));
+}
+
 Result PackWriter::Readme() {
     std::string text =
         "Brand pack: the logo in the files a web site, social media and print "
@@ -183,6 +195,7 @@ Result PackWriter::Write() {
     if (large.px.empty()) large = own;
     if (!Step(3 * DRAW_STEPS)) return Stopped();
 
+    if (Result r = Svg(); !r) return r;
     if (Result r = Png("logo.png", own_opaque, PngChannels::RGB); !r) return r;
     for (const int width : BRAND_PACK_WIDTHS) {
         const std::string name = "logo-" + std::to_string(width) + ".png";

@@ -100,7 +100,8 @@ TEST_F(BrandPackTest, EveryFileIsWrittenAndReadsBackAtItsSize) {
         {"apple-touch-icon.png", IMAGE_PNG, {{180, 180}}, 0},
         {"social-card.png", IMAGE_PNG, {{1200, 630}}, 0},
     };
-    const auto magick = Identify((pack / "*.png").string() + " " + (pack / "favicon.ico").string());
+    const auto magick = Identify((pack / "*.png").string() + " " + (pack / "favicon.ico").string() +
+                                 " " + (pack / "logo.svg").string());
     for (const auto& file : files) {
         int w = 0, h = 0;
         Pixels(file.name, file.type, w, h);
@@ -125,7 +126,17 @@ TEST_F(BrandPackTest, EveryFileIsWrittenAndReadsBackAtItsSize) {
         EXPECT_NE(text.find(entry.path().filename().string()), std::string::npos) << entry.path();
     }
     EXPECT_EQ(count, BrandPackFiles().size());
-    EXPECT_EQ(count, std::size(files) + 1);
+    EXPECT_EQ(count, std::size(files) + 2);  // and logo.svg, README.txt
+
+    // The vector drawing: an SVG document of the logo's size, which
+    // ImageMagick reads (through its SVG delegate) at that size.
+    ASSERT_EQ(magick.count("logo.svg"), 1u);
+    EXPECT_EQ(magick.find("logo.svg")->second, std::pair(logo.w, logo.h));
+    std::ifstream svg(pack / "logo.svg");
+    const std::string drawing{std::istreambuf_iterator<char>(svg), {}};
+    EXPECT_NE(drawing.find("<svg"), std::string::npos);
+    EXPECT_NE(drawing.find("width=\"" + std::to_string(logo.w)), std::string::npos);
+    EXPECT_NE(drawing.find("height=\"" + std::to_string(logo.h)), std::string::npos);
 }
 
 TEST_F(BrandPackTest, DerivedPicturesKeepTheLogosShapeAndPlace) {
