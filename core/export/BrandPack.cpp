@@ -110,7 +110,7 @@ Result PackWriter::Draw(int percent, bool transparent, RgbaImage& out) {
     options.transparent = transparent;
     const int base = done_;
     ExportImage image;
-    const Result drawn = DrawLogoImage(le_, logo_, options, image, [&](int done, int total) {
+    Result drawn = DrawLogoImage(le_, logo_, options, image, [&](int done, int total) {
         return Step(base + (total > 0 ? done * DRAW_STEPS / total : DRAW_STEPS));
     });
     if (!drawn) return drawn;

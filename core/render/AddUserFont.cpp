@@ -44,20 +44,20 @@ fs::path FreeTarget(const fs::path& folder, const fs::path& file) {
 }  // namespace
 
 Result AddUserFont(const std::string& source, const std::string& folder, std::string& name) {
-    const Result not_opened = Result::Failure(MSG_FONT_NOT_OPENED + source);
+    const auto not_opened = [&source] { return Result::Failure(MSG_FONT_NOT_OPENED + source); };
     std::vector<std::uint8_t> bytes;
     if (!ReadWholeFile(source, MAX_FONT_BYTES, bytes) || bytes.empty() || !FreeTypeOpens(bytes))
-        return not_opened;
+        return not_opened();
 
     // Named from the file where it lies now, exactly as a start-up would name it.
     FontData fd;
     auto file = std::make_shared<FontFile>();
-    if (!file->Open(source, false)) return not_opened;
+    if (!file->Open(source, false)) return not_opened();
     fd.file = file;
     fd.at.length = static_cast<std::size_t>(file->size());
     fd.path = source;
     fd.own = true;
-    if (!FtText::NameFace(fd)) return not_opened;
+    if (!FtText::NameFace(fd)) return not_opened();
     name = fd.name;
     if (FtText::HasFace(fd.name))
         return Result::Failure(MSG_FONT_NAME_TAKEN + fd.name + " (" + source + ")");
