@@ -21,6 +21,7 @@ namespace {
 // The arrows step the scale over 10..1000 %; typed values reach 1..10000.
 constexpr int SCALE_SPIN_MIN = 10;
 constexpr int SCALE_SPIN_MAX = 1000;
+constexpr const char* SVG_NAME = "SVG (vector)";
 
 }  // namespace
 
@@ -58,6 +59,9 @@ void ExportDlg::CreateControls() {
         grid->addWidget(r, 1 + i / 2, (i % 2) * 2, 1, 2);
         radios_[static_cast<std::size_t>(i)] = r;
     }
+    svg_ = new QRadioButton(SVG_NAME, this);
+    group->addButton(svg_, IDC_SVG);
+    grid->addWidget(svg_, 4, 0, 1, 2);
     connect(group, &QButtonGroup::idClicked, this, [this] { UpdateDlg(); });
 
     const auto numbers = [this] {
@@ -108,6 +112,10 @@ ImageFormat ExportDlg::format() const {
     return ImageFormat::PNG24;
 }
 
+bool ExportDlg::svg() const {
+    return svg_->isChecked();
+}
+
 ExportOptions ExportDlg::options() const {
     ExportOptions o;
     o.format = format();
@@ -125,13 +133,14 @@ void ExportDlg::UpdateDlg() {
     const ExportSize size = OutputSize(logo_, scale, margin);
     width_->setText(QString::number(size.w));
     height_->setText(QString::number(size.h));
-    const bool quality = FormatUsesQuality(format());
+    const bool quality = !svg() && FormatUsesQuality(format());
     for (QWidget* c : std::initializer_list<QWidget*>{quality_, quality_label_})
         c->setEnabled(quality);
-    transparent_->setEnabled(FormatHoldsAlpha(format()));
+    transparent_->setEnabled(svg() || FormatHoldsAlpha(format()));
 }
 
-QString ExportDlg::FileFilter(ImageFormat f) {
+QString ExportDlg::FileFilter(ImageFormat f, bool svg) {
+    if (svg) return QString("%1 (*.svg)").arg(SVG_NAME);
     const QString ext = ExportExtension(f);
     return QString("%1 (*.%2)").arg(ImageFormatName(f), ext);
 }
@@ -139,9 +148,9 @@ QString ExportDlg::FileFilter(ImageFormat f) {
 void ExportDlg::OnSave() {
     if (busy_) return;
     const ImageFormat f = format();
-    QFileDialog dlg(this, "Save Logo Image As", {}, FileFilter(f));
+    QFileDialog dlg(this, "Save Logo Image As", {}, FileFilter(f, svg()));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
-    dlg.setDefaultSuffix(ExportExtension(f));
+    dlg.setDefaultSuffix(svg() ? "svg" : ExportExtension(f));
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
     SaveTo(dlg.selectedFiles().front());
 }
@@ -151,7 +160,7 @@ bool ExportDlg::SaveTo(const QString& path, int cancel_after) {
     ExportRun run(this, *le, logo_, options());
     if (cancel_after >= 0) run.CancelAfter(cancel_after);
     busy_ = true;
-    const ExportOutcome outcome = run.Save(path);
+    const ExportOutcome outcome = svg() ? run.SaveSvg(path) : run.Save(path);
     busy_ = false;
     if (outcome != ExportOutcome::SAVED) return false;
     accept();

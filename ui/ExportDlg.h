@@ -3,7 +3,8 @@
 // "Save Logo Image...": the format, scale, margins and quality of an export,
 // the output size they give, and Save. Opening it fixes the logo's size at
 // 100 % (the fixed canvas, or the objects' common box, which it centres on
-// the logo centre: the objects stay moved). A logo holding an imported picture
+// the logo centre: the objects stay moved). "SVG (vector)" writes the same
+// picture as an SVG document. A logo holding an imported picture
 // exports at 100 % only; an empty logo cannot be saved.
 
 #include <QDialog>
@@ -27,6 +28,7 @@ public:
     // Control ids, for reference.
     static constexpr int IDC_FIRST_FORMAT = 1126;  // the six radios, 1126..1131
     static constexpr int FORMATS = 6;
+    static constexpr int IDC_SVG = IDC_FIRST_FORMAT + FORMATS;
 
     ExportDlg(LeFile* le, QWidget* parent = nullptr);
 
@@ -39,11 +41,14 @@ public:
     // and the controls that depend on the format.
     void UpdateDlg();
 
+    // The image format chosen; PNG 24 while "SVG (vector)" is.
     ImageFormat format() const;
+    bool svg() const;
     ExportOptions options() const;
 
     // Controls, for tests.
     QRadioButton* radio(ImageFormat f) const { return radios_[static_cast<std::size_t>(f)]; }
+    QRadioButton* svg_radio() const { return svg_; }
     SpinEdit* scale_edit() const { return scale_; }
     SpinEdit* margin_edit() const { return margin_; }
     SpinEdit* quality_edit() const { return quality_; }
@@ -55,8 +60,8 @@ public:
     QCheckBox* transparent() const { return transparent_; }
     QPushButton* save_button() const { return save_; }
 
-    // The file dialog's filter and proposed extension for `f`.
-    static QString FileFilter(ImageFormat f);
+    // The file dialog's filter and proposed extension for `f`, or for SVG.
+    static QString FileFilter(ImageFormat f, bool svg = false);
 
     // Save without the file dialog (the dialog's Save asks for `path` first):
     // writes the export, closing the dialog when the file was written.
@@ -72,6 +77,7 @@ private:
 
     ExportLogo logo_;
     std::array<QRadioButton*, FORMATS> radios_{};
+    QRadioButton* svg_ = nullptr;
     SpinEdit* scale_ = nullptr;
     SpinEdit* margin_ = nullptr;
     SpinEdit* quality_ = nullptr;

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "document/ProjectFile.h"
+#include "export/SvgExport.h"
 #include "shell/Messages.h"
 
 namespace vx {
@@ -32,6 +33,18 @@ void Pause(int ms) {
     loop.exec();
 }
 
+// The progress dialog of a save over `steps` steps, shown when it takes longer
+// than half a second.
+void SetUp(QProgressDialog& progress, int steps) {
+    progress.setWindowTitle("Save Logo Image...");
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setRange(0, steps);
+    progress.setValue(0);
+}
+
 }  // namespace
 
 ExportRun::ExportRun(QWidget* parent, LeFile& le, const ExportLogo& logo,
@@ -41,12 +54,7 @@ ExportRun::ExportRun(QWidget* parent, LeFile& le, const ExportLogo& logo,
 ExportOutcome ExportRun::Save(const QString& path) {
     const int objects = std::max(le_.objs, 0);
     QProgressDialog progress("Saving the logo image...", "Cancel", 0, objects + 1, parent_);
-    progress.setWindowTitle("Save Logo Image...");
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    progress.setValue(0);
+    SetUp(progress, objects + 1);
     int steps = 0;
     const auto cancelled = [&] {
         if (cancel_after_ >= 0 && steps >= cancel_after_) progress.cancel();
@@ -88,6 +96,23 @@ ExportOutcome ExportRun::Save(const QString& path) {
         return ExportOutcome::FAILED;
     }
     return ExportOutcome::SAVED;
+}
+
+ExportOutcome ExportRun::SaveSvg(const QString& path) {
+    const int objects = std::max(le_.objs, 0);
+    QProgressDialog progress("Saving the logo image...", "Cancel", 0, objects, parent_);
+    SetUp(progress, objects);
+    const Result saved =
+        SaveLogoSvg(le_, logo_, options_, path.toLocal8Bit().toStdString(), [&](int done, int) {
+            progress.setValue(done);
+            QCoreApplication::processEvents();
+            if (cancel_after_ >= 0 && done >= cancel_after_) progress.cancel();
+            return !progress.wasCanceled();
+        });
+    if (saved) return ExportOutcome::SAVED;
+    if (progress.wasCanceled()) return ExportOutcome::CANCELLED;
+    ShowMessage(saved.message());
+    return ExportOutcome::FAILED;
 }
 
 }  // namespace vx

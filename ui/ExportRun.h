@@ -22,6 +22,9 @@ public:
     ExportRun(QWidget* parent, LeFile& le, const ExportLogo& logo, const ExportOptions& options);
 
     ExportOutcome Save(const QString& path);
+    // The same logo as an SVG document: drawn with the same progress and
+    // Cancel, written atomically.
+    ExportOutcome SaveSvg(const QString& path);
 
     // Tests: cancel as if the user pressed Cancel once `steps` progress steps
     // have been reported (the objects, then the encoding).

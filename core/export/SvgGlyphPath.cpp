@@ -79,6 +79,7 @@ std::string GlyphPathData(const FtText& ft, double left, double top) {
         if (sink.open) sink.svg << "Z";
         sink.open = false;
     }
+    FT_Set_Transform(face, nullptr, nullptr);
     return sink.svg.Take();
 }
 

@@ -36,12 +36,10 @@ SvgWriter& SvgWriter::Attr(std::string_view name, double v) {
 }
 
 SvgWriter& SvgWriter::Colour(std::string_view name, std::uint32_t rgb) {
-    std::array<char, 8> hex{};
     constexpr char DIGITS[] = "0123456789abcdef";
-    hex[0] = '#';
-    for (int i = 0; i < 6; ++i)
-        hex[static_cast<std::size_t>(1 + i)] = DIGITS[(rgb >> (20 - 4 * i)) & 0xF];
-    return *this << " " << name << "=\"" << std::string_view(hex.data(), 7) << "\"";
+    std::string hex = "#";
+    for (int shift = 20; shift >= 0; shift -= 4) hex.push_back(DIGITS[(rgb >> shift) & 0xF]);
+    return *this << " " << name << "=\"" << hex << "\"";
 }
 
 std::string Base64(std::span<const std::uint8_t> bytes) {

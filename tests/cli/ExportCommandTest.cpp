@@ -11,6 +11,7 @@
 #include "codecs/PngDecoder.h"
 #include "codecs/PngWriter.h"
 #include "export/LogoExport.h"
+#include "export/SvgExport.h"
 #include "support/TestFonts.h"
 #include "support/ToolTest.h"
 
@@ -63,6 +64,34 @@ TEST_F(ExportCommand, WritesWhatSaveDrawsInTheFormatTheNameAsksForWithAlphaOnReq
     ASSERT_TRUE(DecodePng(Bytes("clear.png"), png));
     EXPECT_TRUE(png.has_alpha);
     EXPECT_EQ(png.pixels[0] >> 24, 0u);  // the margin
+}
+
+TEST_F(ExportCommand, WritesTheSvgDocumentByNameOrByFormat) {
+    LeFile lf = Logo();
+    const std::string zeb = Save(lf, "logo.zeb");
+    ASSERT_EQ(Run("export " + zeb + " " + Path("logo.SVG") + " --scale 150 --transparent"), 0)
+        << err;
+    ASSERT_EQ(Run("export " + zeb + " " + Path("named.png") + " --format svg --scale 150"), 0)
+        << err;
+
+    ExportOptions options;
+    options.scale = 150;
+    const ExportLogo logo = OpenExport(lf);
+    std::string opaque;
+    ASSERT_TRUE(DrawLogoSvg(lf, logo, options, opaque));
+    const std::vector<std::uint8_t> named = Bytes("named.png");
+    EXPECT_EQ(std::string(named.begin(), named.end()), opaque);
+    options.transparent = true;
+    std::string clear;
+    ASSERT_TRUE(DrawLogoSvg(lf, logo, options, clear));
+    const std::vector<std::uint8_t> by_name = Bytes("logo.SVG");
+    EXPECT_EQ(std::string(by_name.begin(), by_name.end()), clear);
+    EXPECT_NE(clear, opaque);  // no background rectangle
+
+    // Written like every export: a folder in the way fails and leaves nothing.
+    fs::create_directory(Path("folder.svg"));
+    EXPECT_EQ(Run("export " + zeb + " " + Path("folder.svg")), 1);
+    EXPECT_NE(err.find("File could not be saved: " + Path("folder.svg")), std::string::npos) << err;
 }
 
 TEST_F(ExportCommand, RefusalsSayWhyAndWriteNothing) {

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "support/Recorders.h"
 #include "support/TempDir.h"
@@ -90,6 +92,28 @@ TEST_F(ExportDlgTest, EachFormatEnablesQualityAndTransparencyAsItCan) {
         EXPECT_EQ(dlg.transparent()->isEnabled(), c.transparent) << ImageFormatName(c.format);
     }
     EXPECT_EQ(ExportDlg::FileFilter(ImageFormat::JPEG), "JPEG (*.jpg)");
+}
+
+TEST_F(ExportDlgTest, SvgKeepsTheSizeRuleAndTransparencyAndSavesADocument) {
+    LeFile lf = FixedCanvas(200, 80);
+    ExportDlg dlg(&lf);
+    EXPECT_EQ(dlg.svg_radio()->text(), "SVG (vector)");
+    dlg.scale_edit()->setValue(150);
+    dlg.svg_radio()->click();
+    EXPECT_TRUE(dlg.svg());
+    EXPECT_EQ(Shown(dlg), QSize(300, 120));
+    EXPECT_FALSE(dlg.quality_edit()->isEnabled());
+    EXPECT_TRUE(dlg.transparent()->isEnabled());
+    EXPECT_EQ(ExportDlg::FileFilter(ImageFormat::PNG24, true), "SVG (vector) (*.svg)");
+
+    TempDir tmp;
+    EXPECT_FALSE(dlg.SaveTo(QString::fromStdString(tmp.Path("cancelled.svg")), 1));
+    EXPECT_TRUE(fs::is_empty(tmp.path()));
+    ASSERT_TRUE(dlg.SaveTo(QString::fromStdString(tmp.Path("logo.svg"))));
+    std::ifstream in(tmp.Path("logo.svg"));
+    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_NE(text.find("width=\"300\" height=\"120\""), std::string::npos);
+    EXPECT_TRUE(rec.messages.empty());
 }
 
 TEST_F(ExportDlgTest, TheArrowsStepWithinTheSpinRangeButAnyNumberCanBeTyped) {
