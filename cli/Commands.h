@@ -31,5 +31,6 @@ int Render(Args args);
 int Fonts(Args args);
 int Shapes(Args args);
 int Export(Args args);
+int BrandPack(Args args);
 
 }  // namespace vx::cli

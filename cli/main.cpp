@@ -27,6 +27,7 @@ constexpr Command COMMANDS[] = {
      "FILE.zeb OUT [FILE.zeb OUT ...] [--list LIST] [--format png24|png8|gif|bmp|jpeg|tiff|svg] "
      "[--scale PCT] [--margin PX] [--quality Q] [--transparent]",
      "write logos as images or SVG, as the export dialog's Save does", Export},
+    {"brand-pack", "FILE.zeb OUTDIR", "write the brand pack: logos, icons, social card", BrandPack},
 };
 
 void PrintHelp(std::FILE* to) {

@@ -129,6 +129,8 @@ private:
     // ZebDlgDialogs
     void NewFromTemplate();
     void ExportLogoImage();
+    void ExportBrandPack();
+    void AddFonts();
     void ShowAbout();
     // ZebDlgObject
     void RunObjectCommand(bool (Session::*command)());

@@ -48,6 +48,7 @@ void CZebDlg::CreateMenus() {
         menus_[static_cast<std::size_t>(n)] = menuBar()->addMenu(MENU_TITLES[n]);
     QMenu* file = menus_[0];
     AddCommand(file, "&Export Logo Image...\tAlt+E", ID_FILE_EXPORT, Alt(Qt::Key_E));
+    AddCommand(file, "Export Brand Pack...", ID_FILE_BRAND_PACK);
     file->addSeparator();
     AddCommand(file, "&New Blank Project", ID_FILE_NEW);
     AddCommand(file, "New From &Template...\tAlt+T", ID_FILE_TEMPLATE, Alt(Qt::Key_T));
@@ -58,6 +59,7 @@ void CZebDlg::CreateMenus() {
     AddCommand(file, "&Import Image...", ID_FILE_IMPORT);
     AddCommand(file, "Save As Template...", ID_FILE_SAVE_TEMPLATE);
     AddCommand(file, "Canvas Properties...", ID_WINDOW_LOGOIMAGE);
+    AddCommand(file, "Add Fonts...", ID_FILE_ADD_FONTS);
     file->addSeparator();
     AddCommand(file, "&Exit", ID_FILE_EXIT);
 
@@ -113,6 +115,12 @@ void CZebDlg::OnCommand(int id) {
             break;
         case ID_FILE_EXPORT:
             ExportLogoImage();
+            break;
+        case ID_FILE_BRAND_PACK:
+            ExportBrandPack();
+            break;
+        case ID_FILE_ADD_FONTS:
+            AddFonts();
             break;
         case ID_HELP_ABOUT:
             ShowAbout();
@@ -212,7 +220,7 @@ int CZebDlg::UpdateWndMenu() {
         QAction* a = wnd_menu_->addAction(text);
         connect(a, &QAction::triggered, this, [this, id] { OnCommand(id); });
         const std::optional<WindowCommand> cmd = DecodeWindowCommand(id, lf);
-        const BarKind bar = cmd ? PropertyBar(*lf.obj[cmd->nobj], cmd->k).kind : BarKind::LOGO;
+        const BarKind bar = cmd ? ObjectBar(*lf.obj[cmd->nobj], cmd->k).kind : BarKind::LOGO;
         a->setEnabled(!s.bar_modal && HasBar(bar));
     }
     return 0;

@@ -69,6 +69,8 @@ int CZebDlg::UpdateEditMenu() {
     const bool colors = HasBar(BarKind::COLOR);
     const std::pair<int, bool> available[] = {
         {ID_FILE_EXPORT, true},
+        {ID_FILE_BRAND_PACK, true},
+        {ID_FILE_ADD_FONTS, true},
         {ID_FILE_TEMPLATE, true},
         {ID_FILE_SAVE_TEMPLATE, false},
         {ID_HELP_ABOUT, true},

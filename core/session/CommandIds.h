@@ -8,6 +8,8 @@ namespace vx {
 enum CommandId : int {
     // File
     ID_FILE_EXPORT = 32778,
+    ID_FILE_BRAND_PACK = 32808,
+    ID_FILE_ADD_FONTS = 32809,
     ID_FILE_NEW = 32780,
     ID_FILE_TEMPLATE = 32784,
     ID_FILE_LOAD = 32781,

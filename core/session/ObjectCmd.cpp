@@ -5,10 +5,10 @@
 namespace vx {
 
 BarRequest ObjectCmdBar(const LeFile& lf, int k) {
-    return HasCurrent(lf) ? PropertyBar(*lf.obj[lf.cur], k) : BarRequest{};
+    return HasCurrent(lf) ? ObjectBar(*lf.obj[lf.cur], k) : BarRequest{};
 }
 
-BarRequest PropertyBar(const LogoObject& o, int k) {
+BarRequest ObjectBar(const LogoObject& o, int k) {
     if (k == 4) return {BarKind::COLOR, o.lt.grad ? 1 : 0};
     if (o.type == TEXT_OBJECT) {
         constexpr BarKind TEXT_BARS[] = {BarKind::TEXT, BarKind::EFFECTS, BarKind::GRADIENT,

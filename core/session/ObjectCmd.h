@@ -17,6 +17,6 @@ struct BarRequest {
 // have no text or image bar.
 BarRequest ObjectCmdBar(const LeFile& lf, int k);
 // The same for object `o`, current or not.
-BarRequest PropertyBar(const LogoObject& o, int k);
+BarRequest ObjectBar(const LogoObject& o, int k);
 
 }  // namespace vx

@@ -86,6 +86,8 @@ TEST_F(WindowTest, MenusAndButtonsFollowTheDocumentAndTheBarState) {
     EXPECT_TRUE(w->nav(2)->isEnabled());  // "Effects..." of a shape
     EXPECT_TRUE(w->nav(0)->isEnabled());  // "Image...": every bar exists
     EXPECT_TRUE(enabled(ID_FILE_EXPORT));
+    EXPECT_TRUE(enabled(ID_FILE_BRAND_PACK));
+    EXPECT_TRUE(enabled(ID_FILE_ADD_FONTS));
     EXPECT_FALSE(enabled(ID_FILE_SAVE_TEMPLATE));
 }
 

@@ -1,0 +1,100 @@
+// The icon writer, read back by our own icon import: both entry formats, the
+// directory of a several-size icon, and refusals.
+
+#include <gtest/gtest.h>
+
+#include "codecs/IcoDecoder.h"
+#include "codecs/IcoWriter.h"
+#include "codecs/Image.h"
+
+namespace vx {
+namespace {
+
+// A size x size picture with colour in every channel, a clear corner and a
+// partly transparent band.
+std::vector<std::uint32_t> IconPixels(int size) {
+    std::vector<std::uint32_t> px;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const std::uint32_t alpha = x + y < 3 ? 0 : y == size / 2 ? 0x80 : 0xFF;
+            px.push_back(alpha << 24 | static_cast<std::uint32_t>(x * 255 / size) << 16 |
+                         static_cast<std::uint32_t>(y * 255 / size) << 8 | 0x5A);
+        }
+    return px;
+}
+
+std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+}
+
+TEST(IcoWriter, EachEntryFormatReadsBackWithItsColours) {
+    for (const IcoEntryFormat format : {IcoEntryFormat::PNG, IcoEntryFormat::BMP})
+        for (const int size : {16, 32, 48, 256}) {
+            const std::vector<std::uint32_t> px = IconPixels(size);
+            const IcoPicture picture{px.data(), size, format};
+            std::vector<std::uint8_t> file;
+            ASSERT_TRUE(EncodeIco(std::span(&picture, 1), file));
+            Image img;
+            ASSERT_TRUE(DecodeIco(file, img)) << img.error;
+            std::vector<std::uint32_t> back;
+            ASSERT_TRUE(img.ToPixels(back));
+            ASSERT_EQ(img.w, size);
+            ASSERT_EQ(img.h, size);
+            // Icons import opaque: the colours come back, the alpha does not.
+            for (std::size_t i = 0; i < px.size(); ++i)
+                ASSERT_EQ(back[i] & 0xFFFFFF, px[i] & 0xFFFFFF)
+                    << "pixel " << i << " of " << size
+                    << (format == IcoEntryFormat::BMP ? " BMP" : " PNG");
+        }
+}
+
+TEST(IcoWriter, TheDirectoryListsEveryPictureWhereItLies) {
+    std::vector<std::vector<std::uint32_t>> pixels;
+    std::vector<IcoPicture> pictures;
+    for (const int size : {16, 32, 48, 256}) pixels.push_back(IconPixels(size));
+    int n = 0;
+    for (const int size : {16, 32, 48, 256})
+        pictures.push_back({pixels[static_cast<std::size_t>(n++)].data(), size,
+                            size < 48 ? IcoEntryFormat::BMP : IcoEntryFormat::PNG});
+    std::vector<std::uint8_t> file;
+    ASSERT_TRUE(EncodeIco(pictures, file));
+    ASSERT_EQ(file[4], 4);
+    std::size_t end = 6 + 16 * pictures.size();
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        const std::size_t entry = 6 + 16 * i;
+        EXPECT_EQ(file[entry], pictures[i].size % 256);  // 0 stands for 256
+        EXPECT_EQ(file[entry + 1], pictures[i].size % 256);
+        EXPECT_EQ(U32(file, entry + 12), end) << "entries follow each other";
+        end += U32(file, entry + 8);
+        // Each entry alone is a picture our import reads at its size.
+        const std::size_t at = U32(file, entry + 12);
+        std::vector<std::uint8_t> single(file.begin(), file.begin() + 6);
+        single[4] = 1;
+        single.insert(single.end(), file.begin() + static_cast<long>(entry),
+                      file.begin() + static_cast<long>(entry) + 12);
+        const std::uint32_t data_at = 22;
+        for (int s = 0; s < 32; s += 8) single.push_back(static_cast<std::uint8_t>(data_at >> s));
+        single.insert(single.end(), file.begin() + static_cast<long>(at),
+                      file.begin() + static_cast<long>(at + U32(file, entry + 8)));
+        Image img;
+        ASSERT_TRUE(DecodeIco(single, img)) << img.error;
+        EXPECT_EQ(img.w, pictures[i].size);
+    }
+    EXPECT_EQ(end, file.size());
+}
+
+TEST(IcoWriter, RefusesWhatAnIconCannotHold) {
+    const std::vector<std::uint32_t> px(257 * 257);
+    std::vector<std::uint8_t> file{1, 2, 3};
+    EXPECT_FALSE(EncodeIco({}, file));
+    EXPECT_TRUE(file.empty());
+    for (const int size : {0, -4, 257}) {
+        const IcoPicture picture{px.data(), size, IcoEntryFormat::PNG};
+        EXPECT_FALSE(EncodeIco(std::span(&picture, 1), file)) << size;
+    }
+    const IcoPicture no_pixels{nullptr, 16, IcoEntryFormat::BMP};
+    EXPECT_FALSE(EncodeIco(std::span(&no_pixels, 1), file));
+}
+
+}  // namespace
+}  // namespace vx

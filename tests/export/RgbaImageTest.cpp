@@ -1,0 +1,60 @@
+// The brand pack's picture operations on small pictures whose results are
+// known by hand.
+
+#include <gtest/gtest.h>
+
+#include "export/RgbaImage.h"
+
+namespace vx {
+namespace {
+
+TEST(RgbaImage, ShrinkingAveragesCoverageAndTransparentPixelsLendNoColour) {
+    const struct {
+        RgbaImage src;
+        int w, h;
+        std::vector<std::uint32_t> expected;
+    } cases[] = {
+        // Half covered by opaque red: red at half alpha, no green from the clear half.
+        {{2, 1, {0xFFFF0000, 0x0000FF00}}, 1, 1, {0x80FF0000}},
+        // The same size leaves the picture as it is.
+        {{3, 1, {0xFF000000, 0xFF0000FF, 0xFFFFFFFF}}, 3, 1, {0xFF000000, 0xFF0000FF, 0xFFFFFFFF}},
+        {{4, 2, std::vector<std::uint32_t>(8, 0xFF204060)},
+         3,
+         1,
+         {0xFF204060, 0xFF204060, 0xFF204060}},
+        {{2, 2, {0xFF0000FF, 0xFF0000FF, 0, 0}}, 1, 1, {0x800000FF}},
+        // Enlarging repeats each pixel over the area it covers.
+        {{2, 1, {0xFF000000, 0xFFFFFFFF}}, 4, 1, {0xFF000000, 0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF}},
+    };
+    for (const auto& c : cases) {
+        const RgbaImage out = ResampleImage(c.src, c.w, c.h);
+        ASSERT_EQ(out.w, c.w);
+        ASSERT_EQ(out.h, c.h);
+        EXPECT_EQ(out.px, c.expected);
+    }
+}
+
+TEST(RgbaImage, FittingCentresInsideTheMarginOverTheBackground) {
+    const RgbaImage bar{4, 1, std::vector<std::uint32_t>(4, 0xFF00FF00)};
+    const RgbaImage fitted = FitImage(bar, 6, 6, 1, 0xFF0000FF);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 6; ++x) {
+            const bool bar_here = x >= 1 && x < 5 && y == 2;  // 4 x 1, centred at (6 - 1) / 2
+            EXPECT_EQ(fitted.px[static_cast<std::size_t>(y * 6 + x)],
+                      bar_here ? 0xFF00FF00u : 0xFF0000FFu)
+                << x << "," << y;
+        }
+    // A transparent background stays transparent around the logo.
+    EXPECT_EQ(FitImage(bar, 6, 6, 1, 0).px[0], 0u);
+}
+
+TEST(RgbaImage, FlatteningAndRecolouringKeepCoverage) {
+    const RgbaImage half{2, 1, {0x80FFFFFF, 0x00123456}};
+    EXPECT_EQ(FlattenImage(half, 0x000000).px,
+              (std::vector<std::uint32_t>{0xFF808080, 0xFF000000}));
+    EXPECT_EQ(RecolourImage(half, 0xFF0000).px,
+              (std::vector<std::uint32_t>{0x80FF0000, 0x00FF0000}));
+}
+
+}  // namespace
+}  // namespace vx
