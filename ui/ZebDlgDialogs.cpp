@@ -5,6 +5,7 @@
 #include "ui/AboutDlg.h"
 #include "ui/CZebDlg.h"
 #include "ui/ExportDlg.h"
+#include "ui/ObjLib.h"
 #include "ui/TmpDlg.h"
 
 namespace vx {
@@ -17,7 +18,11 @@ void CZebDlg::StartWith(const LeFile& doc, const std::string& name) {
 
 void CZebDlg::NewFromTemplate() {
     TmpDlg dlg(this, nullptr, false);
-    if (dlg.exec() != QDialog::Accepted || !dlg.result) return;
+    // The library grid rests while the template window runs, cancelled or not.
+    lib_->setEnabled(false);
+    const bool picked = dlg.exec() == QDialog::Accepted && dlg.result;
+    lib_->setEnabled(!s.bar_modal);
+    if (!picked) return;
     ReplaceWithTemplate(s, *dlg.result);
     SetCaption();
     RefreshAll();
