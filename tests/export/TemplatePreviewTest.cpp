@@ -1,0 +1,121 @@
+// The template previews: drawn from a copy (the edited document and the shared
+// canvas untouched), a full cell each, the logo fitted and centred, the
+// highlighted one larger on the lighter hover background, written as GIF.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "codecs/GifDecoder.h"
+#include "export/TemplatePreview.h"
+#include "render/Color.h"
+#include "support/Recorders.h"
+#include "support/TempDir.h"
+#include "support/TestLogos.h"
+
+namespace vx {
+namespace {
+
+struct Box {
+    int left = TEMPLATE_PREVIEW_W, top = TEMPLATE_PREVIEW_H, right = -1, bottom = -1;
+    int Width() const { return right - left + 1; }
+    int Height() const { return bottom - top + 1; }
+};
+
+// The box of the pixels that differ from the corner's colour.
+Box LogoBox(const ExportImage& image) {
+    Box box;
+    const std::uint32_t bg = image.px[0];
+    for (int y = 0; y < image.h; ++y)
+        for (int x = 0; x < image.w; ++x)
+            if (image.px[static_cast<std::size_t>(y) * image.w + x] != bg) {
+                box.left = std::min(box.left, x);
+                box.right = std::max(box.right, x);
+                box.top = std::min(box.top, y);
+                box.bottom = std::max(box.bottom, y);
+            }
+    return box;
+}
+
+class TemplatePreview : public test::RecordingTest {
+protected:
+    void SetUp() override {
+        test::TypicalLogo(lf);
+        lf.bgc = HslF{150, 120, 60};
+        for (int n = 0; n < lf.objs; ++n) lf.obj[n]->x += 300;  // far off centre
+    }
+    test::TempDir tmp;
+    LeFile lf;
+};
+
+TEST_F(TemplatePreview, LeavesTheDocumentAndTheSharedCanvasAlone) {
+    LeFile::ob.dta.assign(6, 0x123456);
+    LeFile::ob.dw = 3;
+    LeFile::ob.dh = 2;
+    const LeFile before(lf);
+    TemplatePreviews out;
+    ASSERT_TRUE(DrawTemplatePreviews(lf, out));
+    for (int n = 0; n < lf.objs; ++n) {
+        EXPECT_EQ(lf.obj[n]->x, before.obj[n]->x);
+        EXPECT_EQ(lf.obj[n]->y, before.obj[n]->y);
+        EXPECT_EQ(lf.obj[n]->ft, nullptr) << "object " << n << " was rendered";
+    }
+    EXPECT_EQ(LeFile::ob.dta, std::vector<std::uint32_t>(6, 0x123456));
+    EXPECT_EQ(LeFile::ob.dw, 3);
+}
+
+TEST_F(TemplatePreview, FitsTheLogoInTheCellAndGrowsItWhenHighlighted) {
+    TemplatePreviews out;
+    ASSERT_TRUE(DrawTemplatePreviews(lf, out));
+    const std::uint32_t bg = HslToRgb(lf.bgc);
+    for (const ExportImage* image : {&out.normal, &out.highlighted}) {
+        ASSERT_EQ(image->w, TEMPLATE_PREVIEW_W);
+        ASSERT_EQ(image->h, TEMPLATE_PREVIEW_H);
+    }
+    EXPECT_EQ(out.normal.px[0], bg);
+    for (int shift : {0, 8, 16})
+        EXPECT_NEAR(static_cast<int>((out.highlighted.px[0] >> shift) & 0xFF),
+                    std::min(255, static_cast<int>((bg >> shift) & 0xFF) + 10), 1);
+
+    const Box a = LogoBox(out.normal), c = LogoBox(out.highlighted);
+    // Fitted: it fills the cell's width or height but keeps a margin; centred.
+    EXPECT_GE(std::max(a.Width() * 100 / (TEMPLATE_PREVIEW_W - 36),
+                       a.Height() * 100 / (TEMPLATE_PREVIEW_H - 36)),
+              90);
+    EXPECT_GE(a.left, 10);
+    EXPECT_LE(a.right, TEMPLATE_PREVIEW_W - 11);
+    EXPECT_NEAR(a.left + a.right, TEMPLATE_PREVIEW_W - 1, 6);
+    EXPECT_GT(c.Width(), a.Width());
+    EXPECT_GE(c.left, 0);
+    EXPECT_LT(c.right, TEMPLATE_PREVIEW_W);
+}
+
+TEST_F(TemplatePreview, AnEmptyLogoGivesTheBareBackground) {
+    LeFile empty;
+    empty.bgc = lf.bgc;
+    TemplatePreviews out;
+    ASSERT_TRUE(DrawTemplatePreviews(empty, out));
+    EXPECT_EQ(out.normal.px, std::vector<std::uint32_t>(out.normal.px.size(), HslToRgb(lf.bgc)));
+    EXPECT_EQ(LogoBox(out.highlighted).right, -1);
+}
+
+TEST_F(TemplatePreview, WritesBothAsGifOrReportsTheFailedPath) {
+    const std::string a = tmp.Path("Ta.bpr"), c = tmp.Path("Tc.bpr");
+    ASSERT_TRUE(WriteTemplatePreviews(lf, a, c));
+    for (const std::string& path : {a, c}) {
+        std::ifstream in(path, std::ios::binary);
+        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+        Image img;
+        ASSERT_TRUE(DecodeGif(bytes, img)) << path << ": " << img.error;
+        EXPECT_EQ(img.w, TEMPLATE_PREVIEW_W);
+        EXPECT_EQ(img.h, TEMPLATE_PREVIEW_H);
+    }
+    const std::string missing = tmp.Path("no/such/folder/Xa.bpr");
+    const Result r = WriteTemplatePreviews(lf, missing, c);
+    ASSERT_FALSE(r);
+    EXPECT_NE(r.message().find("File could not be saved: " + missing), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vx
