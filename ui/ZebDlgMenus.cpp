@@ -113,6 +113,9 @@ void CZebDlg::OnCommand(int id) {
         case ID_FILE_TEMPLATE:
             NewFromTemplate();
             break;
+        case ID_FILE_SAVE_TEMPLATE:
+            SaveAsTemplate();
+            break;
         case ID_FILE_EXPORT:
             ExportLogoImage();
             break;

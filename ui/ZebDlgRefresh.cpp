@@ -72,7 +72,7 @@ int CZebDlg::UpdateEditMenu() {
     const std::pair<int, bool> available[] = {
         {ID_FILE_EXPORT, true},
         {ID_FILE_TEMPLATE, true},
-        {ID_FILE_SAVE_TEMPLATE, false},
+        {ID_FILE_SAVE_TEMPLATE, true},
         {ID_HELP_ABOUT, true},
         {ID_WINDOW_LOGOIMAGE, HasBar(BarKind::LOGO)},
     };

@@ -86,7 +86,7 @@ TEST_F(WindowTest, MenusAndButtonsFollowTheDocumentAndTheBarState) {
     EXPECT_TRUE(w->nav(2)->isEnabled());  // "Effects..." of a shape
     EXPECT_TRUE(w->nav(0)->isEnabled());  // "Image...": every bar exists
     EXPECT_TRUE(enabled(ID_FILE_EXPORT));
-    EXPECT_FALSE(enabled(ID_FILE_SAVE_TEMPLATE));
+    EXPECT_TRUE(enabled(ID_FILE_SAVE_TEMPLATE));
 }
 
 TEST_F(WindowTest, ArrowsPageTheSliderWithinItsPages) {
