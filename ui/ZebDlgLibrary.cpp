@@ -55,7 +55,8 @@ void CZebDlg::StyleClicked(int nstl, const LogoParams& lt_style) {
         stbtn_[static_cast<std::size_t>(nstl)]->SetSelected(true);
         selstl_ = nstl;
     }
-    if (ApplyStyle(s, lt_style)) VX_CALL(UpdateOutWnd(), "UpdateOutWnd()");
+    // An empty style library has buttons but no style to give.
+    if (!stfile_.empty() && ApplyStyle(s, lt_style)) VX_CALL(UpdateOutWnd(), "UpdateOutWnd()");
 }
 
 void CZebDlg::ObjectsPageChanged(int page) {
