@@ -1,6 +1,7 @@
 // The object library grid, the style row and Save As Template in the main
 // window, driven as a user would.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
@@ -137,6 +138,52 @@ TEST_F(StyleRowTest, ButtonsShowThePageInHueVariantsAndAClickStylesTheCurrentObj
     EXPECT_EQ(row[0]->lt().color.h, w->styles()[1].color.h);
     EXPECT_EQ(row[0]->lt().has_outline, 0);
     EXPECT_TRUE(row[1]->selected());  // the mark stays until the next click or resize
+}
+
+// Answers the modal dialogs of one command: the name dialog gets `name`, a
+// question gets `answer`.
+void AnswerDialogs(const QString& name, QMessageBox::StandardButton answer) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dlg = qobject_cast<SaveTemplateDlg*>(modal)) {
+            dlg->edit()->setText(name);
+            dlg->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            box->button(answer)->click();
+            poll->deleteLater();
+        }
+    });
+    poll->start(10);
+}
+
+TEST_F(WindowTest, SaveAsTemplateAddsItToTheLibraryAndAsksBeforeReplacing) {
+    const std::string folder = ep + "/templates";
+    rec.messages.clear();  // the empty style library's
+    LeFile lf;
+    lf.AddObj(TextObject("Acme", SANS, 40, 0, 0));
+    lf.bgc = {10, 20, 30};
+    Show(lf);
+    AnswerDialogs("Acme Studio", QMessageBox::No);
+    w->OnCommand(ID_FILE_SAVE_TEMPLATE);
+    EXPECT_TRUE(std::filesystem::exists(folder + "/Acme Studioa.bpr"));
+    EXPECT_TRUE(std::filesystem::exists(folder + "/Acme Studioc.bpr"));
+    const TemplateStore& store = ProgramTemplates();
+    ASSERT_EQ(store.count(), 1);
+    EXPECT_EQ(store.lfs[0].obj[0]->lt.str, "Acme");
+    EXPECT_TRUE(store.xia[0] && store.xib[0]);
+
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        w->lf.bgc.h = answer == QMessageBox::No ? 50.0f : 60.0f;
+        AnswerDialogs("Acme Studio", answer);
+        w->OnCommand(ID_FILE_SAVE_TEMPLATE);
+        LeFile saved;
+        ASSERT_EQ(LoadProject(folder + "/Acme Studio.zeb", saved), 0);
+        EXPECT_EQ(saved.bgc.h, answer == QMessageBox::No ? 10.0f : 60.0f);
+    }
+    EXPECT_TRUE(rec.messages.empty());
+    std::filesystem::remove_all(folder);
+    FreeTmps();
 }
 
 }  // namespace
