@@ -52,9 +52,12 @@ bool TemplateExists(const std::string& folder, const std::string& name) {
 
 Result SaveTemplate(const LeFile& lf, const std::string& folder, const std::string& name) {
     const std::string path = ProjectPath(folder, name);
-    if (Result r = WriteProjectFile(path, lf); !r) return r;
-    return WriteTemplatePreviews(lf, TemplateStore::PicturePath(path, "a.bpr"),
-                                 TemplateStore::PicturePath(path, "c.bpr"));
+    // The pictures first: a project the library lists always has its previews.
+    if (Result r = WriteTemplatePreviews(lf, TemplateStore::PicturePath(path, "a.bpr"),
+                                         TemplateStore::PicturePath(path, "c.bpr"));
+        !r)
+        return r;
+    return WriteProjectFile(path, lf);
 }
 
 }  // namespace vx

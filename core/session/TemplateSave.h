@@ -24,9 +24,9 @@ std::string TemplateNameProblem(const std::string& name);
 // Whether `folder` already holds a template of that name.
 bool TemplateExists(const std::string& folder, const std::string& name);
 
-// Writes the template `name` of `lf` into `folder`: the project first, then
-// both previews, drawn from a copy so `lf` and the shared canvas stay as they
-// are. A failure carries the message for the user.
+// Writes the template `name` of `lf` into `folder`: both previews, drawn from
+// a copy so `lf` and the shared canvas stay as they are, then the project. A
+// failure carries the message for the user.
 Result SaveTemplate(const LeFile& lf, const std::string& folder, const std::string& name);
 
 }  // namespace vx
