@@ -140,21 +140,21 @@ TEST_F(StyleRowTest, ButtonsShowThePageInHueVariantsAndAClickStylesTheCurrentObj
     EXPECT_TRUE(row[1]->selected());  // the mark stays until the next click or resize
 }
 
-// Answers the modal dialogs of one command: the name dialog gets `name`, a
-// question gets `answer`.
-void AnswerDialogs(const QString& name, QMessageBox::StandardButton answer) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [=] {
+// Answers the modal dialogs of one command while it lives: the name dialog
+// gets `name`, a question gets `answer`.
+std::unique_ptr<QTimer> AnswerDialogs(const QString& name, QMessageBox::StandardButton answer) {
+    auto poll = std::make_unique<QTimer>();
+    QObject::connect(poll.get(), &QTimer::timeout, [=] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* dlg = qobject_cast<SaveTemplateDlg*>(modal)) {
             dlg->edit()->setText(name);
             dlg->accept();
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             box->button(answer)->click();
-            poll->deleteLater();
         }
     });
     poll->start(10);
+    return poll;
 }
 
 TEST_F(WindowTest, SaveAsTemplateAddsItToTheLibraryAndAsksBeforeReplacing) {
@@ -164,8 +164,10 @@ TEST_F(WindowTest, SaveAsTemplateAddsItToTheLibraryAndAsksBeforeReplacing) {
     lf.AddObj(TextObject("Acme", SANS, 40, 0, 0));
     lf.bgc = {10, 20, 30};
     Show(lf);
-    AnswerDialogs("Acme Studio", QMessageBox::No);
-    w->OnCommand(ID_FILE_SAVE_TEMPLATE);
+    {
+        const auto answers = AnswerDialogs("Acme Studio", QMessageBox::No);
+        w->OnCommand(ID_FILE_SAVE_TEMPLATE);
+    }
     EXPECT_TRUE(std::filesystem::exists(folder + "/Acme Studioa.bpr"));
     EXPECT_TRUE(std::filesystem::exists(folder + "/Acme Studioc.bpr"));
     const TemplateStore& store = ProgramTemplates();
@@ -175,7 +177,7 @@ TEST_F(WindowTest, SaveAsTemplateAddsItToTheLibraryAndAsksBeforeReplacing) {
 
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
         w->lf.bgc.h = answer == QMessageBox::No ? 50.0f : 60.0f;
-        AnswerDialogs("Acme Studio", answer);
+        const auto answers = AnswerDialogs("Acme Studio", answer);
         w->OnCommand(ID_FILE_SAVE_TEMPLATE);
         LeFile saved;
         ASSERT_EQ(LoadProject(folder + "/Acme Studio.zeb", saved), 0);
