@@ -2,7 +2,6 @@
 
 #include "document/StyleLibrary.h"
 #include "render/FtText.h"
-#include "render/ShapeIndex.h"
 #include "session/ObjLibRules.h"
 #include "session/StyleRow.h"
 #include "shell/Checked.h"
