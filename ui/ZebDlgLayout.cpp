@@ -29,6 +29,7 @@ namespace {
 
 constexpr int HOVER_MS = 30;
 const QColor PANEL(236, 236, 241);
+constexpr int PAGE_LABEL_SIZE = 12;
 
 }  // namespace
 
@@ -93,6 +94,9 @@ void CZebDlg::CreateChildren() {
     edit_bottom_ = new LeEdit(client_);
 
     style_label_ = new LeStatic({}, client_);
+    // Three-digit page counts must fit the labels' fixed widths.
+    obj_label_->SetTextSize(PAGE_LABEL_SIZE);
+    style_label_->SetTextSize(PAGE_LABEL_SIZE);
     style_slider_ = new ZebSlider(LibraryKind::Styles, client_);
     style_slider_->SetLabel(style_label_);
     style_left_ = new SlBtn(style_slider_, -1, client_);
