@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include "render/FtText.h"
 #include "session/TemplateLibrary.h"
@@ -50,6 +51,10 @@ int CZebApp::InitInstance(const QStringList& args) {
     SetFatalHandler(ShowFatalErrorDlg);
     SetMessageHandler(ShowMessageBox);
     VX_CALL(InitProgramFolder(), "InitProgramFolder()");
+    // Templates the user saves where the program folder cannot be written.
+    SetUserTemplateFolder(
+        (QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/templates")
+            .toStdString());
     ParseCommandLine(args);
     int result = 0;
     {

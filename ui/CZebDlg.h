@@ -36,9 +36,11 @@ namespace vx {
 class LeButton;
 class LeEdit;
 class LeStatic;
+class ObjLib;
 class ObjWnd;
 class OutWnd;
 class SlBtn;
+class StyleBtn;
 class ZebLogo;
 class ZebSlider;
 
@@ -79,6 +81,15 @@ public:
     void SetBarFactory(BarKind kind, BarFactory factory);
     QWidget* bar() const { return bar_.get(); }
 
+    // ---- Libraries ----
+    // The style slider's page `page`: every button shows that style.
+    void StylePageChanged(int page);
+    // Button `nstl` was clicked showing `lt_style`: it takes the selection
+    // mark and the current object takes the style.
+    void StyleClicked(int nstl, const LogoParams& lt_style);
+    // The object slider's page `page`: the library shows it.
+    void ObjectsPageChanged(int page);
+
     // Opens the project at `path` (the command line's, or the load dialog's).
     bool OpenProject(const QString& path);
     // Start-up: the document the window starts with (a copy of `doc`), named
@@ -103,6 +114,11 @@ public:
     LeButton* prev_button() const { return prev_; }
     ZebSlider* obj_slider() const { return obj_slider_; }
     SlBtn* obj_arrow(int step) const { return step < 0 ? obj_left_ : obj_right_; }
+    ObjLib* obj_lib() const { return lib_; }
+    ZebSlider* style_slider() const { return style_slider_; }
+    const std::vector<StyleBtn*>& style_buttons() const { return stbtn_; }
+    int selected_style() const { return selstl_; }
+    const std::vector<LogoParams>& styles() const { return stfile_; }
     QWidget* client() const { return client_; }
 
 protected:
@@ -114,6 +130,10 @@ private:
     void CreateChildren();
     void ApplyLayout(int cx, int cy);
     QWidget* ChildOf(int id) const;
+    // ZebDlgLibrary
+    void CreateLibraries();
+    void LayoutStyleRow(const std::vector<Rect>& places);
+    void LibClicked();
     // ZebDlgMenus
     void CreateMenus();
     QAction* AddCommand(QMenu* menu, const char* caption, int id, const QKeySequence& key = {});
@@ -128,6 +148,7 @@ private:
     void SetCaption();
     // ZebDlgDialogs
     void NewFromTemplate();
+    void SaveAsTemplate();
     void ExportLogoImage();
     void ExportBrandPack();
     void AddFonts();
@@ -172,13 +193,15 @@ private:
     ZebSlider* style_slider_ = nullptr;
     SlBtn* style_right_ = nullptr;
     LeStatic* style_label_ = nullptr;
+    ObjLib* lib_ = nullptr;
+    std::vector<StyleBtn*> stbtn_;  // owned by the window as children
+    std::vector<LogoParams> stfile_;
+    int selstl_ = 0;
     QTimer* timer_ = nullptr;
 
     std::map<BarKind, BarFactory> bar_factories_;
     std::unique_ptr<QWidget> bar_;
     QString site_;
-    // The shape-table entry of the current shape, for the object library.
-    int lib_sel_ = -1;
 };
 
 }  // namespace vx

@@ -11,6 +11,7 @@
 #include "session/WebLink.h"
 #include "shell/Checked.h"
 #include "ui/CZebDlg.h"
+#include "ui/ObjLib.h"
 #include "ui/ObjWnd.h"
 #include "ui/OutWnd.h"
 #include "ui/bars/Bars.h"
@@ -27,8 +28,8 @@ namespace vx {
 namespace {
 
 constexpr int HOVER_MS = 30;
-constexpr int LIB_CELL = 40;  // the object library's cell size
 const QColor PANEL(236, 236, 241);
+constexpr int PAGE_LABEL_SIZE = 12;
 
 }  // namespace
 
@@ -92,12 +93,15 @@ void CZebDlg::CreateChildren() {
     connect(quick_, &QLineEdit::textEdited, this, &CZebDlg::QuickTextChanged);
     edit_bottom_ = new LeEdit(client_);
 
-    // The style library's row; the styles, and the label's page count, come
-    // with its panel.
     style_label_ = new LeStatic({}, client_);
+    // Three-digit page counts must fit the labels' fixed widths.
+    obj_label_->SetTextSize(PAGE_LABEL_SIZE);
+    style_label_->SetTextSize(PAGE_LABEL_SIZE);
     style_slider_ = new ZebSlider(LibraryKind::Styles, client_);
+    style_slider_->SetLabel(style_label_);
     style_left_ = new SlBtn(style_slider_, -1, client_);
     style_right_ = new SlBtn(style_slider_, +1, client_);
+    CreateLibraries();
 }
 
 QWidget* CZebDlg::ChildOf(int id) const {
@@ -144,8 +148,10 @@ QWidget* CZebDlg::ChildOf(int id) const {
             return style_right_;
         case IDC_STYLE_LABEL:
             return style_label_;
+        case IDC_OBJ_LIB:
+            return lib_;
         default:
-            return nullptr;  // the object library grid comes with its panel
+            return nullptr;
     }
 }
 
@@ -157,12 +163,11 @@ void CZebDlg::ApplyLayout(int cx, int cy) {
     }
     for (const auto& [id, r] : l.places) {
         if (QWidget* w = ChildOf(id)) w->setGeometry(r.x, r.y, r.w, r.h);
-        if (id == IDC_OBJ_LIB) {
-            // The library's pages for its new size: five columns of cells.
-            const int per_page = (r.w / LIB_CELL) * (r.h / LIB_CELL);
-            const int pages = per_page > 0 ? (FtText::ShapeCount() + per_page - 1) / per_page : 0;
-            obj_slider_->SetPages(pages, 0);
-        }
+    }
+    if (l.complete) {
+        LayoutStyleRow(l.style_buttons);
+        // The library's pages for its new size, from the first page.
+        if (lib_->UpdatePage(0)) obj_slider_->SetPages(lib_->pages().pages, 0);
     }
     out_->UpdateBackground();
     VX_CALL(UpdateOutWnd(), "UpdateOutWnd()");

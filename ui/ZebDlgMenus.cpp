@@ -9,6 +9,8 @@
 #include "shell/Checked.h"
 #include "shell/Cp1252.h"
 #include "ui/CZebDlg.h"
+#include "ui/ObjLib.h"
+#include "ui/StyleBtn.h"
 #include "ui/controls/LeButton.h"
 #include "ui/controls/SlBtn.h"
 #include "ui/controls/ZebLogo.h"
@@ -112,6 +114,9 @@ void CZebDlg::OnCommand(int id) {
             break;
         case ID_FILE_TEMPLATE:
             NewFromTemplate();
+            break;
+        case ID_FILE_SAVE_TEMPLATE:
+            SaveAsTemplate();
             break;
         case ID_FILE_EXPORT:
             ExportLogoImage();
@@ -240,6 +245,8 @@ int CZebDlg::EnableMenu(bool enm) {
         obj_slider_, style_left_, style_right_, style_slider_, logo_};
     for (QWidget* w : controls) w->setEnabled(enm);
     for (LeButton* b : nav_) b->setEnabled(enm);
+    for (StyleBtn* b : stbtn_) b->setEnabled(enm);
+    lib_->setEnabled(enm);
     if (enm) VX_CALL(UpdateEditMenu(), "UpdateEditMenu()");
     return 0;
 }

@@ -10,8 +10,10 @@
 #include "shell/Checked.h"
 #include "shell/Cp1252.h"
 #include "ui/CZebDlg.h"
+#include "ui/ObjLib.h"
 #include "ui/ObjWnd.h"
 #include "ui/OutWnd.h"
+#include "ui/StyleBtn.h"
 #include "ui/controls/LeButton.h"
 #include "ui/controls/SlBtn.h"
 #include "ui/controls/ZebSlider.h"
@@ -72,7 +74,7 @@ int CZebDlg::UpdateEditMenu() {
         {ID_FILE_BRAND_PACK, true},
         {ID_FILE_ADD_FONTS, true},
         {ID_FILE_TEMPLATE, true},
-        {ID_FILE_SAVE_TEMPLATE, false},
+        {ID_FILE_SAVE_TEMPLATE, true},
         {ID_HELP_ABOUT, true},
         {ID_WINDOW_LOGOIMAGE, HasBar(BarKind::LOGO)},
     };
@@ -97,8 +99,11 @@ int CZebDlg::UpdateEditMenu() {
 }
 
 int CZebDlg::UpdateLibSel() {
-    if (HasCurrent(lf) && lf.obj[lf.cur]->type == SHAPE_OBJECT)
-        lib_sel_ = ShapeIndexOf(*lf.obj[lf.cur]);
+    if (HasCurrent(lf) && lf.obj[lf.cur]->type == SHAPE_OBJECT) {
+        const int sn = ShapeIndexOf(*lf.obj[lf.cur]);
+        const int npg = sn >= 0 ? lib_->UpdSel(sn) : -1;
+        if (npg >= 0) obj_slider_->SetPages(lib_->pages().pages, npg);
+    }
     // Also emptied when the last object went, so no removed text lingers.
     const QString text = QString::fromStdString(Cp1252ToUtf8(s.QuickText()));
     if (quick_->text() != text) quick_->setText(text);
@@ -118,6 +123,7 @@ void CZebDlg::MoTimer() {
              cur_obj_, next_, prev_, obj_left_, obj_right_, obj_slider_, style_left_, style_right_,
              style_slider_})
         c->MoTimer();
+    for (StyleBtn* b : stbtn_) b->MoTimer();
     for (LeButton* b : nav_) b->MoTimer();
 }
 
@@ -128,6 +134,8 @@ void CZebDlg::UpdateToolTips() {
         w->setToolTip(on ? text : QString());
     };
     tip(obj_, "Current Object Preview");
+    tip(lib_, "Logo Objects Library");
+    for (StyleBtn* b : stbtn_) tip(b, "Apply Style");
     tip(cur_obj_, "Current Logo Object");
     tip(next_, "Previous Logo Object");
     tip(prev_, "Next Logo Object");

@@ -32,13 +32,19 @@ std::unique_ptr<TemplatePicture> LoadPicture(const PictureLoader& load, const st
 }  // namespace
 
 std::vector<TemplateFile> TemplateStore::List(const std::string& folder) {
+    return List(std::vector<std::string>{folder});
+}
+
+std::vector<TemplateFile> TemplateStore::List(const std::vector<std::string>& folders) {
     std::vector<TemplateFile> files;
-    std::error_code ec;
-    // Every error (a missing folder included) ends the listing with what was found.
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (!IsTemplateName(name) || !it->is_regular_file(ec)) continue;
-        files.push_back({it->path().string(), name.substr(0, name.size() - 4)});
+    for (const std::string& folder : folders) {
+        std::error_code ec;
+        // Every error (a missing folder included) ends that folder's listing.
+        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+            const std::string name = it->path().filename().string();
+            if (!IsTemplateName(name) || !it->is_regular_file(ec)) continue;
+            files.push_back({it->path().string(), name.substr(0, name.size() - 4)});
+        }
     }
     // std::string compares its chars as unsigned bytes: "Alpha" < "Beta" < "alpha".
     std::sort(files.begin(), files.end(),
@@ -53,8 +59,13 @@ std::string TemplateStore::PicturePath(const std::string& path, const char* suff
 
 int TemplateStore::Reload(const std::string& folder, const PictureLoader& load,
                           const TemplateProgress& progress) {
+    return Reload(std::vector<std::string>{folder}, load, progress);
+}
+
+int TemplateStore::Reload(const std::vector<std::string>& folders, const PictureLoader& load,
+                          const TemplateProgress& progress) {
     VX_CALL(Free(), "FreeTmps()");
-    const std::vector<TemplateFile> files = List(folder);
+    const std::vector<TemplateFile> files = List(folders);
     lfs.resize(files.size());
     xia.resize(files.size());
     xib.resize(files.size());

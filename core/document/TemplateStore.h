@@ -54,12 +54,17 @@ public:
     // picture silently. A missing folder gives an empty store. Returns 0.
     int Reload(const std::string& folder, const PictureLoader& load,
                const TemplateProgress& progress = {});
+    // The same over the templates of several folders, listed together.
+    int Reload(const std::vector<std::string>& folders, const PictureLoader& load,
+               const TemplateProgress& progress = {});
     // Releases the documents and pictures (FreeTmps). Returns 0.
     int Free();
 
     // The regular files "*.zeb" (the extension in any case) of `folder`,
     // sorted by title byte by byte, case-sensitive, the first MAX_TMPS of them.
     static std::vector<TemplateFile> List(const std::string& folder);
+    // The same over several folders, sorted together.
+    static std::vector<TemplateFile> List(const std::vector<std::string>& folders);
     // The picture beside template `path`: its ".zeb" replaced by `suffix`
     // ("a.bpr" or "c.bpr").
     static std::string PicturePath(const std::string& path, const char* suffix);

@@ -11,8 +11,25 @@ TemplateStore& ProgramTemplates() {
     return store;
 }
 
+namespace {
+std::string& UserFolder() {
+    static std::string folder;
+    return folder;
+}
+}  // namespace
+
+void SetUserTemplateFolder(const std::string& folder) {
+    UserFolder() = folder;
+}
+
+const std::string& UserTemplateFolder() {
+    return UserFolder();
+}
+
 int ReloadTmps(const TemplateProgress& progress) {
-    return ProgramTemplates().Reload(ProgramPath("\\templates"), LoadTemplatePicture, progress);
+    std::vector<std::string> folders{ProgramPath("\\templates")};
+    if (!UserFolder().empty() && UserFolder() != folders[0]) folders.push_back(UserFolder());
+    return ProgramTemplates().Reload(folders, LoadTemplatePicture, progress);
 }
 
 int FreeTmps() {

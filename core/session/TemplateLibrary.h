@@ -13,7 +13,13 @@ namespace vx {
 // The one store every template window shows.
 TemplateStore& ProgramTemplates();
 
-// Reads ep + "/templates" into ProgramTemplates(). Returns 0.
+// The folder of the user's own templates, listed with the program folder's
+// ones; empty (the default) for none. The window sets it at start-up.
+void SetUserTemplateFolder(const std::string& folder);
+const std::string& UserTemplateFolder();
+
+// Reads ep + "/templates" and the user's template folder into
+// ProgramTemplates(). Returns 0.
 int ReloadTmps(const TemplateProgress& progress = {});
 // Releases ProgramTemplates(). Returns 0.
 int FreeTmps();

@@ -88,7 +88,7 @@ TEST_F(WindowTest, MenusAndButtonsFollowTheDocumentAndTheBarState) {
     EXPECT_TRUE(enabled(ID_FILE_EXPORT));
     EXPECT_TRUE(enabled(ID_FILE_BRAND_PACK));
     EXPECT_TRUE(enabled(ID_FILE_ADD_FONTS));
-    EXPECT_FALSE(enabled(ID_FILE_SAVE_TEMPLATE));
+    EXPECT_TRUE(enabled(ID_FILE_SAVE_TEMPLATE));
 }
 
 TEST_F(WindowTest, ArrowsPageTheSliderWithinItsPages) {

@@ -6,10 +6,9 @@
 // it and reports chosen().
 
 #include <QWidget>
-#include <cstdint>
-#include <vector>
 
 #include "session/ShapePaging.h"
+#include "ui/controls/ShapeCells.h"
 
 namespace vx {
 
@@ -37,13 +36,10 @@ protected:
 
 private:
     int CellAt(QPoint pos) const;
-    void RenderCells();
 
     ShapePages p_;
-    int rows_ = 0;
+    ShapeCells cells_;
     int hover_ = -1;
-    std::vector<std::vector<std::uint32_t>> normal_;
-    std::vector<std::vector<std::uint32_t>> lit_;
 };
 
 }  // namespace vx
