@@ -1,7 +1,6 @@
-// Writes the seed corpora: small files of every kind and variant each reader
-// accepts. Run from the release build: make_fuzz_seeds fuzz/corpus
-
-#include <png.h>
+// Writes the seed corpora: the sample pictures of every kind and variant each
+// reader accepts (tests/data/images), projects and a font library. Run from
+// the release build: make_fuzz_seeds fuzz/corpus
 
 #include <filesystem>
 #include <fstream>
@@ -31,37 +30,14 @@ int main(int argc, char** argv) {
     using namespace vx::test;
     if (argc != 2) return 2;
     const fs::path root = argv[1];
-    for (const BmpSpec& s : {BmpSpec{12, 8},
-                             {40, 1},
-                             {40, 4, 2},
-                             {40, 8, 1},
-                             {40, 24, 0, true},
-                             {40, 16, 3},
-                             {108, 32, 3},
-                             {64, 4}})
-        Write(root / "bmp",
-              "h" + std::to_string(s.header) + "_b" + std::to_string(s.bits) + "_c" +
-                  std::to_string(s.compression) + ".bmp",
-              MakeBmp(s));
-    GifSpec gif;
-    Write(root / "gif", "plain.gif", MakeGif(gif));
-    gif.interlaced = gif.local_table = gif.transparent = gif.second_image = true;
-    Write(root / "gif", "interlaced_local.gif", MakeGif(gif));
-    for (int kind = 0; kind < 4; ++kind)
-        Write(root / "jpg", "kind" + std::to_string(kind) + ".jpg", MakeJpeg(kind));
-    Write(root / "png", "rgba.png", MakePng(PNG_COLOR_TYPE_RGB_ALPHA, 8));
-    Write(root / "png", "palette_trns.png", MakePng(PNG_COLOR_TYPE_PALETTE, 2, false, true));
-    Write(root / "png", "grey16_interlaced.png", MakePng(PNG_COLOR_TYPE_GRAY_ALPHA, 16, true));
-    for (int kind = 0; kind < 3; ++kind)
-        Write(root / "ico", "kind" + std::to_string(kind) + ".ico", MakeIco(kind));
-    for (const TiffKind kind : {TiffKind::RGB, TiffKind::PALETTE, TiffKind::GREY, TiffKind::RGBA,
-                                TiffKind::TWO_PAGES, TiffKind::TILED})
-        Write(root / "tif", "kind" + std::to_string(static_cast<int>(kind)) + ".tif",
-              MakeTiff(kind));
-    for (const TgaSpec& s :
-         {TgaSpec{1, 8}, {2, 16, true}, {3, 8, false, true}, {9, 8}, {10, 32}, {11, 8}})
-        Write(root / "tga", "t" + std::to_string(s.type) + "_b" + std::to_string(s.bits) + ".tga",
-              MakeTga(s));
+    // The samples' folders are named as the fuzz targets are.
+    for (const auto& entry : fs::recursive_directory_iterator(VX_SAMPLE_IMAGES_DIR)) {
+        const fs::path& from = entry.path();
+        if (!entry.is_regular_file() || from.extension() == ".md") continue;
+        const fs::path to = root / from.parent_path().filename() / from.filename();
+        fs::create_directories(to.parent_path());
+        fs::copy_file(from, to, fs::copy_options::overwrite_existing);
+    }
     for (int n : {0, 1, 3})
         Write(root / "project", "objects" + std::to_string(n) + ".zeb",
               vx::EncodeProject(MakeVariedDocument(n)));
