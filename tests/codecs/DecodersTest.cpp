@@ -16,17 +16,9 @@ namespace vx {
 namespace {
 
 using test::Bytes;
+using test::Decoded;
 using test::ReadSample;
 using Pixels = std::vector<std::uint32_t>;
-
-// Decodes and converts to our pixel layout; empty on failure, with `error` set.
-Pixels Decoded(const Bytes& file, int type, std::string* error = nullptr) {
-    Image img;
-    Pixels px;
-    const bool ok = img.Decode(file, type) && img.ToPixels(px);
-    if (error) *error = img.error;
-    return ok ? px : Pixels{};
-}
 
 Pixels DecodedSample(const std::string& name, std::string* error = nullptr) {
     return Decoded(ReadSample(name), ImageTypeForPath(name), error);

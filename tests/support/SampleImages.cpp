@@ -4,6 +4,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "codecs/Image.h"
+
 namespace vx::test {
 
 namespace {
@@ -47,6 +49,14 @@ std::vector<std::uint32_t> ScaleUp8(const std::vector<std::uint32_t>& px, int w)
 
 std::uint32_t GifColour(int index) {
     return static_cast<std::uint32_t>(index) * 0x010203u ^ 0x5A3C00u;
+}
+
+std::vector<std::uint32_t> Decoded(const Bytes& file, int type, std::string* error) {
+    Image img;
+    std::vector<std::uint32_t> px;
+    const bool ok = img.Decode(file, type) && img.ToPixels(px);
+    if (error) *error = img.error;
+    return ok ? px : std::vector<std::uint32_t>{};
 }
 
 std::string SamplePath(const std::string& name) {

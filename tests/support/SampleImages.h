@@ -30,6 +30,9 @@ std::vector<std::uint32_t> ScaleUp8(const std::vector<std::uint32_t>& px, int w 
 // Entry `index` of the 256-colour table of the large GIF samples.
 std::uint32_t GifColour(int index);
 
+// `file` decoded as `type` in our pixel layout; empty on failure, with `error` set.
+std::vector<std::uint32_t> Decoded(const Bytes& file, int type, std::string* error = nullptr);
+
 // The path and the bytes of a sample, e.g. "bmp/info-8.bmp".
 std::string SamplePath(const std::string& name);
 Bytes ReadSample(const std::string& name);
