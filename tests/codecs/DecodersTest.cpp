@@ -42,6 +42,24 @@ Pixels Checkered(Pixels px) {
     return px;
 }
 
+// Opaque greys, one a pixel.
+Pixels Greys(std::initializer_list<std::uint32_t> values) {
+    Pixels px;
+    for (const std::uint32_t g : values) px.push_back(0xFF000000u | g * 0x010101u);
+    return px;
+}
+
+// `n` pixels of GifColour(index), index i * 7 % 256 for pixel i or, where
+// `spread` is given, the next mt19937 (seeded 7) number modulo `spread`.
+Pixels GifColours(int n, int spread = 0) {
+    std::mt19937 rng(7);
+    Pixels px;
+    for (int i = 0; i < n; ++i)
+        px.push_back(0xFF000000u |
+                     test::GifColour(spread ? static_cast<int>(rng() % spread) : i * 7 % 256));
+    return px;
+}
+
 // Every variant of every format against the picture it shows: exact, except
 // where the format cannot hold the colours (five bits a channel, JPEG).
 TEST(Decoders, EveryVariantGivesItsPicture) {
@@ -78,8 +96,31 @@ TEST(Decoders, EveryVariantGivesItsPicture) {
         {"grey, alpha", test::WithSampleAlpha(grey), 0,
          "tga/t3-16.tga tga/t3-16-top.tga tga/t11-16.tga tga/t11-16-top.tga"},
         {"1-bit alpha", Checkered(colour), 7, "tga/t2-16.tga tga/t10-16.tga"},
+        // PNG: alpha only from RGBA and from grey with alpha at 16 bits a channel
+        // (at 8 that is 16 bits a pixel: opaque); transparency chunks never
+        // make alpha, the transparent colour shows.
+        {"PNG colour", colour, 0,
+         "png/rgb.png png/rgb16.png png/palette2-trns.png png/palette8-adam7.png png/rgb-trns.png"},
+        {"PNG grey", grey, 0, "png/grey-alpha.png png/grey16.png png/grey-trns.png"},
+        {"PNG alpha", test::WithSampleAlpha(colour), 0,
+         "png/rgba.png png/rgba16.png png/rgba-adam7.png"},
+        {"PNG grey, alpha", test::WithSampleAlpha(grey), 0, "png/grey-alpha16.png"},
         {"JPEG", test::ScaleUp8(colour), 3, "jpg/baseline.jpg jpg/progressive.jpg jpg/cmyk.jpg"},
         {"grey JPEG", test::ScaleUp8(grey), 3, "jpg/grey.jpg"},
+        // Signed TIFF samples -32768, -1, 0, 255, 32767 (at 8 bits their top
+        // bytes) show as (v + 32768) / 256, white-is-zero ones the inverse.
+        {"signed", Greys({0, 127, 128, 128, 255}), 0,
+         "tif/signed-16-black.tif tif/signed-8-black.tif"},
+        {"signed, white is zero", Greys({255, 128, 127, 127, 0}), 0,
+         "tif/signed-16-white.tif tif/signed-8-white.tif"},
+        // GIF: full code tables, long strings, interlacing; minimum code sizes
+        // beyond the 8 that writers use.
+        {"random", GifColours(301 * 203, 256), 0, "gif/random-301x203-256.gif"},
+        {"random", GifColours(640 * 480, 3), 0, "gif/random-640x480-3.gif"},
+        {"random", GifColours(97 * 61, 2), 0, "gif/random-97x61-2-interlaced.gif"},
+        {"literal codes", GifColours(90 * 70), 0,
+         "gif/literal-codes-8.gif gif/literal-codes-9.gif gif/literal-codes-10.gif "
+         "gif/literal-codes-11.gif"},
         // 2 x 2: a run clipped at the edge, end of line, a delta, one pixel.
         {"RLE delta", {c(0), c(3), c(2), c(2)}, 0, "bmp/info-8-rle-delta.bmp"},
     };
@@ -125,48 +166,6 @@ TEST(Decoders, EveryOrientationIsShownAsMeant) {
     // A damaged segment is no orientation at all.
     EXPECT_LE(MaxDiff(DecodedSample("jpg/exif-damaged.jpg"), test::ScaleUp8(Letters("abc/def"), 3)),
               3);
-}
-
-// Signed samples -32768, -1, 0, 255, 32767 (at 8 bits their top bytes) show as
-// (v + 32768) / 256; white-is-zero pictures the inverse.
-TEST(Decoders, SignedTiffGreyIsShiftedUpByHalfTheRange) {
-    const int grey[] = {0, 127, 128, 128, 255};
-    for (const std::string file :
-         {"signed-16-black", "signed-16-white", "signed-8-black", "signed-8-white"}) {
-        Pixels expected;
-        for (const int g : grey)
-            expected.push_back(0xFF000000u | 0x010101u * (file.ends_with("white") ? 255 - g : g));
-        std::string error;
-        EXPECT_EQ(DecodedSample("tif/" + file + ".tif", &error), expected) << file << error;
-    }
-}
-
-// Large pictures of random indices (mt19937 seeded 7, one index a pixel):
-// full code tables, long strings and interlacing.
-TEST(Decoders, GifCodeTablesFillAndLongStringsDecodeExactly) {
-    for (const auto& [w, h, spread, file] : {std::tuple{301, 203, 256, "random-301x203-256.gif"},
-                                             {640, 480, 3, "random-640x480-3.gif"},
-                                             {97, 61, 2, "random-97x61-2-interlaced.gif"}}) {
-        std::mt19937 rng(7);
-        Pixels expected;
-        for (int i = 0; i < w * h; ++i)
-            expected.push_back(0xFF000000u | test::GifColour(static_cast<int>(rng() % spread)));
-        EXPECT_EQ(DecodedSample("gif/" + std::string(file)), expected) << file;
-    }
-}
-
-// 90 x 70 pictures of literal codes only, pixel i index i * 7 % 256, at minimum
-// code sizes beyond the 8 that GIF writers use.
-TEST(Decoders, GifMinimumCodeSizesUpToElevenAreRead) {
-    Pixels expected;
-    for (int i = 0; i < 90 * 70; ++i)
-        expected.push_back(0xFF000000u | test::GifColour(i * 7 % 256));
-    for (const int min_size : {8, 9, 10, 11}) {
-        std::string error;
-        EXPECT_EQ(DecodedSample("gif/literal-codes-" + std::to_string(min_size) + ".gif", &error),
-                  expected)
-            << min_size << error;
-    }
 }
 
 TEST(Decoders, JpegLackingOnlyItsEndMarkerIsRead) {
