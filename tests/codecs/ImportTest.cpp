@@ -19,18 +19,12 @@ using test::ReadSample;
 using test::SamplePath;
 
 TEST(ImportTypes, LastThreeLettersInAnyCaseChooseTheDecoder) {
-    const std::pair<const char*, int> cases[] = {{"a.bmp", IMAGE_BMP},
-                                                 {"/x/A.GIF", IMAGE_GIF},
-                                                 {"photo.Jpg", IMAGE_JPG},
-                                                 {"LOGO.PNG", IMAGE_PNG},
-                                                 {"icon.ico", IMAGE_ICO},
-                                                 {"scan.tif", IMAGE_TIF},
-                                                 {"shot.tga", IMAGE_TGA},
-                                                 {"photo.jpeg", -1},
-                                                 {"scan.tiff", -1},
-                                                 {"notes.txt", -1},
-                                                 {"ng", -1}};
-    for (const auto& [path, type] : cases) EXPECT_EQ(ImageTypeForPath(path), type) << path;
+    const char* const by_type[] = {"a.bmp",    "/x/A.GIF", "photo.Jpg", "LOGO.PNG",
+                                   "icon.ico", "scan.tif", "shot.tga"};  // IMAGE_BMP ... IMAGE_TGA
+    for (int type = IMAGE_BMP; type <= IMAGE_TGA; ++type)
+        EXPECT_EQ(ImageTypeForPath(by_type[type]), type) << by_type[type];
+    for (const char* path : {"photo.jpeg", "scan.tiff", "notes.txt", "ng"})
+        EXPECT_EQ(ImageTypeForPath(path), -1) << path;
 }
 
 // Template previews are GIF pictures named ".bpr": the caller names the

@@ -44,23 +44,19 @@ double MeanError(const std::vector<std::uint32_t>& a, const std::vector<std::uin
     return sum / (3.0 * static_cast<double>(a.size()));
 }
 
-std::vector<std::uint32_t> Opaque(std::vector<std::uint32_t> px) {
-    for (std::uint32_t& p : px) p |= 0xFF000000u;
-    return px;
-}
-
 TEST(Writers, LosslessFormatsGiveBackEveryPixelAndIgnoreTheTopByte) {
     for (const int w : {1, 2, 3, 5, 64}) {  // every BMP row padding
         const TestPicture pic(std::max(w, 2), 7);
-        std::vector<std::uint32_t> marked = pic.px;
-        for (std::uint32_t& p : marked) p |= 0x5A000000u;
+        std::vector<std::uint32_t> marked = pic.px, opaque = pic.px;
+        for (std::size_t i = 0; i < marked.size(); ++i)
+            marked[i] |= 0x5A000000u, opaque[i] |= 0xFF000000u;
         const WritePixels in{marked.data(), pic.w, pic.h};
         std::vector<std::uint8_t> file;
         for (const auto& [format, type] : {std::pair{ImageFormat::BMP24, IMAGE_BMP},
                                            {ImageFormat::PNG24, IMAGE_PNG},
                                            {ImageFormat::TIFF, IMAGE_TIF}}) {
             ASSERT_TRUE(EncodeImage(format, in, 100, file));
-            EXPECT_EQ(test::Decoded(file, type), Opaque(pic.px)) << w << " " << type;
+            EXPECT_EQ(test::Decoded(file, type), opaque) << w << " " << type;
         }
     }
 }

@@ -8,19 +8,11 @@
 
 namespace vx::test {
 
-namespace {
-
-int SampleIndex(int x, int y, int colours) {
-    return (x + 2 * y + (x * y) % 3) % colours;
-}
-
-}  // namespace
-
 std::vector<std::uint32_t> Reference(int colours) {
     std::vector<std::uint32_t> px;
     for (int y = 0; y < SAMPLE_H; ++y)
         for (int x = 0; x < SAMPLE_W; ++x)
-            px.push_back(0xFF000000u | SAMPLE_COLOURS[SampleIndex(x, y, colours)]);
+            px.push_back(0xFF000000u | SAMPLE_COLOURS[(x + 2 * y + (x * y) % 3) % colours]);
     return px;
 }
 
@@ -31,19 +23,18 @@ std::vector<std::uint32_t> ReferenceGrey() {
 }
 
 std::vector<std::uint32_t> WithSampleAlpha(std::vector<std::uint32_t> px) {
-    for (int y = 0; y < SAMPLE_H; ++y)
-        for (int x = 0; x < SAMPLE_W; ++x) {
-            std::uint32_t& p = px[static_cast<std::size_t>(y * SAMPLE_W + x)];
-            p = (p & 0xFFFFFF) | static_cast<std::uint32_t>(x * 40 + y * 10) << 24;
-        }
+    for (std::size_t i = 0; i < px.size(); ++i) {
+        const std::size_t alpha = i % SAMPLE_W * 40 + i / SAMPLE_W * 10;
+        px[i] = (px[i] & 0xFFFFFF) | static_cast<std::uint32_t>(alpha) << 24;
+    }
     return px;
 }
 
 std::vector<std::uint32_t> ScaleUp8(const std::vector<std::uint32_t>& px, int w) {
+    const std::size_t width = static_cast<std::size_t>(w);
     std::vector<std::uint32_t> big;
-    for (std::size_t y = 0; y < px.size() / static_cast<std::size_t>(w) * 8; ++y)
-        for (std::size_t x = 0; x < static_cast<std::size_t>(w) * 8; ++x)
-            big.push_back(px[y / 8 * static_cast<std::size_t>(w) + x / 8]);
+    for (std::size_t y = 0; y < px.size() / width * 8; ++y)
+        for (std::size_t x = 0; x < width * 8; ++x) big.push_back(px[y / 8 * width + x / 8]);
     return big;
 }
 
@@ -60,7 +51,7 @@ std::vector<std::uint32_t> Decoded(const Bytes& file, int type, std::string* err
 }
 
 std::string SamplePath(const std::string& name) {
-    return std::string(VX_SAMPLE_IMAGES_DIR) + "/" + name;
+    return VX_SAMPLE_IMAGES_DIR "/" + name;
 }
 
 Bytes ReadSample(const std::string& name) {
