@@ -8,11 +8,11 @@
 
 namespace vx::test {
 
-std::vector<std::uint32_t> Reference(int colours) {
+std::vector<std::uint32_t> Reference(int colours, const std::uint32_t* palette) {
     std::vector<std::uint32_t> px;
     for (int y = 0; y < SAMPLE_H; ++y)
         for (int x = 0; x < SAMPLE_W; ++x)
-            px.push_back(0xFF000000u | SAMPLE_COLOURS[(x + 2 * y + (x * y) % 3) % colours]);
+            px.push_back(0xFF000000u | palette[(x + 2 * y + (x * y) % 3) % colours]);
     return px;
 }
 

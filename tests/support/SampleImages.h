@@ -14,13 +14,14 @@ using Bytes = std::vector<std::uint8_t>;
 
 // The sample picture: SAMPLE_W x SAMPLE_H, its colours taken from the first
 // `colours` (2 or 4) of SAMPLE_COLOURS so that every format, down to 1 bit a
-// pixel, can hold it exactly.
+// pixel, can hold it exactly; or from the same entries of `palette`.
 constexpr int SAMPLE_W = 7;
 constexpr int SAMPLE_H = 5;
 constexpr std::uint32_t SAMPLE_COLOURS[4] = {0x102030, 0xF0E0D0, 0x2080FF, 0xC01008};
 
 // The picture as 0xFFRRGGBB words, top row first.
-std::vector<std::uint32_t> Reference(int colours = 4);
+std::vector<std::uint32_t> Reference(int colours = 4,
+                                     const std::uint32_t* palette = SAMPLE_COLOURS);
 // The same in grey: each pixel's green byte in all three channels.
 std::vector<std::uint32_t> ReferenceGrey();
 // `px` with the alpha ramp of the formats that carry alpha (x * 40 + y * 10).
