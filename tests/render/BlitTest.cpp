@@ -13,40 +13,52 @@
 namespace vx {
 namespace {
 
-// A renderer holding a hand-made coverage, as Render would leave it.
-FtText MakeCoverage(int w, int h, std::uint8_t value) {
-    FtText ft;
-    ft.szx = w;
-    ft.szy = h;
-    ft.cov.assign(static_cast<std::size_t>(w * h), value);
-    ft.org_x = 1;
-    ft.org_y = h - 1;
-    return ft;
-}
+using Bytes = std::vector<std::uint8_t>;
+using Pixels = std::vector<std::uint32_t>;
+constexpr std::uint32_t WHITE = 0xFFFFFF;
 
-TEST(BltToBuf, PlacesTheCentreOrThePenOrigin) {
+// A renderer holding a hand-made coverage, as Render would leave it, and the
+// buffers it paints into.
+class Blit : public test::RecordingTest {
+protected:
+    // Coverage of w x h pixels; blurred coverage only when given.
+    void Coverage(int w, int h, Bytes cov, Bytes eff = {}) {
+        ft.szx = w;
+        ft.szy = h;
+        ft.cov = std::move(cov);
+        ft.eff = std::move(eff);
+        ft.org_x = ft.org_y = 0;
+    }
+    // Paints into a w x h buffer of `background`, placed by the pen origin.
+    Pixels Paint(int w, int h, int x, int y, std::uint32_t background = WHITE) {
+        Pixels out(static_cast<std::size_t>(w * h), background);
+        ft.BltToBuf(lt, out.data(), w, h, x, y, 0, 0);
+        return out;
+    }
     LogoParams lt;
-    FtText ft = MakeCoverage(4, 3, 0);
-    ft.cov[1 * 4 + 2] = 255;  // the centre pixel (4/2, 3/2)
+    FtText ft;
+};
+
+TEST_F(Blit, PlacesTheCentreOrThePenOrigin) {
+    Bytes cov(12, 0);
+    cov[1 * 4 + 2] = 255;  // the centre pixel (4/2, 3/2)
+    Coverage(4, 3, cov);
     ft.org_x = 3;
-    ft.org_y = 0;
-    std::vector<std::uint32_t> out(100, 0xFFFFFF);
+    Pixels out(100, WHITE);
     ft.BltToBuf(lt, out.data(), 10, 10, 5, 5, 1, 1);
     EXPECT_EQ(out[5 * 10 + 5], 0u);
-    std::fill(out.begin(), out.end(), 0xFFFFFF);
-    ft.BltToBuf(lt, out.data(), 10, 10, 5, 5, 0, 0);  // pen origin (3, 0) at (5, 5)
-    EXPECT_EQ(out[6 * 10 + 4], 0u);
+    EXPECT_EQ(Paint(10, 10, 5, 5)[6 * 10 + 4], 0u);  // pen origin (3, 0) at (5, 5)
 }
 
 // Wherever the object lies, even far outside, it is clipped to the buffer:
 // the sanitizer build catches a write outside the exact-size buffer, and what
 // lands inside is what a buffer larger on every side shows there.
-TEST(BltToBuf, ClipsAtEveryEdgeAndPaintsWhatALargerBufferShows) {
-    LogoParams lt;
+TEST_F(Blit, ClipsAtEveryEdgeAndPaintsWhatALargerBufferShows) {
     lt.has_shadow = lt.has_outline = 1;
     lt.shadow_distance = 7;
-    FtText ft = MakeCoverage(20, 20, 200);
-    ft.eff.assign(ft.cov.size(), 255);
+    Coverage(20, 20, Bytes(400, 200), Bytes(400, 255));
+    ft.org_x = 1;
+    ft.org_y = 19;
     ft.otab = OutlineTable(0.5f);
     constexpr int W = 100, H = 50, PAD = 40, BIG_W = W + 2 * PAD;
     for (const auto& [cx, cy] : {std::pair{-5, 50},
@@ -59,10 +71,10 @@ TEST(BltToBuf, ClipsAtEveryEdgeAndPaintsWhatALargerBufferShows) {
                                  {INT_MAX, INT_MIN}}) {
         for (const int grad : {0, 1}) {
             lt.grad = grad;
-            std::vector<std::uint32_t> out(W * H, 0xFFFFFF);
+            Pixels out(W * H, WHITE);
             ft.BltToBuf(lt, out.data(), W, H, cx, cy, 1, 1);
             if (grad) continue;  // the dither depends on how many pixels are painted
-            std::vector<std::uint32_t> big(BIG_W * (H + 2 * PAD), 0xFFFFFF);
+            Pixels big(BIG_W * (H + 2 * PAD), WHITE);
             if (cx > -PAD && cx < W + PAD && cy > -PAD && cy < H + PAD)
                 ft.BltToBuf(lt, big.data(), BIG_W, H + 2 * PAD, cx + PAD, cy + PAD, 1, 1);
             for (int y = 0; y < H; ++y)
@@ -73,136 +85,113 @@ TEST(BltToBuf, ClipsAtEveryEdgeAndPaintsWhatALargerBufferShows) {
     }
 }
 
-TEST(BltToBuf, ShadowWeightIsBlurTimesOpacity) {
-    LogoParams lt;
+// Opacity 0.5 is 127, so blur 200 weighs 99.6; the shadow falls `distance`
+// along its angle, 45 degrees being below and to the right (y down), each
+// offset truncated.
+TEST_F(Blit, ShadowWeightIsBlurTimesOpacityAtItsOffset) {
     lt.has_shadow = 1;
-    lt.shadow_angle = 0;
-    lt.shadow_distance = 3;
-    lt.shadow_opacity = 0.5f;  // 127
+    lt.shadow_opacity = 0.5f;
     lt.shadow_color = {0, 0, 0};
-    FtText ft = MakeCoverage(1, 1, 0);
-    ft.eff = {255};
-    std::vector<std::uint32_t> out(10, 0xFFFFFF);
-    ft.BltToBuf(lt, out.data(), 10, 1, 2, 0, 1, 1);
-    EXPECT_EQ(out[5], Blend(0xFFFFFF, 0, 127));
-    EXPECT_EQ(out[2], 0xFFFFFFu);  // no coverage, so no fill either
-
-    // 45 degrees puts the shadow below and to the right (y down).
+    lt.shadow_angle = 0;
+    Coverage(1, 1, {0}, {200});
+    lt.shadow_distance = 3;
+    Pixels expected(10, WHITE);
+    expected[5] = 0x9C9C9C;  // 255 * 156 / 255; no coverage, so no fill
+    EXPECT_EQ(Paint(10, 1, 2, 0), expected);
     lt.shadow_angle = 45;
-    lt.shadow_distance = 5;  // dx = dy = truncate(3.54) = 3
-    std::vector<std::uint32_t> sq(100, 0xFFFFFF);
-    ft.BltToBuf(lt, sq.data(), 10, 10, 2, 2, 1, 1);
-    EXPECT_NE(sq[5 * 10 + 5], 0xFFFFFFu);
+    lt.shadow_distance = 5;  // 3.54 both ways
+    expected.assign(100, WHITE);
+    expected[5 * 10 + 5] = 0x9C9C9C;
+    EXPECT_EQ(Paint(10, 10, 2, 2), expected);
 }
 
-TEST(BltToBuf, OutlineLiesOnlyOutsideTheSolidInside) {
-    LogoParams lt;
+// Fill weight 100 over white, then the outline in red where the blur reaches
+// but the coverage is not full: otab[255] * (255 - 100) * 255 / 65025.
+TEST_F(Blit, OutlineLiesOnlyOutsideTheSolidInside) {
     lt.has_outline = 1;
-    lt.outline_color = {0, 240, 120};  // red
+    lt.outline_color = {0, 240, 120};
     lt.outline_opacity = 1.0f;
     lt.color = {0, 0, 0};
-    FtText ft = MakeCoverage(3, 1, 0);
-    ft.cov = {255, 100, 0};
-    ft.eff = {255, 255, 0};
+    Coverage(3, 1, {255, 100, 0}, {255, 255, 0});
     ft.otab = OutlineTable(0.5f);
-    std::vector<std::uint32_t> out(3, 0x12FFFFFF);
-    ft.BltToBuf(lt, out.data(), 3, 1, 1, 0, 1, 1);
-    EXPECT_EQ(out[0], 0x000000u);  // fully covered: fill only
-    const std::uint32_t filled = Blend(0xFFFFFF, 0, 100);
-    EXPECT_EQ(out[1], Blend(filled, 0xFF0000, 255 * 155 * 255 / 65025));
-    EXPECT_EQ(out[2], 0x12FFFFFFu);  // nothing there: untouched, top byte kept
+    // White under fill 100 is 155; red at weight 155 then gives 215.8 and 60.8.
+    EXPECT_EQ(Paint(3, 1, 0, 0, 0x12FFFFFF), (Pixels{0x000000, 0xD73C3C, 0x12FFFFFF}));
 }
 
-TEST(BltToBuf, WrittenPixelsGetAZeroTopByteEvenAtWeightZero) {
-    LogoParams lt;
+TEST_F(Blit, WrittenPixelsGetAZeroTopByteEvenAtWeightZero) {
     lt.has_shadow = 1;
     lt.shadow_opacity = 0.0f;
     lt.shadow_distance = 0;
-    FtText ft = MakeCoverage(1, 1, 0);
-    ft.eff = {200};
-    std::vector<std::uint32_t> out(1, 0xAB123456);
-    ft.BltToBuf(lt, out.data(), 1, 1, 0, 0, 1, 1);
-    EXPECT_EQ(out[0], 0x123456u);
+    Coverage(1, 1, {0}, {200});
+    EXPECT_EQ(Paint(1, 1, 0, 0, 0xAB123456), Pixels{0x123456});
 }
 
-TEST(BltToBuf, IgnoresEffectLayersWithoutEffectBuffers) {
-    LogoParams lt;
-    lt.has_shadow = 1;
-    lt.has_outline = 1;
-    FtText ft = MakeCoverage(4, 4, 0);  // rendered without effects: no eff
-    std::vector<std::uint32_t> out(16, 0xFFFFFF);
-    ft.BltToBuf(lt, out.data(), 4, 4, 2, 2, 1, 1);
-    EXPECT_EQ(out, std::vector<std::uint32_t>(16, 0xFFFFFF));
+TEST_F(Blit, IgnoresEffectLayersWithoutEffectBuffers) {
+    lt.has_shadow = lt.has_outline = 1;
+    Coverage(4, 4, Bytes(16, 0));  // rendered without effects: no eff
+    EXPECT_EQ(Paint(4, 4, 2, 2), Pixels(16, WHITE));
 }
 
-TEST(BltToDC, FillsACheckerboardOrAColourAndCentresVertically) {
-    LogoParams lt;
-    FtText ft = MakeCoverage(1, 1, 255);
-    ft.org_x = 0;
-    std::vector<std::uint32_t> dta;
-    ft.BltToDC(lt, dta, 20, 20, 3, 0xFFFFFF, false, true);
+// The checkerboard of 8-pixel cells, grey at the top left, or a colour; the
+// object centred vertically and at column `box` or centred.
+TEST_F(Blit, ToDCAndToBitmapFillTheBackgroundAndCentreVertically) {
+    Coverage(1, 1, {255});
+    Pixels dta;
+    ft.BltToDC(lt, dta, 20, 20, 3, WHITE, false, true);
     ASSERT_EQ(dta.size(), 400u);
-    EXPECT_EQ(dta[0], 0xC0C0C0u);
-    EXPECT_EQ(dta[7], 0xC0C0C0u);
-    EXPECT_EQ(dta[8], 0xFFFFFFu);
-    EXPECT_EQ(dta[8 * 20], 0xFFFFFFu);
-    EXPECT_EQ(dta[8 * 20 + 8], 0xC0C0C0u);
-    EXPECT_EQ(dta[19 * 20 + 19], 0xC0C0C0u);  // square (2, 2)
-    EXPECT_EQ(dta[10 * 20 + 3], 0u);          // the object: column box, row dh/2
-
+    const std::uint32_t grey = 0xC0C0C0;
+    // Cells (0, 0), (1, 0), (0, 1), (1, 1), (2, 2), then the object.
+    EXPECT_EQ((Pixels{dta[0], dta[7], dta[8], dta[8 * 20], dta[8 * 20 + 8], dta[399], dta[203]}),
+              (Pixels{grey, grey, WHITE, WHITE, grey, grey, 0}));
     ft.BltToBitmap(lt, dta, 6, 4, 0x00FF00);
-    ASSERT_EQ(dta.size(), 24u);
-    EXPECT_EQ(dta[2 * 6 + 3], 0u);
-    EXPECT_EQ(dta[0], 0x00FF00u);
+    Pixels expected(24, 0x00FF00);
+    expected[2 * 6 + 3] = 0;
+    EXPECT_EQ(dta, expected);
 }
 
-TEST(BltCust, PaintsEachPixelWithItsOwnAlpha) {
-    test::Recorders rec;
+LogoObject Bitmap(int w, int h, Pixels argb) {
     LogoObject o;
     o.type = BITMAP_OBJECT;
-    o.w = 3;
-    o.h = 1;
-    o.cbm = {0x00FF0000, 0xFF00FF00, 0x800000FF};
-    std::vector<std::uint32_t> out(5, 0xFFFFFF);
+    o.w = w;
+    o.h = h;
+    o.cbm = std::move(argb);
+    return o;
+}
+
+// Alpha 0 leaves the pixel, 255 replaces it (top byte 0), 0x80 blends.
+TEST_F(Blit, BitmapPaintsEachPixelWithItsOwnAlpha) {
+    LogoObject o = Bitmap(3, 1, {0x00FF0000, 0xFF00FF00, 0x800000FF});
+    Pixels out(5, WHITE);
     o.BltCust(out.data(), 5, 1, 2, 0);
-    EXPECT_EQ(out[1], 0xFFFFFFu);  // alpha 0: unchanged
-    EXPECT_EQ(out[2], 0x00FF00u);  // alpha 255: replaced, top byte 0
-    EXPECT_EQ(out[3], Blend(0xFFFFFF, 0x0000FF, 0x80));
-    EXPECT_EQ(out[0], 0xFFFFFFu);
-    EXPECT_EQ(out[4], 0xFFFFFFu);
-    EXPECT_TRUE(rec.reports.empty());
+    EXPECT_EQ(out, (Pixels{WHITE, WHITE, 0x00FF00, 0x7F7FFF, WHITE}));
 }
 
-TEST(BltCust, ClipsAndPlacesAOnePixelBitmapAtItsPosition) {
-    LogoObject o;
-    o.type = BITMAP_OBJECT;
+TEST_F(Blit, BitmapIsPlacedAtItsPositionAndClipped) {
+    LogoObject o = Bitmap(1, 1, {0xFF000000});
     o.x = 3;
     o.y = -2;
-    o.w = o.h = 1;
-    o.cbm = {0xFF000000};
-    std::vector<std::uint32_t> out(100, 0xFFFFFF);
+    Pixels out(100, WHITE);
     o.BltToBuf(out.data(), 10, 10, 5, 5);
-    EXPECT_EQ(out[3 * 10 + 8], 0u);
-    EXPECT_EQ(std::count(out.begin(), out.end(), 0u), 1);
+    Pixels expected(100, WHITE);
+    expected[3 * 10 + 8] = 0;
+    EXPECT_EQ(out, expected);
     o.x = INT_MAX;  // far outside: nothing, no overflow
     o.BltToBuf(out.data(), 10, 10, 5, 5);
-    EXPECT_EQ(std::count(out.begin(), out.end(), 0u), 1);
+    EXPECT_EQ(out, expected);
 }
 
-TEST(BltCust, PaintsNothingWhenTheBitmapCannotBeHad) {
-    test::Recorders rec;
-    LogoObject o;
-    o.type = BITMAP_OBJECT;
+TEST_F(Blit, BitmapPaintsNothingWhenItsPixelsCannotBeHad) {
+    LogoObject o = Bitmap(4, 4, {});
     o.file = "/nonexistent/picture.png";
-    o.w = o.h = 4;
-    std::vector<std::uint32_t> out(64, 0xFFFFFF);
+    Pixels out(64, WHITE);
     o.BltCust(out.data(), 8, 8, 4, 4);
-    EXPECT_EQ(out, std::vector<std::uint32_t>(64, 0xFFFFFF));
+    EXPECT_EQ(out, Pixels(64, WHITE));
     // Pixels that do not match the stated size are refused, not read past.
     o.cbm = {0xFF000000};
     o.BltCust(out.data(), 8, 8, 4, 4);
-    EXPECT_EQ(out, std::vector<std::uint32_t>(64, 0xFFFFFF));
+    EXPECT_EQ(out, Pixels(64, WHITE));
     EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>{"cbm.size()==w*h"});
+    rec.reports.clear();
 }
 
 }  // namespace

@@ -5,17 +5,18 @@
 
 #include "render/Color.h"
 #include "render/FtText.h"
+#include "render/GradientDirection.h"
+#include "render/GradientPreview.h"
 #include "render/Random.h"
 
 namespace vx {
 namespace {
 
+using Pixels = std::vector<std::uint32_t>;
 constexpr std::uint32_t SEED = 1234;
 
-// Fills a fully covered w x h object over `background` with a black-to-white
-// gradient at `angle`, the object exactly covering the buffer.
-std::vector<std::uint32_t> Paint(int w, int h, int angle, float op1 = 1.0f, float op2 = 1.0f,
-                                 std::uint32_t background = 0) {
+// Black (#1) to white (#2) at `angle`.
+LogoParams BlackToWhite(int angle, float op1 = 1.0f, float op2 = 1.0f) {
     LogoParams lt;
     lt.grad = 1;
     lt.grad_angle = angle;
@@ -23,41 +24,37 @@ std::vector<std::uint32_t> Paint(int w, int h, int angle, float op1 = 1.0f, floa
     lt.grad_color2 = {0, 0, 240};
     lt.grad_opacity1 = op1;
     lt.grad_opacity2 = op2;
+    return lt;
+}
+
+// A fully covered w x h object filled with `lt` over `background`, the object
+// exactly covering the buffer.
+Pixels Paint(int w, int h, const LogoParams& lt, std::uint32_t background = 0) {
     FtText ft;
     ft.szx = w;
     ft.szy = h;
     ft.cov.assign(static_cast<std::size_t>(w * h), 255);
-    std::vector<std::uint32_t> out(static_cast<std::size_t>(w * h), background);
+    Pixels out(static_cast<std::size_t>(w * h), background);
     EngineRandom().Seed(SEED);
     ft.BltToBuf(lt, out.data(), w, h, w / 2, h / 2, 1, 1);
     return out;
 }
 
 // The dither of each pixel, drawn in the same order as the fill draws it.
-std::vector<std::uint32_t> Dither(std::size_t n) {
+Pixels Dither(std::size_t n) {
     RandomSource r(SEED);
-    std::vector<std::uint32_t> d(n);
+    Pixels d(n);
     for (auto& v : d) v = static_cast<std::uint32_t>(7 * r.Next() / RandomSource::MAX);
     return d;
-}
-
-// Black to white over black at full opacity: a channel is t * 255 / 9000
-// (truncated) plus the dither, where t is the pixel's position 0..9000.
-void ExpectPositions(int angle, int w, int h, std::uint32_t (*t)(int c, int r, int w, int h)) {
-    const std::vector<std::uint32_t> out = Paint(w, h, angle);
-    const std::vector<std::uint32_t> n = Dither(out.size());
-    for (int r = 0; r < h; ++r)
-        for (int c = 0; c < w; ++c) {
-            const std::size_t i = static_cast<std::size_t>(r * w + c);
-            const std::uint32_t v = std::min(255u, t(c, r, w, h) * 65025 / 2295000 + n[i]);
-            ASSERT_EQ(out[i], PackRgb(v, v, v)) << "angle " << angle << " at " << c << "," << r;
-        }
 }
 
 std::uint32_t U(int v) {
     return static_cast<std::uint32_t>(v);
 }
 
+// Black to white over black at full opacity: a channel is t * 255 / 9000
+// (truncated) plus the dither, where t, the pixel's position 0..9000, is the
+// sum of a column and a row term, each truncated.
 TEST(Gradient, RunsAlongItsAngleWithEachTermTruncated) {
     const auto across = [](int c, int, int w, int) { return U(c) * 9000 / U(w); };
     const struct {
@@ -89,50 +86,103 @@ TEST(Gradient, RunsAlongItsAngleWithEachTermTruncated) {
              return U(c) * 4500 / U(w) + (U(h) - U(r)) * 4500 / U(h);
          }},
     };
-    for (const auto& c : cases) ExpectPositions(c.angle, c.w, c.h, c.t);
-    const std::vector<std::uint32_t> out = Paint(9, 9, 45);
-    EXPECT_LE(out.front() & 0xFF, 7u);  // colour 1 plus dither
-    EXPECT_GE(out.back() & 0xFF, 200u);
+    for (const auto& k : cases) {
+        const Pixels out = Paint(k.w, k.h, BlackToWhite(k.angle)), n = Dither(out.size());
+        for (int r = 0; r < k.h; ++r)
+            for (int c = 0; c < k.w; ++c) {
+                const std::size_t i = static_cast<std::size_t>(r * k.w + c);
+                const std::uint32_t v =
+                    std::min(255u, k.t(c, r, k.w, k.h) * 65025 / 2295000 + n[i]);
+                ASSERT_EQ(out[i], PackRgb(v, v, v))
+                    << "angle " << k.angle << " at " << c << "," << r;
+            }
+    }
     // Angles outside the bar's range wrap.
-    EXPECT_EQ(Paint(8, 8, 405), Paint(8, 8, 45));
-    EXPECT_EQ(Paint(8, 8, -90), Paint(8, 8, 270));
+    EXPECT_EQ(Paint(8, 8, BlackToWhite(405)), Paint(8, 8, BlackToWhite(45)));
+    EXPECT_EQ(Paint(8, 8, BlackToWhite(-90)), Paint(8, 8, BlackToWhite(270)));
 }
 
+// Opacity 1 at colour 1 and 0 at colour 2, over white: the right side keeps
+// the background, the dither clamped at 255.
 TEST(Gradient, FadesOutAndClampsTheDither) {
-    // Opacity 1 at colour 1 and 0 at colour 2, over white: the right side keeps
-    // the background; the dither is clamped at 255.
-    const std::vector<std::uint32_t> out = Paint(10, 1, 0, 1.0f, 0.0f, 0xFFFFFF);
+    const Pixels out = Paint(10, 1, BlackToWhite(0, 1.0f, 0.0f), 0xFFFFFF);
     EXPECT_LE(out[0] & 0xFF, 7u);
-    EXPECT_GE(out[9] & 0xFF, 250u);  // nearly transparent: nearly the background
+    EXPECT_GE(out[9] & 0xFF, 250u);
 }
 
 TEST(Gradient, LeavesPixelsItsColourDoesNotReachUntouched) {
     // Opacity 0 everywhere: no dither, on black as on grey.
     for (const std::uint32_t background : {0x000000u, 0x101010u})
-        EXPECT_EQ(Paint(10, 1, 0, 0.0f, 0.0f, background),
-                  std::vector<std::uint32_t>(10, background));
+        EXPECT_EQ(Paint(10, 1, BlackToWhite(0, 0.0f, 0.0f), background), Pixels(10, background));
     // Opacity 1/255 at colour 1 only: the first column carries colour weight 1
     // (and its dither); further right the weight truncates to 0.
-    const std::vector<std::uint32_t> faint = Paint(10, 1, 0, 1.5f / 255.0f, 0.0f, 0x101010);
+    const Pixels faint = Paint(10, 1, BlackToWhite(0, 1.5f / 255.0f, 0.0f), 0x101010);
     EXPECT_EQ(faint[0] & 0xFF, 0x10 * (2295000 - 9000) / 2295000 + Dither(1)[0]);
-    EXPECT_EQ(std::vector<std::uint32_t>(faint.begin() + 1, faint.end()),
-              std::vector<std::uint32_t>(9, 0x101010));
+    EXPECT_EQ(Pixels(faint.begin() + 1, faint.end()), Pixels(9, 0x101010));
 }
 
 TEST(Gradient, DrawsOneNumberPerPaintedPixelOnly) {
-    LogoParams lt;
-    lt.grad = 1;
     FtText ft;
     ft.szx = 4;
     ft.szy = 1;
     ft.cov = {0, 255, 0, 255};
-    std::vector<std::uint32_t> out(2, 0);  // clips the last two columns
+    Pixels out(2, 0);  // clips the last two columns
     EngineRandom().Seed(SEED);
-    ft.BltToBuf(lt, out.data(), 2, 1, 2, 0, 1, 1);
+    ft.BltToBuf(BlackToWhite(0), out.data(), 2, 1, 2, 0, 1, 1);
     RandomSource r(SEED);
     r.Next();  // the one painted pixel
     EXPECT_EQ(EngineRandom().Next(), r.Next());
     EXPECT_EQ(out[0], 0u);
+}
+
+TEST(GradientDirection, WeightsSumTo9000AndMirrorByQuadrant) {
+    for (int a = 0; a <= 360; ++a) {
+        const GradientDirection d = GradientDirectionOf(a);
+        EXPECT_EQ(d.wx + d.wy, GRADIENT_STEPS) << a;
+    }
+    const GradientDirection d = GradientDirectionOf(200);
+    EXPECT_TRUE(d.from_right && d.from_bottom);
+    EXPECT_EQ(d.wy, 2000u);
+}
+
+constexpr int W = 40;
+constexpr int H = 32;
+
+// The preview of black to white over its checkerboard; the blue of each pixel.
+Pixels Preview(const LogoParams& lt) {
+    Pixels px;
+    EngineRandom().Seed(7);
+    PaintGradientPreview(lt, px, W, H);
+    for (auto& p : px) p &= 0xFF;
+    return px;
+}
+
+TEST(GradientPreview, ColourOneStartsWhereTheAngleSays) {
+    const struct {
+        int angle;
+        int x1, y1;  // where colour #1 (dark) shows
+        int x2, y2;  // where colour #2 (light) shows
+    } cases[] = {
+        {0, 0, H / 2, W - 1, H / 2},   {90, W / 2, 0, W / 2, H - 1}, {180, W - 1, H / 2, 0, H / 2},
+        {270, W / 2, H - 1, W / 2, 0}, {45, 0, 0, W - 1, H - 1},     {360, 0, H / 2, W - 1, H / 2},
+    };
+    for (const auto& e : cases) {
+        const Pixels blue = Preview(BlackToWhite(e.angle));
+        EXPECT_LT(blue[e.y1 * W + e.x1], 20u) << e.angle;
+        EXPECT_GT(blue[e.y2 * W + e.x2], 230u) << e.angle;
+    }
+}
+
+// Both opacities 0: the bare checkerboard (grey cell at the top left) and the
+// dither of at most 6.
+TEST(GradientPreview, TransparentEndsShowTheCheckerboard) {
+    const Pixels blue = Preview(BlackToWhite(30, 0.0f, 0.0f));
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            const std::uint32_t back = ((x / 8) + (y / 8)) % 2 == 0 ? 128 : 255;
+            const std::uint32_t got = blue[y * W + x];
+            EXPECT_TRUE(got >= back && got <= std::min(255u, back + 6)) << x << "," << y;
+        }
 }
 
 }  // namespace
