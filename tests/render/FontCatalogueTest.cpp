@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "render/FontCatalogue.h"
+#include "render/FtText.h"
+#include "render/ShapeIndex.h"
 #include "support/TestFonts.h"
 
 namespace vx::test {
@@ -29,10 +31,23 @@ TEST(FontCatalogue, ListsTheFacesOfOneCategoryInLoadOrder) {
 
 TEST(FontCatalogue, SelectsTheFirstItemBeginningWithTheName) {
     const std::vector<std::string> items{SANS, SERIF, SANS_BOLD};
-    EXPECT_EQ(FindFontItem(items, "dejavu sans"), 0);
-    EXPECT_EQ(FindFontItem(items, "DejaVu Sans Bold"), 2);
-    EXPECT_EQ(FindFontItem(items, "dejavu se"), 1);
-    EXPECT_EQ(FindFontItem(items, "Arial"), -1);
+    const std::pair<const char*, int> cases[] = {
+        {"dejavu sans", 0}, {"DejaVu Sans Bold", 2}, {"dejavu se", 1}, {"Arial", -1}};
+    for (const auto& [name, index] : cases) EXPECT_EQ(FindFontItem(items, name), index) << name;
+}
+
+// The cached index first, then a search by glyph that refreshes a stale or
+// impossible one; a shape of another face is not in the library.
+TEST(ShapeIndex, CachedIndexFirstThenASearchThatRefreshesIt) {
+    ASSERT_GT(FtText::ShapeCount(), 6);
+    auto o = ShapeObject(FtText::Shape(5).glyph, 40, 40, 0, 0);
+    for (const int cached : {5, 2, 1 << 20}) {
+        o->lib_index = cached;
+        EXPECT_EQ(ShapeIndexOf(*o), 5) << cached;
+        EXPECT_EQ(o->lib_index, 5) << cached;
+    }
+    o->lt.font = "No Such Face";
+    EXPECT_EQ(ShapeIndexOf(*o), -1);
 }
 
 }  // namespace
