@@ -16,30 +16,31 @@
 namespace vx {
 namespace {
 
-using test::RecordingTest;
-
 using test::BitmapObject;
 
 std::uint32_t Pixel(int x, int y) {
     return LeFile::ob.dta[static_cast<std::size_t>(y * LeFile::ob.dw + x)];
 }
 
-class Canvas : public RecordingTest {
+class Canvas : public test::RecordingTest {
 protected:
     LeFile lf;
+    const test::TempDir tmp;
 };
 
-TEST_F(Canvas, EmptyLogoIsHalfTheSpaceAndTooSmallASpaceChangesNothing) {
+// An empty logo gets half the space in its background colour; the view keeps
+// its size until given another; too small a space changes nothing.
+TEST_F(Canvas, EmptyLogoIsHalfTheSpaceAndTheViewKeepsItsSize) {
     lf.bgc = {160, 240, 120};
     lf.Update(400, 300, 40, 30);
-    EXPECT_EQ(LeFile::ob.dw, 200);
-    EXPECT_EQ(LeFile::ob.dh, 150);
+    EXPECT_EQ(std::tie(LeFile::ob.dw, LeFile::ob.dh), std::tuple(200, 150));
     EXPECT_EQ(LeFile::ob.dta, std::vector<std::uint32_t>(200 * 150, 0x0000FF));
+    lf.AddObj(BitmapObject(300, 300, 4, 2));
+    lf.Update(400, 300, -1, -1);
+    EXPECT_EQ(std::tie(LeFile::ob.cdw, LeFile::ob.cdh), std::tuple(40, 30));
     EXPECT_EQ(LeFile::ob.cdta.size(), 40u * 30u);
-    lf.AddObj(BitmapObject(0, 0, 10, 10));
-    lf.Update(9, 300, -1, -1);
-    EXPECT_EQ(LeFile::ob.dw, 200);
-    EXPECT_EQ(LeFile::ob.dh, 150);
+    lf.Update(9, 300, 20, 20);
+    EXPECT_EQ(std::tie(LeFile::ob.dw, LeFile::ob.dh, LeFile::ob.cdw), std::tuple(400, 300, 40));
 }
 
 TEST_F(Canvas, SizeExamples) {
@@ -71,20 +72,8 @@ TEST_F(Canvas, SizeExamples) {
         EXPECT_EQ(Pixel(c.left, c.top), 0u) << c.what;
         EXPECT_EQ(Pixel(c.left - 1, c.top), 0xFFFFFFu) << c.what;
         EXPECT_EQ(Pixel(right, bottom), 0u) << c.what;
-        if (right + 1 < c.dw) {
-            EXPECT_EQ(Pixel(right + 1, bottom), 0xFFFFFFu) << c.what;
-        }
+        EXPECT_TRUE(right + 1 == c.dw || Pixel(right + 1, bottom) == 0xFFFFFF) << c.what;
     }
-}
-
-// The view's picture itself is a golden image.
-TEST_F(Canvas, CurrentObjectViewKeepsItsSizeWhenNoneIsGiven) {
-    lf.AddObj(BitmapObject(300, 300, 4, 2));
-    lf.Update(400, 300, 32, 24);
-    lf.Update(400, 300, -1, -1);
-    EXPECT_EQ(LeFile::ob.cdw, 32);
-    EXPECT_EQ(LeFile::ob.cdh, 24);
-    EXPECT_EQ(LeFile::ob.cdta.size(), 32u * 24u);
 }
 
 TEST_F(Canvas, MissingObjectsAndBadCurrentIndexAreReportedNotFollowed) {
@@ -111,27 +100,22 @@ TEST_F(Canvas, ExtremePositionsAndSizesDoNotOverflow) {
 }
 
 TEST_F(Canvas, ImportedBitmapsAreLoadedOnFirstUseWithTheirAlpha) {
-    const test::TempDir tmp;
     const std::string path = tmp.Path("bitmap.png");
     const std::vector<std::uint32_t> px = {0xFFFF0000, 0x00FF0000, 0x8000FF00, 0xFF0000FF};
     ASSERT_TRUE(WritePngFile(path, px.data(), 2, 2, PngChannels::RGBA));
     lf.AddObj(BitmapObject(0, 0, 0, 0));  // its pixels not loaded yet
-    const LogoObject* bitmap = lf.obj[0].get();
     lf.obj[0]->file = path;
     lf.Update(100, 100, -1, -1);
-    EXPECT_EQ(bitmap->w, 2);
-    EXPECT_EQ(bitmap->cbm.size(), 4u);
-    const int x0 = LeFile::ob.dw / 2 - 1;
-    const int y0 = LeFile::ob.dh / 2 - 1;
-    EXPECT_EQ(Pixel(x0, y0), 0xFF0000u);
-    EXPECT_EQ(Pixel(x0 + 1, y0), 0xFFFFFFu);
-    EXPECT_EQ(Pixel(x0, y0 + 1), Blend(0xFFFFFF, 0x00FF00, 0x80));
-    EXPECT_EQ(Pixel(x0 + 1, y0 + 1), 0x0000FFu);
+    EXPECT_EQ(std::tie(lf.obj[0]->w, lf.obj[0]->h), std::tuple(2, 2));
+    const int x0 = LeFile::ob.dw / 2 - 1, y0 = LeFile::ob.dh / 2 - 1;
+    // 255 * 127 / 255 left of white under green at alpha 0x80.
+    EXPECT_EQ(
+        (std::vector{Pixel(x0, y0), Pixel(x0 + 1, y0), Pixel(x0, y0 + 1), Pixel(x0 + 1, y0 + 1)}),
+        (std::vector<std::uint32_t>{0xFF0000, 0xFFFFFF, 0x7FFF7F, 0x0000FF}));
 }
 
 TEST_F(Canvas, AFailedBitmapIsReadAgainOnlyOnceItsFileChanged) {
     namespace fs = std::filesystem;
-    const test::TempDir tmp;
     const std::string good = tmp.Path("good.png");
     const std::vector<std::uint32_t> px(1, 0xFF0000FF);
     ASSERT_TRUE(WritePngFile(good, px.data(), 1, 1, PngChannels::RGBA));
@@ -142,14 +126,12 @@ TEST_F(Canvas, AFailedBitmapIsReadAgainOnlyOnceItsFileChanged) {
     bitmap.file = path;
     lf.Update(100, 100, -1, -1);
     ASSERT_TRUE(bitmap.failed_load);
-
     // A readable picture of the same size under the old time stamp is not looked at.
     const fs::file_time_type stamp = fs::last_write_time(path);
     fs::copy_file(good, path, fs::copy_options::overwrite_existing);
     fs::last_write_time(path, stamp);
     lf.Update(100, 100, -1, -1);
     EXPECT_TRUE(bitmap.cbm.empty());
-
     fs::last_write_time(path, stamp + std::chrono::seconds(1));
     lf.Update(100, 100, -1, -1);
     EXPECT_EQ(bitmap.cbm.size(), 1u);
@@ -159,27 +141,22 @@ TEST_F(Canvas, AFailedBitmapIsReadAgainOnlyOnceItsFileChanged) {
 TEST_F(Canvas, CenterObjectsMovesTheCommonBoxOntoTheCentre) {
     int w = 7, h = 9;
     lf.CenterObjects(w, h);  // an empty logo: nothing changes
-    EXPECT_EQ(w, 7);
-    EXPECT_EQ(h, 9);
+    EXPECT_EQ(std::tie(w, h), std::tuple(7, 9));
     lf.AddObj(BitmapObject(-20, 0, 20, 10));  // left -30
     lf.AddObj(BitmapObject(80, 10, 20, 10));  // right 90
     lf.CenterObjects(w, h);
-    EXPECT_EQ(lf.obj[0]->x, -50);
-    EXPECT_EQ(lf.obj[1]->x, 50);
-    EXPECT_EQ(w, 120);
-    EXPECT_EQ(h, 20);
-    EXPECT_EQ(lf.obj[0]->y, -5);
-    EXPECT_EQ(lf.obj[1]->y, 5);
+    EXPECT_EQ(std::tie(w, h), std::tuple(120, 20));
+    EXPECT_EQ(std::tie(lf.obj[0]->x, lf.obj[0]->y, lf.obj[1]->x, lf.obj[1]->y),
+              std::tuple(-50, -5, 50, 5));
 }
 
 TEST_F(Canvas, TextObjectsTakeTheSizeOfTheirRendering) {
     lf.AddObj(test::TextObject("Sized", test::SANS, 48, 0, 0));
-    const LogoObject* text = lf.obj[0].get();
+    const LogoObject& text = *lf.obj[0];
     lf.Update(400, 300, -1, -1);
-    EXPECT_EQ(text->w, RendererOf(*text)->szx);
-    EXPECT_EQ(text->h, RendererOf(*text)->szy);
-    EXPECT_GT(text->w, 60);
-    EXPECT_NE(std::count(LeFile::ob.dta.begin(), LeFile::ob.dta.end(), 0xFFFFFFu),
+    EXPECT_EQ(std::tie(text.w, text.h), std::tie(RendererOf(text)->szx, RendererOf(text)->szy));
+    EXPECT_GT(text.w, 60);
+    EXPECT_LT(std::count(LeFile::ob.dta.begin(), LeFile::ob.dta.end(), 0xFFFFFFu),
               static_cast<long>(LeFile::ob.dta.size()));
 }
 
