@@ -3,12 +3,9 @@
 #include <algorithm>
 #include <climits>
 #include <filesystem>
-#include <memory>
 
 #include "codecs/PngWriter.h"
 #include "document/LeFile.h"
-#include "render/Color.h"
-#include "render/FtText.h"
 #include "support/Recorders.h"
 #include "support/TempDir.h"
 #include "support/TestFonts.h"
@@ -148,16 +145,6 @@ TEST_F(Canvas, CenterObjectsMovesTheCommonBoxOntoTheCentre) {
     EXPECT_EQ(std::tie(w, h), std::tuple(120, 20));
     EXPECT_EQ(std::tie(lf.obj[0]->x, lf.obj[0]->y, lf.obj[1]->x, lf.obj[1]->y),
               std::tuple(-50, -5, 50, 5));
-}
-
-TEST_F(Canvas, TextObjectsTakeTheSizeOfTheirRendering) {
-    lf.AddObj(test::TextObject("Sized", test::SANS, 48, 0, 0));
-    const LogoObject& text = *lf.obj[0];
-    lf.Update(400, 300, -1, -1);
-    EXPECT_EQ(std::tie(text.w, text.h), std::tie(RendererOf(text)->szx, RendererOf(text)->szy));
-    EXPECT_GT(text.w, 60);
-    EXPECT_LT(std::count(LeFile::ob.dta.begin(), LeFile::ob.dta.end(), 0xFFFFFFu),
-              static_cast<long>(LeFile::ob.dta.size()));
 }
 
 }  // namespace

@@ -44,6 +44,17 @@ Bytes ReferenceBlur(const Bytes& s, int w, int h) {
     return out;
 }
 
+// `passes` passes of the filter, then the stretch.
+Bytes BlurredAndStretched(Bytes cov, int w, int h, int passes) {
+    Bytes spare(cov.size());
+    for (int p = 0; p < passes; ++p) {
+        BinomialBlur(cov.data(), spare.data(), w, h);
+        cov.swap(spare);
+    }
+    StretchToFullRange(cov);
+    return cov;
+}
+
 // A varied picture, an impulse in the corner (what spreads outside is lost,
 // nothing wraps), zero coverage, and tiny buffers that are all edge.
 TEST(BinomialBlur, MatchesTheFilterWrittenOutIncludingTheEdges) {
@@ -93,14 +104,9 @@ TEST(EffectBlur, OnScreenItIsThePlainPassesStretched) {
     const int w = 40, h = 32;
     const Bytes cov = Varied(w, h);
     for (const int passes : {1, 4, 11}) {
-        Bytes expected = cov, spare(cov.size()), eff;
-        for (int p = 0; p < passes; ++p) {
-            BinomialBlur(expected.data(), spare.data(), w, h);
-            expected.swap(spare);
-        }
-        StretchToFullRange(expected);
+        Bytes eff;
         ASSERT_TRUE(EffectBlur(cov, w, h, passes, 1.0f, eff));
-        EXPECT_EQ(eff, expected) << passes;
+        EXPECT_EQ(eff, BlurredAndStretched(cov, w, h, passes)) << passes;
     }
 }
 
@@ -129,7 +135,7 @@ TEST(EffectBlur, ReductionAndPassesFollowTheScale) {
 // exact arithmetic, each step rounded to the nearest level as the engine does.
 Bytes ReducedBlurWrittenOut(const Bytes& cov, int w, int h, int k, int passes) {
     const int lw = (w + k - 1) / k, lh = (h + k - 1) / k;
-    Bytes low(static_cast<std::size_t>(lw * lh)), spare(low.size());
+    Bytes low(static_cast<std::size_t>(lw * lh));
     for (int j = 0; j < lh; ++j)
         for (int i = 0; i < lw; ++i) {
             double sum = 0;  // pixels beyond the buffer count as 0
@@ -137,11 +143,7 @@ Bytes ReducedBlurWrittenOut(const Bytes& cov, int w, int h, int k, int passes) {
                 for (int x = i * k; x < std::min(w, (i + 1) * k); ++x) sum += cov[y * w + x];
             low[j * lw + i] = static_cast<std::uint8_t>(std::floor(sum / (k * k) + 0.5));
         }
-    for (int p = 0; p < passes; ++p) {
-        BinomialBlur(low.data(), spare.data(), lw, lh);
-        low.swap(spare);
-    }
-    StretchToFullRange(low);
+    low = BlurredAndStretched(low, lw, lh, passes);
     // The neighbours along one axis and the weight of the second.
     const auto at = [](double u, int n) {
         u = std::clamp(u, 0.0, n - 1.0);
