@@ -118,13 +118,9 @@ TEST(ShiftColor, WrapsHueBy239AndScalesAndClampsSaturationAndLightness) {
 class ColorShiftTest : public test::RecordingTest {
 protected:
     void SetUp() override {
-        float k = 1;
-        for (int n = 0; n < lf.objs; ++n)
-            VisitColorFields(
-                [&k](const char*, HslF& c) {
-                    c = {k * 13, k * 11, k * 7}, ++k;
-                },
-                lf.obj[n]->lt);
+        float k = 1;  // the braced list is evaluated left to right
+        const auto distinct = [&k](const char*, HslF& c) { c = {k * 13, k * 11, k++ * 7}; };
+        for (int n = 0; n < lf.objs; ++n) VisitColorFields(distinct, lf.obj[n]->lt);
         lf.cur = 1;
     }
     LeFile lf = test::MakeVariedDocument(3);

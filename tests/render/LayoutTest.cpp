@@ -71,26 +71,25 @@ TEST_F(Layout, AspectZeroGivesOnePixelWideGlyphs) {
     EXPECT_GT(wide.szx, 100);
 }
 
-TEST_F(Layout, SpacingTightensEveryGapButNotTheFirstGlyph) {
-    LogoParams lt = Text("HHH");
-    const FtText normal = Rendered(lt);
-    lt.spacing = -3;
-    const FtText tight = Rendered(lt);
-    EXPECT_EQ(tight.org_x, normal.org_x);
-    EXPECT_EQ(tight.gp[1].x - tight.gp[0].x, normal.gp[1].x - normal.gp[0].x - 3);
-    EXPECT_EQ(tight.gp[2].x - tight.gp[0].x, normal.gp[2].x - normal.gp[0].x - 6);
-    EXPECT_EQ(tight.szx, normal.szx - 6);
-}
-
-TEST_F(Layout, NoSpacingNextToACharacterTheFaceLacks) {
-    // 0x81 maps to the control character U+0081, which the face does not have.
-    LogoParams lt = Text("H\x81H");
-    const FtText normal = Rendered(lt);
-    lt.spacing = 20;
-    const FtText spaced = Rendered(lt);
-    ASSERT_EQ(normal.gp.size(), 3u);
-    EXPECT_EQ(normal.gp[1].index, 0);
-    for (int n = 0; n < 3; ++n) EXPECT_EQ(spaced.gp[n].x, normal.gp[n].x) << n;
+// Spacing moves every glyph after the first by one step per gap, but adds
+// nothing next to 0x81, which maps to U+0081, a control character the face lacks.
+TEST_F(Layout, SpacingWidensEveryGapButNotNextToACharacterTheFaceLacks) {
+    const struct {
+        const char* text;
+        int spacing, second, third;  // how far the second and third glyph move
+    } cases[] = {{"HHH", -3, -3, -6}, {"H\x81H", 20, 0, 0}};
+    for (const auto& c : cases) {
+        LogoParams lt = Text(c.text);
+        const FtText normal = Rendered(lt);
+        lt.spacing = c.spacing;
+        const FtText spaced = Rendered(lt);
+        ASSERT_EQ(spaced.gp.size(), 3u);
+        EXPECT_EQ(spaced.org_x, normal.org_x) << c.text;
+        EXPECT_EQ(spaced.gp[1].x - spaced.gp[0].x, normal.gp[1].x - normal.gp[0].x + c.second);
+        EXPECT_EQ(spaced.gp[2].x - spaced.gp[0].x, normal.gp[2].x - normal.gp[0].x + c.third);
+        EXPECT_EQ(spaced.szx, normal.szx + c.third) << c.text;
+    }
+    EXPECT_EQ(Rendered(Text("H\x81H")).gp[1].index, 0);
 }
 
 TEST_F(Layout, QuarterTurnRunsStraightUp) {
