@@ -267,39 +267,10 @@ TEST_F(Blit, GradientPreviewTransparentEndsShowTheCheckerboard) {
         }
 }
 
-LogoObject Bitmap(int w, int h, Pixels argb) {
+TEST_F(Blit, BitmapPaintsNothingWhenItsPixelsCannotBeHad) {
     LogoObject o;
     o.type = BITMAP_OBJECT;
-    o.w = w;
-    o.h = h;
-    o.cbm = std::move(argb);
-    return o;
-}
-
-// Alpha 0 leaves the pixel, 255 replaces it (top byte 0), 0x80 blends.
-TEST_F(Blit, BitmapPaintsEachPixelWithItsOwnAlpha) {
-    LogoObject o = Bitmap(3, 1, {0x00FF0000, 0xFF00FF00, 0x800000FF});
-    Pixels out(5, WHITE);
-    o.BltCust(out.data(), 5, 1, 2, 0);
-    EXPECT_EQ(out, (Pixels{WHITE, WHITE, 0x00FF00, 0x7F7FFF, WHITE}));
-}
-
-TEST_F(Blit, BitmapIsPlacedAtItsPositionAndClipped) {
-    LogoObject o = Bitmap(1, 1, {0xFF000000});
-    o.x = 3;
-    o.y = -2;
-    Pixels out(100, WHITE);
-    o.BltToBuf(out.data(), 10, 10, 5, 5);
-    Pixels expected(100, WHITE);
-    expected[3 * 10 + 8] = 0;
-    EXPECT_EQ(out, expected);
-    o.x = INT_MAX;  // far outside: nothing, no overflow
-    o.BltToBuf(out.data(), 10, 10, 5, 5);
-    EXPECT_EQ(out, expected);
-}
-
-TEST_F(Blit, BitmapPaintsNothingWhenItsPixelsCannotBeHad) {
-    LogoObject o = Bitmap(4, 4, {});
+    o.w = o.h = 4;
     o.file = "/nonexistent/picture.png";
     Pixels out(64, WHITE);
     o.BltCust(out.data(), 8, 8, 4, 4);

@@ -14,6 +14,7 @@ namespace vx {
 namespace {
 
 using test::BitmapObject;
+constexpr std::uint32_t WHITE = 0xFFFFFF;
 
 std::uint32_t Pixel(int x, int y) {
     return LeFile::ob.dta[static_cast<std::size_t>(y * LeFile::ob.dw + x)];
@@ -96,19 +97,20 @@ TEST_F(Canvas, ExtremePositionsAndSizesDoNotOverflow) {
     EXPECT_GE(w, 0);
 }
 
-TEST_F(Canvas, ImportedBitmapsAreLoadedOnFirstUseWithTheirAlpha) {
+// Alpha 255 replaces, 0 leaves the background, 0x80 blends (1 under 0x80 over
+// 255 gives 127.5, truncated); an odd width is centred by truncation.
+TEST_F(Canvas, ImportedBitmapsAreLoadedOnFirstUseAndPaintedWithTheirAlpha) {
     const std::string path = tmp.Path("bitmap.png");
-    const std::vector<std::uint32_t> px = {0xFFFF0000, 0x00FF0000, 0x8000FF00, 0xFF0000FF};
-    ASSERT_TRUE(WritePngFile(path, px.data(), 2, 2, PngChannels::RGBA));
+    const std::vector<std::uint32_t> px = {0xFFFF0000, 0x00FF0000, 0x8001FF01};
+    ASSERT_TRUE(WritePngFile(path, px.data(), 3, 1, PngChannels::RGBA));
     lf.AddObj(BitmapObject(0, 0, 0, 0));  // its pixels not loaded yet
     lf.obj[0]->file = path;
     lf.Update(100, 100, -1, -1);
-    EXPECT_EQ(std::tie(lf.obj[0]->w, lf.obj[0]->h), std::tuple(2, 2));
-    const int x0 = LeFile::ob.dw / 2 - 1, y0 = LeFile::ob.dh / 2 - 1;
-    // 255 * 127 / 255 left of white under green at alpha 0x80.
-    EXPECT_EQ(
-        (std::vector{Pixel(x0, y0), Pixel(x0 + 1, y0), Pixel(x0, y0 + 1), Pixel(x0 + 1, y0 + 1)}),
-        (std::vector<std::uint32_t>{0xFF0000, 0xFFFFFF, 0x7FFF7F, 0x0000FF}));
+    EXPECT_EQ(std::tie(lf.obj[0]->w, lf.obj[0]->h), std::tuple(3, 1));
+    const int x = LeFile::ob.dw / 2 - 1, y = LeFile::ob.dh / 2;
+    EXPECT_EQ((std::vector{Pixel(x - 1, y), Pixel(x, y), Pixel(x + 1, y), Pixel(x + 2, y),
+                           Pixel(x + 3, y)}),
+              (std::vector<std::uint32_t>{WHITE, 0xFF0000, WHITE, 0x7FFF7F, WHITE}));
 }
 
 TEST_F(Canvas, AFailedBitmapIsReadAgainOnlyOnceItsFileChanged) {
