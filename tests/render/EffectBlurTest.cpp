@@ -100,16 +100,6 @@ TEST(OutlineTable, RunsFromZeroTo255AndSharperRisesFaster) {
     EXPECT_EQ(OutlineTable(-3.0f), soft);
 }
 
-TEST(EffectBlur, OnScreenItIsThePlainPassesStretched) {
-    const int w = 40, h = 32;
-    const Bytes cov = Varied(w, h);
-    for (const int passes : {1, 4, 11}) {
-        Bytes eff;
-        ASSERT_TRUE(EffectBlur(cov, w, h, passes, 1.0f, eff));
-        EXPECT_EQ(eff, BlurredAndStretched(cov, w, h, passes)) << passes;
-    }
-}
-
 // The reduction is the nearest whole factor, less for a light blur so that a
 // few passes remain; the passes give the on-screen spread times the scale
 // squared, less a quarter pass for the resampling, and at least one.
@@ -129,10 +119,11 @@ TEST(EffectBlur, ReductionAndPassesFollowTheScale) {
     }
 }
 
-// Larger than the screen the blur runs on a reduced copy: each k x k block
-// replaced by its mean, blurred, then enlarged bilinearly with pixel centres
-// aligned (beyond the outer centres the edge value holds). Written out here in
-// exact arithmetic, each step rounded to the nearest level as the engine does.
+// The blur runs on a copy reduced k times: each k x k block replaced by its
+// mean, blurred, stretched, then enlarged bilinearly with pixel centres aligned
+// (beyond the outer centres the edge value holds). Written out here in exact
+// arithmetic, each step rounded to the nearest level as the engine does; with
+// k = 1 it is the plain passes stretched.
 Bytes ReducedBlurWrittenOut(const Bytes& cov, int w, int h, int k, int passes) {
     const int lw = (w + k - 1) / k, lh = (h + k - 1) / k;
     Bytes low(static_cast<std::size_t>(lw * lh));
@@ -164,11 +155,12 @@ Bytes ReducedBlurWrittenOut(const Bytes& cov, int w, int h, int k, int passes) {
     return out;
 }
 
-// Reduced twice and four times, on sizes that leave partial blocks, with
-// values whose means and interpolations fall between levels: truncating
-// instead of rounding would show.
-TEST(EffectBlur, ReducedBlurIsTheRoundedMeanBlurredAndEnlarged) {
-    for (const auto& [scale, passes, k] : {std::tuple{2.0f, 4, 2}, {4.0f, 4, 4}}) {
+// On screen, and reduced twice and four times on sizes that leave partial
+// blocks, with values whose means and interpolations fall between levels:
+// truncating instead of rounding would show.
+TEST(EffectBlur, IsTheRoundedBlockMeanBlurredStretchedAndEnlarged) {
+    for (const auto& [scale, passes, k] :
+         {std::tuple{1.0f, 1, 1}, {1.0f, 4, 1}, {1.0f, 11, 1}, {2.0f, 4, 2}, {4.0f, 4, 4}}) {
         ASSERT_EQ(BlurReduction(scale, passes), k);
         const int w = 6 * k + 1, h = 4 * k + 3;
         const Bytes cov = Varied(w, h);

@@ -5,7 +5,9 @@
 #include <string>
 #include <tuple>
 
+#include "render/FontCatalogue.h"
 #include "render/FtText.h"
+#include "render/ShapeIndex.h"
 #include "support/Recorders.h"
 #include "support/TestFonts.h"
 
@@ -278,6 +280,44 @@ TEST_F(Layout, ScaledGlyphsFollowTheOnScreenPensAlongTheLineOrItsArc) {
             EXPECT_EQ(big.gp[n].matrix.xy, one.gp[n].matrix.xy) << lt.str << " " << n;
         }
     }
+}
+
+TEST(FontCatalogue, FindsCategoriesIgnoringCaseAndZeroForUnknownOrSymbolFaces) {
+    const std::pair<std::string, int> cases[] = {
+        {test::SANS, 0},     {"dejavu sans bold", 1}, {"DEJAVU SERIF BOOK", 0},
+        {"No Such Face", 0}, {test::SYMBOLS, 0},      {"", 0},
+    };
+    for (const auto& [name, cat] : cases) EXPECT_EQ(FontCategory(name), cat) << name;
+}
+
+TEST(FontCatalogue, ListsTheFacesOfOneCategoryInLoadOrder) {
+    EXPECT_EQ(FontsInCategory(0), (std::vector<std::string>{test::SANS, test::SERIF}));
+    EXPECT_EQ(FontsInCategory(1), (std::vector<std::string>{test::SANS_BOLD}));
+    EXPECT_TRUE(FontsInCategory(5).empty());
+    EXPECT_STREQ(FontCategoryTab(0), "A - A");
+    EXPECT_STREQ(FontCategoryTab(10), "T - Z");
+    EXPECT_STREQ(FontCategoryTab(11), "");
+}
+
+TEST(FontCatalogue, SelectsTheFirstItemBeginningWithTheName) {
+    const std::vector<std::string> items{test::SANS, test::SERIF, test::SANS_BOLD};
+    const std::pair<const char*, int> cases[] = {
+        {"dejavu sans", 0}, {"DejaVu Sans Bold", 2}, {"dejavu se", 1}, {"Arial", -1}};
+    for (const auto& [name, index] : cases) EXPECT_EQ(FindFontItem(items, name), index) << name;
+}
+
+// The cached index first, then a search by glyph that refreshes a stale or
+// impossible one; a shape of another face is not in the library.
+TEST(ShapeIndex, CachedIndexFirstThenASearchThatRefreshesIt) {
+    ASSERT_GT(FtText::ShapeCount(), 6);
+    auto o = test::ShapeObject(FtText::Shape(5).glyph, 40, 40, 0, 0);
+    for (const int cached : {5, 2, 1 << 20}) {
+        o->lib_index = cached;
+        EXPECT_EQ(ShapeIndexOf(*o), 5) << cached;
+        EXPECT_EQ(o->lib_index, 5) << cached;
+    }
+    o->lt.font = "No Such Face";
+    EXPECT_EQ(ShapeIndexOf(*o), -1);
 }
 
 }  // namespace
