@@ -64,9 +64,7 @@ protected:
 };
 
 TEST_F(Blit, PlacesTheCentreOrThePenOrigin) {
-    Bytes cov(12, 0);
-    cov[1 * 4 + 2] = 255;  // the centre pixel (4/2, 3/2)
-    Coverage(4, 3, cov);
+    Coverage(4, 3, {0, 0, 0, 0, 0, 0, 255, 0, 0, 0, 0, 0});  // the centre pixel (4/2, 3/2)
     ft.org_x = 3;
     EXPECT_EQ(Paint(10, 10, 5, 5, WHITE, 1)[5 * 10 + 5], 0u);
     EXPECT_EQ(Paint(10, 10, 5, 5)[6 * 10 + 4], 0u);  // pen origin (3, 0) at (5, 5)

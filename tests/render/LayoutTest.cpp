@@ -17,20 +17,11 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 LogoParams Text(const std::string& str, int size = 48) {
-    LogoParams lt;
-    lt.font = test::SANS;
-    lt.str = str;
-    lt.size = size;
-    return lt;
+    return test::TextObject(str, test::SANS, size, 0, 0)->lt;
 }
 
 LogoParams Shape(int glyph, int width, int height) {
-    LogoParams lt;
-    lt.font = test::SYMBOLS;
-    lt.shape = glyph;
-    lt.width = width;
-    lt.size = height;
-    return lt;
+    return test::ShapeObject(glyph, width, height, 0, 0)->lt;
 }
 
 FtText Rendered(const LogoParams& lt, int mode = 0, int effects = 0, float scale = 1.0f) {
