@@ -81,6 +81,7 @@ TEST_F(Layout, SpacingWidensEveryGapButNotNextToACharacterTheFaceLacks) {
         EXPECT_EQ(spaced.gp[1].x - spaced.gp[0].x, normal.gp[1].x - normal.gp[0].x + c.second);
         EXPECT_EQ(spaced.gp[2].x - spaced.gp[0].x, normal.gp[2].x - normal.gp[0].x + c.third);
         EXPECT_EQ(spaced.szx, normal.szx + c.third) << c.text;
+        EXPECT_NE(spaced.cov, Bytes(spaced.cov.size(), 0)) << c.text;  // still drawn
     }
     EXPECT_EQ(Rendered(Text("H\x81H")).gp[1].index, 0);
 }
