@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <limits>
+#include <tuple>
 
+#include "document/ParamFields.h"
 #include "render/Color.h"
+#include "render/ColorShift.h"
 #include "render/Random.h"
+#include "support/Documents.h"
+#include "support/Recorders.h"
 
 namespace vx {
 namespace {
@@ -22,80 +25,148 @@ TEST(HslToRgb, ConvertsTruncatesAndClamps) {
         {{80, 240, 120}, 0x00FF00},  {{160, 240, 120}, 0x0000FF}, {{0, 240, 240}, 0xFFFFFF},
         {{255, 255, 255}, 0xFFFFFF}, {{0, 0, 100}, 0x6A6A6A},     {{20, 120, 120}, 0xBF7F3F},
         {{-5, 500, 120}, 0xFF0000},  {{nan, nan, nan}, 0x000000}, {{0, 0, inf}, 0xFFFFFF},
+        {{300, 240, 120}, 0xFF0006},  // held at hue 239
     };
     for (const auto& [hsl, rgb] : cases)
         EXPECT_EQ(HslToRgb(hsl), rgb) << hsl.h << "," << hsl.s << "," << hsl.l;
-    EXPECT_EQ(HslToRgb({300, 240, 120}), HslToRgb({239, 240, 120}));
 }
 
-TEST(RgbToHsl, GivesHueSaturationLightnessOnThe240ScaleAndGreysHue160) {
-    const HslF red = RgbToHsl(255, 0, 0);
-    EXPECT_FLOAT_EQ(red.h, 0.0f);
-    EXPECT_FLOAT_EQ(red.s, 240.0f);
-    EXPECT_NEAR(red.l, 120.0f, 1e-4);
-    EXPECT_FLOAT_EQ(RgbToHsl(0, 255, 0).h, 80.0f);
-    EXPECT_FLOAT_EQ(RgbToHsl(0, 0, 255).h, 160.0f);
-    // Red largest with blue above green: negative hue wraps by 240.
-    EXPECT_NEAR(RgbToHsl(255, 0, 128).h, 240.0f - 128.0f / 255.0f * 40.0f, 1e-3);
-    // Light colours take the saturation from the distance to white.
-    const HslF pink = RgbToHsl(255, 200, 200);
-    EXPECT_NEAR(pink.s, 55.0f / (510.0f - 455.0f) * 240.0f, 1e-3);
-    // Greys have hue 160 and no saturation.
-    const HslF grey = RgbToHsl(128, 128, 128);
-    EXPECT_FLOAT_EQ(grey.h, 160.0f);
-    EXPECT_FLOAT_EQ(grey.s, 0.0f);
-    EXPECT_NEAR(grey.l, 256.0f * 120.0f / 255.0f, 1e-3);
+// Red largest with blue above green wraps its negative hue by 240; dark colours
+// take the saturation from the distance to black, light ones from white; greys
+// have hue 160 and no saturation.
+TEST(RgbToHsl, GivesHueSaturationLightnessOnThe240Scale) {
+    const struct {
+        int r, g, b;
+        float h, s, l;
+    } cases[] = {
+        {255, 0, 0, 0, 240, 120},
+        {0, 255, 0, 80, 240, 120},
+        {0, 0, 255, 160, 240, 120},
+        {255, 0, 128, 219.92157f, 240, 120},
+        {90, 30, 30, 0, 120, 56.470588f},
+        {255, 200, 200, 0, 240, 214.11765f},
+        {128, 128, 128, 160, 0, 120.47059f},
+    };
+    for (const auto& c : cases) {
+        const HslF got = RgbToHsl(c.r, c.g, c.b);
+        EXPECT_NEAR(got.h, c.h, 1e-3) << c.r << "," << c.g << "," << c.b;
+        EXPECT_NEAR(got.s, c.s, 1e-3) << c.r << "," << c.g << "," << c.b;
+        EXPECT_NEAR(got.l, c.l, 1e-3) << c.r << "," << c.g << "," << c.b;
+    }
+    for (const std::uint32_t c : {0xFFFF00u, 0x00FFFFu, 0xFF00FFu, 0xFFFFFFu, 0x000000u})
+        EXPECT_EQ(HslToRgb(RgbToHsl(c >> 16, (c >> 8) & 0xFF, c & 0xFF)), c) << std::hex << c;
 }
 
 TEST(RgbToHsl, LightnessIsTheSumTimes120Over255AsWritten) {
     // For some sums (1, for one) a folded 120 / 255 lands a float step away.
     for (int sum = 0; sum <= 510; ++sum) {
         const int mx = std::min(sum, 255);
-        const float expected = static_cast<float>(sum) * 120.0f / 255.0f;
-        ASSERT_EQ(RgbToHsl(mx, sum - mx, sum - mx).l, expected) << sum;
-        ASSERT_EQ(RgbToHsl(sum - mx, sum - mx, mx).l, expected) << sum;
+        ASSERT_EQ(RgbToHsl(mx, sum - mx, sum - mx).l, static_cast<float>(sum) * 120.0f / 255.0f)
+            << sum;
     }
 }
 
-TEST(RgbToHsl, RoundTripsPrimaryAndSecondaryColours) {
-    for (const std::uint32_t c :
-         {0xFF0000u, 0x00FF00u, 0x0000FFu, 0xFFFF00u, 0x00FFFFu, 0xFF00FFu, 0xFFFFFFu, 0x000000u}) {
-        const HslF hsl = RgbToHsl(static_cast<int>(c >> 16), static_cast<int>((c >> 8) & 0xFF),
-                                  static_cast<int>(c & 0xFF));
-        EXPECT_EQ(HslToRgb(hsl), c) << std::hex << c;
-    }
-}
-
+// 127.5 and 160.8 truncate; the top bytes of both inputs are dropped.
 TEST(Blend, TruncatesPerChannelAndClearsTheTopByte) {
     EXPECT_EQ(Blend(0xFFFFFF, 0x000000, 128), 0x7F7F7Fu);
     EXPECT_EQ(Blend(0xAA123456, 0xFF654321, 255), 0x654321u);
     EXPECT_EQ(Blend(0xAA123456, 0xFF654321, 0), 0x123456u);
-    EXPECT_EQ(Blend(0x000000, 0xFFFFFF, 1), 0x010101u);
     EXPECT_EQ(Blend(0x0000FF, 0x000000, 1), 0x0000FEu);
-    // (100 * 155 + 200 * 100) / 255 = 139.2.
-    EXPECT_EQ(Blend(0x646464, 0xC8C8C8, 100), 0x8B8B8Bu);
-    EXPECT_EQ(Blend(0x102030, 0x102030, 77), 0x102030u);
+    EXPECT_EQ(Blend(0x6464C8, 0xC8C864, 100), 0x8B8BA0u);
 }
 
-TEST(RandomSource, IsReproducibleFromItsSeedAndStaysInRange) {
-    RandomSource a(42);
-    RandomSource b(7);
-    b.Seed(42);
-    int lo = RandomSource::MAX;
-    int hi = 0;
-    for (int i = 0; i < 100000; ++i) {
-        const int v = a.Next();
-        ASSERT_EQ(v, b.Next());
-        lo = std::min(lo, v);
-        hi = std::max(hi, v);
+// The classic linear congruential sequence of seed 1, restarted by Seed.
+TEST(RandomSource, GivesTheSequenceOfItsSeed) {
+    const int expected[] = {41, 18467, 6334, 26500, 19169, 15724};
+    RandomSource fresh, reseeded(42);
+    reseeded.Seed(1);
+    for (const int v : expected) {
+        EXPECT_EQ(fresh.Next(), v);
+        EXPECT_EQ(reseeded.Next(), v);
     }
-    EXPECT_EQ(lo, 0);
-    EXPECT_EQ(hi, RandomSource::MAX);
-    RandomSource c(43);
-    RandomSource d(42);
-    int same = 0;
-    for (int i = 0; i < 100; ++i) same += c.Next() == d.Next();
-    EXPECT_LT(same, 10);
+}
+
+// +100 adds 120 (200 wraps to 81), -100 takes 120 (50 wraps to 169), +50
+// saturation scales by 1.5 and clamps, -100 saturation greys, lightness scales;
+// a channel in the middle keeps even an out-of-range stored value.
+TEST(ShiftColor, WrapsHueBy239AndScalesAndClampsSaturationAndLightness) {
+    const struct {
+        HslF start;
+        float h, s, l;
+        HslF expected;
+    } cases[] = {
+        {{200, 100, 100}, 1.0f, 0.5f, 0.5f, {81, 100, 100}},
+        {{50, 100, 100}, 0.0f, 0.5f, 0.5f, {169, 100, 100}},
+        {{10, 200, 100}, 0.5f, 0.75f, 0.5f, {10, 240, 100}},
+        {{10, 200, 100}, 0.5f, 0.0f, 0.5f, {10, 0, 100}},
+        {{10, 200, 100}, 0.5f, 0.5f, 1.0f, {10, 200, 200}},
+        {{10, 200, 180}, 0.5f, 0.5f, 1.0f, {10, 200, 240}},
+        {{255, 255, 255}, 0.5f, 0.5f, 0.5f, {255, 255, 255}},
+        {{255, 255, 255}, 0.5f, 0.6f, 0.5f, {255, 240, 255}},
+    };
+    for (const auto& c : cases) {
+        const HslF got = ShiftColor(c.start, c.h, c.s, c.l);
+        EXPECT_NEAR(got.h, c.expected.h, 1e-3) << c.start.h;
+        EXPECT_NEAR(got.s, c.expected.s, 1e-3) << c.start.s;
+        EXPECT_NEAR(got.l, c.expected.l, 1e-3) << c.start.l;
+    }
+}
+
+// Three objects, the second current, whose colours all differ and lie inside
+// the HSL ranges.
+class ColorShiftTest : public test::RecordingTest {
+protected:
+    void SetUp() override {
+        float k = 1;  // the braced list is evaluated left to right
+        const auto distinct = [&k](const char*, HslF& c) { c = {k * 13, k * 11, k++ * 7}; };
+        for (int n = 0; n < lf.objs; ++n) VisitColorFields(distinct, lf.obj[n]->lt);
+        lf.cur = 1;
+    }
+    LeFile lf = test::MakeVariedDocument(3);
+};
+
+TEST_F(ColorShiftTest, CollectsTheBackgroundThenFiveColoursPerObject) {
+    const struct {
+        bool current_only, background;
+        int cur;
+        std::size_t size;
+    } cases[] = {
+        {false, true, 1, 1 + 5 * 3}, {false, false, 1, 5 * 3}, {true, false, 1, 5},
+        {true, true, 1, 1 + 5},      {true, true, -1, 1},  // reported: no current object
+    };
+    for (const auto& c : cases) {
+        lf.cur = c.cur;
+        ColorShift shift;
+        shift.Collect(lf, c.current_only, c.background);
+        EXPECT_EQ(shift.size(), c.size) << c.current_only << c.background << c.cur;
+        const std::vector<std::string> none, no_current{"cur!=-1"};
+        EXPECT_EQ(rec.FailedExpressions(), c.cur < 0 ? no_current : none);
+        rec.reports.clear();
+    }
+    LeFile empty;
+    ColorShift shift;
+    shift.Collect(empty, true, false);
+    EXPECT_EQ(shift.size(), 0u);
+}
+
+TEST_F(ColorShiftTest, CurrentOnlyLeavesTheOtherObjectsAndTheBackground) {
+    const LeFile before = lf;
+    ColorShift shift;
+    shift.Collect(lf, true, false);
+    shift.Apply(0.5f, 0.0f, 0.5f);
+    for (int n = 0; n < lf.objs; ++n) EXPECT_EQ(lf.obj[n]->lt.color.s == 0, n == lf.cur) << n;
+    EXPECT_EQ(std::tie(lf.bgc.h, lf.bgc.s, lf.bgc.l),
+              std::tie(before.bgc.h, before.bgc.s, before.bgc.l));
+}
+
+TEST_F(ColorShiftTest, SlidersBackInTheMiddleRestoreEveryColourExactly) {
+    const LeFile before = lf;
+    ColorShift shift;
+    shift.Collect(lf, false, true);
+    shift.Apply(0.93f, 0.12f, 0.77f);
+    shift.Apply(0.5f, 0.5f, 0.5f);
+    std::string why;
+    EXPECT_TRUE(test::SameStoredDocument(lf, before, &why)) << why;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The blur of outline and shadow at a scale: on screen it is the plain pass
-// count; larger, the spread grows with the scale and the blur runs reduced.
+// The pieces of outline and shadow, and their blur at a scale: on screen it is
+// the plain pass count; larger, the spread grows with the scale and the blur
+// runs reduced.
 
 #include <gtest/gtest.h>
 
@@ -14,57 +15,118 @@
 namespace vx {
 namespace {
 
-// Coverage whose levels vary from pixel to pixel, so that block means and
+using Bytes = std::vector<std::uint8_t>;
+
+// Coverage whose levels vary from pixel to pixel, so that sums, block means and
 // interpolations fall between levels.
-std::vector<std::uint8_t> Varied(int w, int h) {
-    std::vector<std::uint8_t> cov(static_cast<std::size_t>(w * h));
+Bytes Varied(int w, int h) {
+    Bytes cov(static_cast<std::size_t>(w * h));
     for (std::size_t i = 0; i < cov.size(); ++i)
         cov[i] = static_cast<std::uint8_t>((i * 97 + 13) % 256);
     return cov;
 }
 
-TEST(EffectBlur, OnScreenItIsThePlainPassesStretched) {
-    const int w = 40, h = 32;
-    const std::vector<std::uint8_t> cov = Varied(w, h);
-    for (const int passes : {1, 4, 11}) {
-        std::vector<std::uint8_t> expected = cov, spare(cov.size());
-        for (int p = 0; p < passes; ++p) {
-            BinomialBlur(expected.data(), spare.data(), w, h);
-            expected.swap(spare);
+// The filter written out pixel by pixel: taps 1 4 6 4 1 both ways, truncated.
+Bytes ReferenceBlur(const Bytes& s, int w, int h) {
+    constexpr int TAPS[5] = {1, 4, 6, 4, 1};
+    Bytes out(s.size());
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            int sum = 0;
+            for (int j = 0; j < 5; ++j)
+                for (int i = 0; i < 5; ++i) {
+                    const int sx = x + i - 2, sy = y + j - 2;
+                    if (sx >= 0 && sy >= 0 && sx < w && sy < h)
+                        sum += TAPS[i] * TAPS[j] * s[sy * w + sx];
+                }
+            out[y * w + x] = static_cast<std::uint8_t>(sum / 256);
         }
-        StretchToFullRange(expected);
-        std::vector<std::uint8_t> eff;
-        ASSERT_TRUE(EffectBlur(cov, w, h, passes, 1.0f, eff));
-        EXPECT_EQ(eff, expected) << passes;
+    return out;
+}
+
+// `passes` passes of the filter, then the stretch.
+Bytes BlurredAndStretched(Bytes cov, int w, int h, int passes) {
+    Bytes spare(cov.size());
+    for (int p = 0; p < passes; ++p) {
+        BinomialBlur(cov.data(), spare.data(), w, h);
+        cov.swap(spare);
+    }
+    StretchToFullRange(cov);
+    return cov;
+}
+
+// A varied picture, an impulse in the corner (what spreads outside is lost,
+// nothing wraps), zero coverage, and tiny buffers that are all edge.
+TEST(BinomialBlur, MatchesTheFilterWrittenOutIncludingTheEdges) {
+    Bytes corner(13 * 7, 0);
+    corner[0] = 255;
+    const std::tuple<Bytes, int, int> cases[] = {
+        {Varied(13, 7), 13, 7}, {corner, 13, 7},       {Bytes(13 * 7, 0), 13, 7},
+        {Bytes(1, 255), 1, 1},  {Bytes(2, 255), 2, 1}, {Bytes(3, 255), 1, 3},
+        {Bytes(16, 255), 4, 4},
+    };
+    for (const auto& [src, w, h] : cases) {
+        Bytes dst(src.size(), 9);
+        BinomialBlur(src.data(), dst.data(), w, h);
+        EXPECT_EQ(dst, ReferenceBlur(src, w, h)) << w << "x" << h;
     }
 }
 
-TEST(EffectBlur, PassesAndReductionFollowTheScale) {
-    EXPECT_EQ(BlurReduction(1.0f, 4), 1);
-    EXPECT_EQ(BlurReduction(1.4f, 4), 1);
-    EXPECT_EQ(BlurReduction(1.99f, 4), 2);  // the nearest whole factor
-    EXPECT_EQ(BlurReduction(4.0f, 4), 4);
-    EXPECT_EQ(BlurReduction(4.5f, 4), 5);
-    EXPECT_EQ(BlurReduction(0.25f, 4), 1);
-    // A light blur is reduced less, to leave a few passes to do.
-    EXPECT_EQ(BlurReduction(4.0f, 1), 2);
-    EXPECT_EQ(BlurReduction(4.0f, 2), 3);
-    EXPECT_EQ(ScaledPassCount(4, 4.0f, 4), 4);  // the on-screen spread, reduced 4 times
-    EXPECT_EQ(ScaledPassCount(3, 1.5f, 1), 7);  // 3 x 2.25 passes at full size
-    EXPECT_EQ(ScaledPassCount(4, 4.5f, 4), 5);  // 4 x (4.5 / 4)^2
-    EXPECT_EQ(ScaledPassCount(4, 0.5f, 1), 1);  // smaller objects blur less, at least once
-    EXPECT_EQ(ScaledPassCount(1, 0.01f, 1), 1);
-    EXPECT_EQ(ScaledPassCount(1, 4.0f, 2), 4);
+// 3 * 255 / 25 = 30.6 truncates.
+TEST(StretchToFullRange, MapsLowestToZeroAndHighestTo255) {
+    Bytes v = {10, 35, 13, 10};
+    const StretchRange range = StretchToFullRange(v);
+    EXPECT_EQ(v, (Bytes{0, 255, 30, 0}));
+    EXPECT_EQ(std::pair(range.lo, range.hi), std::pair(10, 35));
+    Bytes flat(5, 40);
+    const StretchRange none = StretchToFullRange(flat);
+    EXPECT_EQ(flat, Bytes(5, 40));
+    EXPECT_EQ(std::pair(none.lo, none.hi), std::pair(0, 255));
 }
 
-// Larger than the screen the blur runs on a reduced copy: each k x k block
-// replaced by its mean, blurred, then enlarged bilinearly with pixel centres
-// aligned (beyond the outer centres the edge value holds). Written out here in
-// exact arithmetic, each step rounded to the nearest level as the engine does.
-std::vector<std::uint8_t> ReducedBlurWrittenOut(const std::vector<std::uint8_t>& cov, int w, int h,
-                                                int k, int passes) {
+TEST(OutlineTable, RunsFromZeroTo255AndSharperRisesFaster) {
+    for (const float s : {0.0f, 0.25f, 0.5f, 1.0f}) {
+        const auto t = OutlineTable(s);
+        EXPECT_EQ(t[0], 0) << s;
+        EXPECT_EQ(t[255], 255) << s;
+        for (int i = 1; i < 256; ++i) EXPECT_GE(t[i], t[i - 1]) << s << " at " << i;
+    }
+    const auto soft = OutlineTable(0.0f);  // 510 log2(1 + i / 255), reaching 255 at 106
+    EXPECT_EQ((std::array{soft[1], soft[10], soft[105], soft[106]}), (std::array{2, 28, 253, 255}));
+    EXPECT_GT(OutlineTable(1.0f)[10], soft[10]);
+    // Sharpness out of range stays defined.
+    EXPECT_EQ(OutlineTable(std::nanf("")), soft);
+    EXPECT_EQ(OutlineTable(1000.0f), OutlineTable(1.0f));
+    EXPECT_EQ(OutlineTable(-3.0f), soft);
+}
+
+// The reduction is the nearest whole factor, less for a light blur so that a
+// few passes remain; the passes give the on-screen spread times the scale
+// squared, less a quarter pass for the resampling, and at least one.
+TEST(EffectBlur, ReductionAndPassesFollowTheScale) {
+    const struct {
+        float scale;
+        int passes, reduction, scaled_passes;
+    } cases[] = {
+        {1.0f, 4, 1, 4},  {1.4f, 4, 1, 8},  {1.99f, 4, 2, 4}, {4.0f, 4, 4, 4}, {4.5f, 4, 5, 3},
+        {0.25f, 4, 1, 1}, {0.01f, 1, 1, 1}, {4.0f, 1, 2, 4},  {4.0f, 2, 3, 3}, {1.5f, 3, 1, 7},
+    };
+    for (const auto& c : cases) {
+        const int k = BlurReduction(c.scale, c.passes);
+        EXPECT_EQ(k, c.reduction) << c.passes << " passes at " << c.scale;
+        EXPECT_EQ(ScaledPassCount(c.passes, c.scale, k), c.scaled_passes)
+            << c.passes << " passes at " << c.scale;
+    }
+}
+
+// The blur runs on a copy reduced k times: each k x k block replaced by its
+// mean, blurred, stretched, then enlarged bilinearly with pixel centres aligned
+// (beyond the outer centres the edge value holds). Written out here in exact
+// arithmetic, each step rounded to the nearest level as the engine does; with
+// k = 1 it is the plain passes stretched.
+Bytes ReducedBlurWrittenOut(const Bytes& cov, int w, int h, int k, int passes) {
     const int lw = (w + k - 1) / k, lh = (h + k - 1) / k;
-    std::vector<std::uint8_t> low(static_cast<std::size_t>(lw * lh)), spare(low.size());
+    Bytes low(static_cast<std::size_t>(lw * lh));
     for (int j = 0; j < lh; ++j)
         for (int i = 0; i < lw; ++i) {
             double sum = 0;  // pixels beyond the buffer count as 0
@@ -72,71 +134,59 @@ std::vector<std::uint8_t> ReducedBlurWrittenOut(const std::vector<std::uint8_t>&
                 for (int x = i * k; x < std::min(w, (i + 1) * k); ++x) sum += cov[y * w + x];
             low[j * lw + i] = static_cast<std::uint8_t>(std::floor(sum / (k * k) + 0.5));
         }
-    for (int p = 0; p < passes; ++p) {
-        BinomialBlur(low.data(), spare.data(), lw, lh);
-        low.swap(spare);
-    }
-    StretchToFullRange(low);
-    struct Tap {
-        int i0, i1;
-        double f;  // the weight of i1
-    };
-    const auto at = [](double u, int n) {  // the neighbours along one axis
+    low = BlurredAndStretched(low, lw, lh, passes);
+    // The neighbours along one axis and the weight of the second.
+    const auto at = [](double u, int n) {
         u = std::clamp(u, 0.0, n - 1.0);
         const int i0 = std::min(static_cast<int>(u), n - 1);
-        return Tap{i0, std::min(i0 + 1, n - 1), u - i0};
+        return std::tuple{i0, std::min(i0 + 1, n - 1), u - i0};
     };
-    std::vector<std::uint8_t> out(cov.size());
+    Bytes out(cov.size());
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            const Tap tx = at((x + 0.5) / k - 0.5, lw), ty = at((y + 0.5) / k - 0.5, lh);
+            const auto [x0, x1, fx] = at((x + 0.5) / k - 0.5, lw);
+            const auto [y0, y1, fy] = at((y + 0.5) / k - 0.5, lh);
             const auto row = [&](int r) {
-                return low[r * lw + tx.i0] * (1 - tx.f) + low[r * lw + tx.i1] * tx.f;
+                return low[r * lw + x0] * (1 - fx) + low[r * lw + x1] * fx;
             };
-            out[y * w + x] = static_cast<std::uint8_t>(
-                std::floor(row(ty.i0) * (1 - ty.f) + row(ty.i1) * ty.f + 0.5));
+            out[y * w + x] =
+                static_cast<std::uint8_t>(std::floor(row(y0) * (1 - fy) + row(y1) * fy + 0.5));
         }
     return out;
 }
 
-// Reduced twice and four times, on sizes that leave partial blocks, with
-// values whose means and interpolations fall between levels: truncating
-// instead of rounding would show.
-TEST(EffectBlur, ReducedBlurIsTheRoundedMeanBlurredAndEnlarged) {
-    for (const auto& [scale, passes, k] : {std::tuple{2.0f, 4, 2}, {4.0f, 4, 4}}) {
+// On screen, and reduced twice and four times on sizes that leave partial
+// blocks, with values whose means and interpolations fall between levels:
+// truncating instead of rounding would show.
+TEST(EffectBlur, IsTheRoundedBlockMeanBlurredStretchedAndEnlarged) {
+    for (const auto& [scale, passes, k] :
+         {std::tuple{1.0f, 1, 1}, {1.0f, 4, 1}, {1.0f, 11, 1}, {2.0f, 4, 2}, {4.0f, 4, 4}}) {
         ASSERT_EQ(BlurReduction(scale, passes), k);
         const int w = 6 * k + 1, h = 4 * k + 3;
-        const std::vector<std::uint8_t> cov = Varied(w, h);
-        std::vector<std::uint8_t> eff;
+        const Bytes cov = Varied(w, h);
+        Bytes eff;
         ASSERT_TRUE(EffectBlur(cov, w, h, passes, scale, eff));
-        const auto expected =
-            ReducedBlurWrittenOut(cov, w, h, k, ScaledPassCount(passes, scale, k));
-        ASSERT_EQ(eff.size(), expected.size());
-        for (std::size_t i = 0; i < eff.size(); ++i)
-            ASSERT_EQ(eff[i], expected[i]) << "scale " << scale << " at " << i % w << "," << i / w;
+        EXPECT_EQ(eff, ReducedBlurWrittenOut(cov, w, h, k, ScaledPassCount(passes, scale, k)))
+            << "reduced " << k << " times";
     }
 }
 
 // The spread (variance across a blurred stripe of width 2 x scale) at `scale`.
 double StripeVariance(float scale, int passes) {
     const int w = 400, h = 200;
-    const int width = static_cast<int>(std::lround(2 * scale));
-    std::vector<std::uint8_t> cov(static_cast<std::size_t>(w * h), 0);
+    Bytes cov(static_cast<std::size_t>(w * h), 0), eff;
     for (int y = 0; y < h; ++y)
-        for (int x = w / 2; x < w / 2 + width; ++x) cov[static_cast<std::size_t>(y) * w + x] = 255;
-    std::vector<std::uint8_t> eff;
+        std::fill_n(&cov[static_cast<std::size_t>(y * w + w / 2)], std::lround(2 * scale), 255);
     EXPECT_TRUE(EffectBlur(cov, w, h, passes, scale, eff));
     double sum = 0, mean = 0, spread = 0;
-    const std::uint8_t* row = &eff[static_cast<std::size_t>(h / 2) * w];
-    for (int x = 0; x < w; ++x) {
-        sum += row[x];
-        mean += row[x] * (x + 0.5);
-    }
+    const std::uint8_t* row = &eff[static_cast<std::size_t>(h / 2 * w)];
+    for (int x = 0; x < w; ++x) sum += row[x], mean += row[x] * (x + 0.5);
     mean /= sum;
     for (int x = 0; x < w; ++x) spread += row[x] * (x + 0.5 - mean) * (x + 0.5 - mean);
     return spread / sum;
 }
 
+// Odd and uneven reductions too, which no exact reference above follows.
 TEST(EffectBlur, SpreadGrowsWithTheSquareOfAnyScale) {
     for (const int passes : {1, 4, 9}) {
         const double screen = StripeVariance(1.0f, passes);

@@ -3,141 +3,113 @@
 #include <algorithm>
 #include <limits>
 #include <string>
+#include <tuple>
 
+#include "render/FontCatalogue.h"
 #include "render/FtText.h"
+#include "render/ShapeIndex.h"
 #include "support/Recorders.h"
 #include "support/TestFonts.h"
 
 namespace vx {
 namespace {
 
-using test::RecordingTest;
+using Bytes = std::vector<std::uint8_t>;
 
 LogoParams Text(const std::string& str, int size = 48) {
-    LogoParams lt;
-    lt.font = test::SANS;
-    lt.str = str;
-    lt.size = size;
-    return lt;
+    return test::TextObject(str, test::SANS, size, 0, 0)->lt;
 }
 
 LogoParams Shape(int glyph, int width, int height) {
-    LogoParams lt;
-    lt.font = test::SYMBOLS;
-    lt.shape = glyph;
-    lt.width = width;
-    lt.size = height;
-    return lt;
+    return test::ShapeObject(glyph, width, height, 0, 0)->lt;
 }
 
-int Ink(const FtText& ft) {
-    int n = 0;
-    for (const std::uint8_t v : ft.cov) n += v > 0;
-    return n;
+FtText Rendered(const LogoParams& lt, int mode = 0, int effects = 0, float scale = 1.0f) {
+    FtText ft;
+    ft.scale = scale;
+    ft.Render(lt, mode, effects);
+    return ft;
 }
 
 bool SameRender(const FtText& a, const FtText& b) {
-    return a.szx == b.szx && a.szy == b.szy && a.org_x == b.org_x && a.org_y == b.org_y &&
-           a.cov == b.cov;
+    return std::tie(a.szx, a.szy, a.org_x, a.org_y, a.cov) ==
+           std::tie(b.szx, b.szy, b.org_x, b.org_y, b.cov);
 }
 
-class Layout : public RecordingTest {};
+// The bound of an object's box: 16384 pixels a side, 64 megapixels.
+bool WithinObjectBound(long long w, long long h) {
+    return w <= 16384 && h <= 16384 && w * h <= 64 << 20;
+}
+
+class Layout : public test::RecordingTest {};
 
 TEST_F(Layout, EmptyTextIsTenByTenZerosWithOriginAtTheCorner) {
+    LogoParams lt = Text("", 200);
+    lt.has_outline = lt.has_shadow = 1;
     for (const int effects : {0, 1}) {
-        FtText ft;
-        LogoParams lt = Text("", 200);
-        lt.has_outline = lt.has_shadow = 1;
-        ft.Render(lt, 0, effects);
-        EXPECT_EQ(ft.szx, 10);
-        EXPECT_EQ(ft.szy, 10);
-        EXPECT_EQ(ft.org_x, 0);
-        EXPECT_EQ(ft.org_y, 0);
-        EXPECT_EQ(ft.cov, std::vector<std::uint8_t>(100, 0));
-        if (effects) {
-            EXPECT_EQ(ft.eff, std::vector<std::uint8_t>(100, 0));
-        }
+        const FtText ft = Rendered(lt, 0, effects);
+        EXPECT_EQ(std::tie(ft.szx, ft.szy, ft.org_x, ft.org_y), std::tuple(10, 10, 0, 0));
+        EXPECT_EQ(ft.cov, Bytes(100, 0));
+        EXPECT_EQ(ft.eff, effects ? Bytes(100, 0) : Bytes()) << effects;
     }
 }
 
 TEST_F(Layout, AspectZeroGivesOnePixelWideGlyphs) {
     LogoParams lt = Text("MMMM");
-    FtText wide, thin;
-    wide.Render(lt, 0, 0);
+    const FtText wide = Rendered(lt);
     lt.aspect = 0.0f;
-    thin.Render(lt, 0, 0);
+    const FtText thin = Rendered(lt);
     EXPECT_EQ(thin.szy, wide.szy);
     EXPECT_LT(thin.szx, 16);
     EXPECT_GT(wide.szx, 100);
 }
 
-TEST_F(Layout, SpacingTightensEveryGapButNotTheFirstGlyph) {
-    LogoParams lt = Text("HHH");
-    FtText normal, tight;
-    normal.Render(lt, 0, 0);
-    lt.spacing = -3;
-    tight.Render(lt, 0, 0);
-    EXPECT_EQ(tight.org_x, normal.org_x);
-    EXPECT_EQ(tight.gp[1].x - tight.gp[0].x, normal.gp[1].x - normal.gp[0].x - 3);
-    EXPECT_EQ(tight.gp[2].x - tight.gp[0].x, normal.gp[2].x - normal.gp[0].x - 6);
-    EXPECT_EQ(tight.szx, normal.szx - 6);
-}
-
-TEST_F(Layout, NoSpacingNextToACharacterTheFaceLacks) {
-    // 0x81 maps to the control character U+0081, which the face does not have.
-    LogoParams lt = Text("H\x81H");
-    FtText normal, spaced;
-    normal.Render(lt, 0, 0);
-    lt.spacing = 20;
-    spaced.Render(lt, 0, 0);
-    ASSERT_EQ(normal.gp.size(), 3u);
-    EXPECT_EQ(normal.gp[1].index, 0);
-    for (int n = 0; n < 3; ++n) EXPECT_EQ(spaced.gp[n].x, normal.gp[n].x) << n;
-    EXPECT_GT(Ink(normal), 0);
-}
-
-TEST_F(Layout, OverlappingGlyphsCombineByMaximum) {
-    FtText single, pair;
-    single.Render(Text("l"), 0, 0);
-    FtText probe;  // the advance, so that spacing can take it back exactly
-    probe.Render(Text("ll"), 0, 0);
-    LogoParams lt = Text("ll");
-    lt.spacing = -(probe.gp[1].x - probe.gp[0].x);
-    pair.Render(lt, 0, 0);
-    ASSERT_EQ(pair.gp[1].x, pair.gp[0].x);
-    EXPECT_TRUE(SameRender(single, pair));
+// Spacing moves every glyph after the first by one step per gap, but adds
+// nothing next to 0x81, which maps to U+0081, a control character the face lacks.
+TEST_F(Layout, SpacingWidensEveryGapButNotNextToACharacterTheFaceLacks) {
+    const struct {
+        const char* text;
+        int spacing, second, third;  // how far the second and third glyph move
+    } cases[] = {{"HHH", -3, -3, -6}, {"H\x81H", 20, 0, 0}};
+    for (const auto& c : cases) {
+        LogoParams lt = Text(c.text);
+        const FtText normal = Rendered(lt);
+        lt.spacing = c.spacing;
+        const FtText spaced = Rendered(lt);
+        ASSERT_EQ(spaced.gp.size(), 3u);
+        EXPECT_EQ(spaced.org_x, normal.org_x) << c.text;
+        EXPECT_EQ(spaced.gp[1].x - spaced.gp[0].x, normal.gp[1].x - normal.gp[0].x + c.second);
+        EXPECT_EQ(spaced.gp[2].x - spaced.gp[0].x, normal.gp[2].x - normal.gp[0].x + c.third);
+        EXPECT_EQ(spaced.szx, normal.szx + c.third) << c.text;
+        EXPECT_NE(spaced.cov, Bytes(spaced.cov.size(), 0)) << c.text;  // still drawn
+    }
+    EXPECT_EQ(Rendered(Text("H\x81H")).gp[1].index, 0);
 }
 
 TEST_F(Layout, QuarterTurnRunsStraightUp) {
     LogoParams lt = Text("HHHH");
     lt.angle = 0.25f;
     lt.has_transform = 1;
-    FtText ft;
-    ft.Render(lt, 0, 0);
+    const FtText ft = Rendered(lt);
     for (int n = 1; n < 4; ++n) {
         EXPECT_EQ(ft.gp[n].x, ft.gp[0].x);
         EXPECT_LT(ft.gp[n].y, ft.gp[n - 1].y);
     }
     EXPECT_GT(ft.szy, ft.szx);
-    EXPECT_EQ(ft.gp[0].matrix.xx, 0);      // truncate(cos(pi/2) * 65536)
-    EXPECT_EQ(ft.gp[0].matrix.yx, 65535);  // sin of the float quarter turn, truncated
-    EXPECT_EQ(ft.gp[0].matrix.xy, -65535);
+    // cos and sin of the float quarter turn, times 65536, truncated.
+    const FT_Matrix m = ft.gp[0].matrix;
+    EXPECT_EQ(std::tie(m.xx, m.yx, m.xy), std::tuple(0, 65535, -65535));
 }
 
 TEST_F(Layout, FittingModesShrinkToTheBox) {
     for (const int mode : {1, 2}) {
-        LogoParams lt = Text("Wg", 30);
-        FtText fitted;
-        fitted.Render(lt, mode, 0);
-        EXPECT_LE(fitted.szy, 30 + 2 + 8) << mode;
-        FtText tiny;
-        tiny.Render(Text("Wg", 3), mode, 0);  // stops at 2 pixels
-        EXPECT_GT(tiny.szx, 0);
+        EXPECT_LE(Rendered(Text("Wg", 30), mode).szy, 30 + 2 + 8) << mode;
+        EXPECT_GT(Rendered(Text("Wg", 3), mode).szx, 0) << mode;  // stops at 2 pixels
     }
 }
 
-// Fields that do not apply, or values out of range, render as what stands in
-// for them.
+// Fields that do not apply, values out of range, glyphs that overlap or fall
+// past the bound render as what stands in for them.
 TEST_F(Layout, StandInsRenderAlike) {
     LogoParams bend_alone = Text("Bend");
     bend_alone.has_bend = 1;  // without has_transform
@@ -147,6 +119,11 @@ TEST_F(Layout, StandInsRenderAlike) {
     LogoParams shape_with_text = Shape(36, 100, 50);
     shape_with_text.str = "ignored";
     shape_with_text.spacing = 40;
+    const FtText probe = Rendered(Text("ll"));
+    LogoParams overlapping = Text("ll");  // spacing takes the advance back exactly
+    overlapping.spacing = -(probe.gp[1].x - probe.gp[0].x);
+    LogoParams far_apart = Text("ABC");
+    far_apart.spacing = 1000000;  // the second glyph lands a million pixels away
     const struct {
         const char* what;
         LogoParams lt, stand_in;
@@ -156,50 +133,26 @@ TEST_F(Layout, StandInsRenderAlike) {
         {"a bend needs rotation switched on too", bend_alone, Text("Bend")},
         {"an unknown face is the first text font", unknown_face, Text("Face")},
         {"text fields do not apply to a shape", shape_with_text, Shape(36, 100, 50)},
+        {"overlapping glyphs combine by maximum", overlapping, Text("l")},
+        {"glyphs past the size bound are cut", far_apart, Text("A")},
+        {"a glyph too large for the bound is left out", Text("W", 20000), Text("")},
     };
-    for (const auto& c : cases) {
-        FtText a, b;
-        a.Render(c.lt, 0, 0);
-        b.Render(c.stand_in, 0, 0);
-        EXPECT_TRUE(SameRender(a, b)) << c.what;
-    }
-    FtText one;
-    one.Render(Text("Hi", 1), 0, 0);
-    EXPECT_LE(one.szy, 6);
+    for (const auto& c : cases)
+        for (const int effects : {0, 1})
+            EXPECT_TRUE(SameRender(Rendered(c.lt, 0, effects), Rendered(c.stand_in, 0, effects)))
+                << c.what << (effects ? " with effects" : "");
+    EXPECT_LE(Rendered(Text("Hi", 1)).szy, 6);
 }
 
 TEST_F(Layout, Renders499BytesAndCutsLongerTextAfterTheReport) {
     const std::string text(499, 'i');
-    FtText full;
-    full.Render(Text(text, 3), 0, 0);
+    const FtText full = Rendered(Text(text, 3));
     EXPECT_EQ(full.slen, 499);
     EXPECT_TRUE(rec.reports.empty());
-
-    FtText over;
-    over.Render(Text(text + "iiiiiiiiii", 3), 0, 0);
+    const FtText over = Rendered(Text(text + "iiiiiiiiii", 3));
     EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>{"slen<500"});
     rec.reports.clear();
     EXPECT_TRUE(SameRender(full, over));
-}
-
-TEST_F(Layout, GlyphsPastTheSizeBoundAreCutQuietly) {
-    LogoParams lt = Text("ABC");
-    lt.spacing = 1000000;  // the second glyph lands a million pixels away
-    FtText ft;
-    ft.Render(lt, 0, 1);
-    FtText first;
-    first.Render(Text("A"), 0, 1);
-    EXPECT_TRUE(SameRender(ft, first));
-
-    FtText huge;
-    huge.Render(Text("W", 20000), 0, 1);
-    EXPECT_EQ(huge.szx, 10);  // nothing left: the empty object
-    EXPECT_TRUE(rec.reports.empty());
-}
-
-// The bound of an object's box: 16384 pixels a side, 64 megapixels.
-bool WithinObjectBound(long long w, long long h) {
-    return w <= 16384 && h <= 16384 && w * h <= 64 << 20;
 }
 
 TEST_F(Layout, LongAndLargeTextIsCutAtTheObjectBoundWithoutAReport) {
@@ -221,10 +174,7 @@ TEST_F(Layout, LongAndLargeTextIsCutAtTheObjectBoundWithoutAReport) {
         {"a turned line at 2999", turned, false},
     };
     for (const auto& c : cases) {
-        FtText ft;
-        ft.Render(c.lt, 0, 1);
-        EXPECT_TRUE(rec.reports.empty()) << c.what;
-        rec.reports.clear();
+        const FtText ft = Rendered(c.lt, 0, 1);
         EXPECT_TRUE(WithinObjectBound(ft.szx, ft.szy))
             << c.what << ": " << ft.szx << " x " << ft.szy;
         EXPECT_TRUE(ft.RenderComplete(c.lt)) << c.what;
@@ -237,9 +187,7 @@ TEST_F(Layout, LongAndLargeTextIsCutAtTheObjectBoundWithoutAReport) {
         // and one more glyph would pass the bound.
         LogoParams kept = c.lt;
         kept.str.resize(static_cast<std::size_t>(ft.slen));
-        FtText shorter;
-        shorter.Render(kept, 0, 1);
-        EXPECT_TRUE(SameRender(ft, shorter)) << c.what;
+        EXPECT_TRUE(SameRender(ft, Rendered(kept, 0, 1))) << c.what;
         EXPECT_FALSE(WithinObjectBound(ft.szx + 2LL * c.lt.size, ft.szy))
             << c.what << ": " << ft.slen << " glyphs in " << ft.szx << " x " << ft.szy;
     }
@@ -258,8 +206,7 @@ TEST_F(Layout, NonFiniteAndOutOfRangeFieldsRenderSafely) {
         lt.strength = 1 << 30;
         lt.shadow_distance = -(1 << 30);
         lt.grad_angle = -123456789;
-        FtText ft;
-        ft.Render(lt, 0, 1);
+        const FtText ft = Rendered(lt, 0, 1);
         std::vector<std::uint32_t> out(200 * 200, 0xFFFFFF);
         ft.BltToBuf(lt, out.data(), 200, 200, 100, 100, 1, 1);
         EXPECT_TRUE(WithinObjectBound(ft.szx, ft.szy)) << v;
@@ -269,30 +216,100 @@ TEST_F(Layout, NonFiniteAndOutOfRangeFieldsRenderSafely) {
 
 TEST_F(Layout, GlyphIndicesTheFaceDoesNotHaveAreReported) {
     for (const int glyph : {-5, 1 << 30}) {
-        FtText ft;
-        ft.Render(Shape(glyph, 40, 40), 0, 1);
+        EXPECT_EQ(Rendered(Shape(glyph, 40, 40), 0, 1).szx, 10);
         EXPECT_EQ(rec.FailedExpressions(),
                   std::vector<std::string>{"FT_Load_Glyph(face,gp[n].index,FT_LOAD_DEFAULT)"});
         rec.reports.clear();
-        EXPECT_EQ(ft.szx, 10);
     }
 }
 
+// Strength 0 still blurs once (and is stretched to 255); no effect, no blur.
 TEST_F(Layout, EffectsBlurOnceAtStrengthZero) {
     LogoParams lt = Text(".");
     lt.has_shadow = 1;
     lt.strength = 0;
-    FtText once, twice;
-    once.Render(lt, 0, 1);
+    const FtText once = Rendered(lt, 0, 1);
     lt.strength = 1;
-    twice.Render(lt, 0, 1);
     ASSERT_EQ(once.eff.size(), once.cov.size());
-    EXPECT_NE(once.eff, twice.eff);
-    EXPECT_EQ(*std::max_element(once.eff.begin(), once.eff.end()), 255);  // stretched
+    EXPECT_NE(once.eff, Rendered(lt, 0, 1).eff);
+    EXPECT_EQ(*std::max_element(once.eff.begin(), once.eff.end()), 255);
     lt.has_shadow = 0;
-    FtText none;
-    none.Render(lt, 0, 1);
-    EXPECT_TRUE(none.eff.empty());
+    EXPECT_TRUE(Rendered(lt, 0, 1).eff.empty());
+}
+
+// Rendered larger for export, the glyphs are drawn at the scaled size along the
+// line's on-screen pens. (That the effects grow with them, shadow distance and
+// blur spread, the export's scale-fidelity test shows.)
+TEST_F(Layout, ScaledTheObjectAndItsMarginGrow) {
+    const FtText one = Rendered(Text("Scaled", 40), 0, 1);
+    for (const double scale : {0.5, 2.0, 3.0, 4.5}) {
+        const FtText big = Rendered(Text("Scaled", 40), 0, 1, static_cast<float>(scale));
+        EXPECT_NEAR(big.szx, one.szx * scale, 2 * scale + 2) << scale;
+        EXPECT_NEAR(big.szy, one.szy * scale, 2 * scale + 2) << scale;
+        EXPECT_NEAR(big.org_x, one.org_x * scale, scale + 2) << scale;
+        EXPECT_NEAR(big.org_y, one.org_y * scale, scale + 2) << scale;
+    }
+    const FtText fitted = Rendered(Text("Wg", 30), 2, 0),
+                 big = Rendered(Text("Wg", 30), 2, 0, 2.0f);
+    EXPECT_NEAR(big.szy, 2 * fitted.szy, 4);
+    EXPECT_NEAR(big.szx, 2 * fitted.szx, 4);
+}
+
+// A kerned line with extra spacing, and a bent one, keep their pens' places
+// and turns.
+TEST_F(Layout, ScaledGlyphsFollowTheOnScreenPensAlongTheLineOrItsArc) {
+    LogoParams kerned = Text("AVATAR WAVE", 23);  // kerned pairs at a small size
+    kerned.spacing = 3;
+    LogoParams bent = Text("Around the arc", 40);
+    bent.has_transform = bent.has_bend = 1;
+    bent.bend = 0.8f;
+    for (const LogoParams& lt : {kerned, bent}) {
+        const FtText one = Rendered(lt, 0, 0), big = Rendered(lt, 0, 0, 3.0f);
+        ASSERT_EQ(big.gp.size(), one.gp.size());
+        for (std::size_t n = 1; n < one.gp.size(); ++n) {
+            EXPECT_NEAR(big.gp[n].x - big.gp[0].x, 3 * (one.gp[n].x - one.gp[0].x), 4) << n;
+            EXPECT_NEAR(big.gp[n].y - big.gp[0].y, 3 * (one.gp[n].y - one.gp[0].y), 4) << n;
+            EXPECT_EQ(big.gp[n].matrix.xy, one.gp[n].matrix.xy) << lt.str << " " << n;
+        }
+    }
+}
+
+TEST(FontCatalogue, FindsCategoriesIgnoringCaseAndZeroForUnknownOrSymbolFaces) {
+    const std::pair<std::string, int> cases[] = {
+        {test::SANS, 0},     {"dejavu sans bold", 1}, {"DEJAVU SERIF BOOK", 0},
+        {"No Such Face", 0}, {test::SYMBOLS, 0},      {"", 0},
+    };
+    for (const auto& [name, cat] : cases) EXPECT_EQ(FontCategory(name), cat) << name;
+}
+
+TEST(FontCatalogue, ListsTheFacesOfOneCategoryInLoadOrder) {
+    EXPECT_EQ(FontsInCategory(0), (std::vector<std::string>{test::SANS, test::SERIF}));
+    EXPECT_EQ(FontsInCategory(1), (std::vector<std::string>{test::SANS_BOLD}));
+    EXPECT_TRUE(FontsInCategory(5).empty());
+    EXPECT_STREQ(FontCategoryTab(0), "A - A");
+    EXPECT_STREQ(FontCategoryTab(10), "T - Z");
+    EXPECT_STREQ(FontCategoryTab(11), "");
+}
+
+TEST(FontCatalogue, SelectsTheFirstItemBeginningWithTheName) {
+    const std::vector<std::string> items{test::SANS, test::SERIF, test::SANS_BOLD};
+    const std::pair<const char*, int> cases[] = {
+        {"dejavu sans", 0}, {"DejaVu Sans Bold", 2}, {"dejavu se", 1}, {"Arial", -1}};
+    for (const auto& [name, index] : cases) EXPECT_EQ(FindFontItem(items, name), index) << name;
+}
+
+// The cached index first, then a search by glyph that refreshes a stale or
+// impossible one; a shape of another face is not in the library.
+TEST(ShapeIndex, CachedIndexFirstThenASearchThatRefreshesIt) {
+    ASSERT_GT(FtText::ShapeCount(), 6);
+    auto o = test::ShapeObject(FtText::Shape(5).glyph, 40, 40, 0, 0);
+    for (const int cached : {5, 2, 1 << 20}) {
+        o->lib_index = cached;
+        EXPECT_EQ(ShapeIndexOf(*o), 5) << cached;
+        EXPECT_EQ(o->lib_index, 5) << cached;
+    }
+    o->lt.font = "No Such Face";
+    EXPECT_EQ(ShapeIndexOf(*o), -1);
 }
 
 }  // namespace
