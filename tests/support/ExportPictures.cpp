@@ -1,0 +1,49 @@
+#include "support/ExportPictures.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "render/Random.h"
+
+namespace vx::test {
+
+ExportOptions ExportAt(int percent, int margin, bool transparent) {
+    ExportOptions options;
+    options.scale = percent;
+    options.margin = margin;
+    options.transparent = transparent;
+    return options;
+}
+
+ExportImage DrawExport(LeFile& lf, const ExportLogo& logo, const ExportOptions& options,
+                       std::uint32_t seed) {
+    EngineRandom().Seed(seed);
+    ExportImage image;
+    EXPECT_TRUE(DrawLogoImage(lf, logo, options, image));
+    return image;
+}
+
+std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+PixelBox InkBox(const std::vector<std::uint32_t>& px, int w, std::uint32_t mask,
+                std::uint32_t background) {
+    const int h = w > 0 ? static_cast<int>(px.size()) / w : 0;
+    PixelBox box{w, h, 0, 0};
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if ((px[static_cast<std::size_t>(y) * w + x] & mask) != background) {
+                box.left = std::min(box.left, x);
+                box.top = std::min(box.top, y);
+                box.right = std::max(box.right, x + 1);
+                box.bottom = std::max(box.bottom, y + 1);
+            }
+    return box;
+}
+
+}  // namespace vx::test
