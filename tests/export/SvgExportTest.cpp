@@ -14,7 +14,6 @@
 #include "support/Recorders.h"
 #include "support/TempDir.h"
 #include "support/TestFonts.h"
-#include "support/TestLogos.h"
 
 namespace vx {
 namespace {
@@ -40,72 +39,21 @@ double Psnr(const ExportImage& png, const std::vector<std::uint32_t>& svg, bool 
     return mse == 0.0 ? 99.0 : 10.0 * std::log10(255.0 * 255.0 / mse);
 }
 
-// The title in one colour on a light background, for a feature to style.
-LogoParams& Title(LeFile& lf) {
-    lf.AddObj(test::TextObject("Vexo Logo", test::SANS_BOLD, 64, 0, 0));
-    lf.bgc = {40, 60, 220};
-    lf.obj[0]->lt.color = {150, 200, 80};
-    return lf.obj[0]->lt;
-}
-void Plain(LeFile& lf) {
-    Title(lf);
-}
-void Bend(LeFile& lf) {
-    LogoParams& lt = Title(lf);
-    lt.has_transform = lt.has_bend = 1;
-    lt.bend = 0.45f;
-}
-void Rotation(LeFile& lf) {
-    LogoParams& lt = Title(lf);
-    lt.has_transform = 1;
-    lt.angle = 0.08f;
-}
-void Gradient(LeFile& lf) {
-    LogoParams& lt = Title(lf);
-    lt.grad = 1;
-    lt.grad_angle = 120;
-    lt.grad_color1 = {20, 240, 120};
-    lt.grad_color2 = {150, 240, 90};
-    lt.grad_opacity2 = 0.5f;
-}
-void Outline(LeFile& lf) {
-    LogoParams& lt = Title(lf);
-    lt.has_outline = 1;
-    lt.strength = 5;
-    lt.outline_sharpness = 0.8f;
-    lt.outline_color = {0, 0, 0};
-}
-void Shadow(LeFile& lf) {
-    LogoParams& lt = Title(lf);
-    lt.has_shadow = 1;
-    lt.strength = 4;
-    lt.shadow_distance = 8;
-    lt.shadow_angle = 45;
-}
-void Picture(LeFile& lf) {
-    Title(lf);
-    lf.AddObj(test::BitmapObject(-200, 0, 40, 30, 0x80FF8000u));
-}
-
+// A logo of tests/data/export and the export options it is drawn with.
 struct Case {
     const char* name;
-    void (*build)(LeFile&);
+    const char* logo;
     int scale = 100;
     int margin = 0;
     bool transparent = false;
 };
 
 const Case CASES[] = {
-    {"typical", test::TypicalLogo},
-    {"plain", Plain},
-    {"bend", Bend},
-    {"rotation", Rotation},
-    {"gradient", Gradient},
-    {"outline", Outline},
-    {"shadow", Shadow},
-    {"scaled_with_margins", test::TypicalLogo, 250, 12},
-    {"picture", Picture},
-    {"transparent", test::TypicalLogo, 100, 4, true},
+    {"typical", "typical"},   {"plain", "plain"},
+    {"bend", "bend"},         {"rotation", "rotation"},
+    {"gradient", "gradient"}, {"outline", "outline"},
+    {"shadow", "shadow"},     {"scaled_with_margins", "typical", 250, 12},
+    {"picture", "picture"},   {"transparent", "typical", 100, 4, true},
 };
 
 class SvgExport : public test::RecordingTest, public ::testing::WithParamInterface<Case> {
@@ -116,7 +64,7 @@ protected:
 TEST_P(SvgExport, RasterisesLikeThePngExport) {
     const Case& c = GetParam();
     LeFile lf;
-    c.build(lf);
+    test::LoadLogo(c.logo, lf);
     const ExportLogo logo = OpenExport(lf);
     const ExportOptions options = test::ExportAt(c.scale, c.margin, c.transparent);
     const ExportImage png = test::DrawExport(lf, logo, options);

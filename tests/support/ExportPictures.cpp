@@ -1,14 +1,20 @@
 #include "support/ExportPictures.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 
+#include "document/ProjectFile.h"
 #include "render/Random.h"
 
 namespace vx::test {
+
+void LoadLogo(const std::string& name, LeFile& lf) {
+    const std::string folder = VX_EXPORT_DATA "/";
+    ASSERT_EQ(ReadProjectFile(folder + name + ".zeb", lf).status, ProjectStatus::OK) << name;
+    for (int n = 0; n < lf.objs; ++n)
+        if (lf.obj[n]->type == BITMAP_OBJECT) lf.obj[n]->file = folder + lf.obj[n]->file;
+}
 
 ExportOptions ExportAt(int percent, int margin, bool transparent) {
     ExportOptions options;
@@ -24,6 +30,21 @@ ExportImage DrawExport(LeFile& lf, const ExportLogo& logo, const ExportOptions& 
     ExportImage image;
     EXPECT_TRUE(DrawLogoImage(lf, logo, options, image));
     return image;
+}
+
+::testing::AssertionResult IsPartOf(const ExportImage& part,
+                                    const std::vector<std::uint32_t>& whole, int whole_w, int left,
+                                    int top) {
+    for (int y = 0; y < part.h; ++y)
+        for (int x = 0; x < part.w; ++x) {
+            const std::uint32_t want =
+                whole[static_cast<std::size_t>(top + y) * whole_w + left + x];
+            if (PixelAt(part, x, y) != want)
+                return ::testing::AssertionFailure()
+                       << "first difference at " << x << "," << y << ": " << std::hex
+                       << PixelAt(part, x, y) << " instead of " << want;
+        }
+    return ::testing::AssertionSuccess();
 }
 
 std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path) {

@@ -2,13 +2,20 @@
 
 // Drawing, reading back and measuring exported pictures, for the export tests.
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "export/LogoExport.h"
 
 namespace vx::test {
+
+// Reads the project `name`.zeb of the export tests' data folder into `lf`;
+// the pictures it names lie beside it.
+void LoadLogo(const std::string& name, LeFile& lf);
 
 ExportOptions ExportAt(int percent, int margin = 0, bool transparent = false);
 
@@ -23,6 +30,12 @@ inline std::uint32_t PixelAt(const ExportImage& img, int x, int y) {
 inline int Channel(std::uint32_t p, int shift) {
     return static_cast<int>(p >> shift & 0xFF);
 }
+
+// Whether `part` equals the part of the `whole_w` wide picture `whole` that
+// starts at (left, top); else the first difference.
+::testing::AssertionResult IsPartOf(const ExportImage& part,
+                                    const std::vector<std::uint32_t>& whole, int whole_w, int left,
+                                    int top);
 
 std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path);
 
