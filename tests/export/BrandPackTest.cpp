@@ -13,14 +13,10 @@
 
 #include "codecs/Image.h"
 #include "export/BrandPack.h"
-#include "export/LogoExport.h"
 #include "export/RgbaImage.h"
 #include "render/Color.h"
 #include "render/Random.h"
 #include "support/ExportPictures.h"
-#include "support/Recorders.h"
-#include "support/TempDir.h"
-#include "support/TestLogos.h"
 
 namespace vx {
 namespace {
@@ -44,7 +40,7 @@ std::multimap<std::string, std::pair<int, int>> Identify(const std::string& file
     return sizes;
 }
 
-class BrandPackTest : public test::RecordingTest {
+class BrandPackTest : public test::ExportTest {
 protected:
     void SetUp() override {
         test::TypicalLogo(lf);
@@ -62,9 +58,7 @@ protected:
         return out;
     }
 
-    LeFile lf;
     ExportLogo logo;
-    test::TempDir tmp;
     fs::path pack;
 };
 

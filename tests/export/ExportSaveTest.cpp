@@ -8,13 +8,8 @@
 #include <fstream>
 
 #include "codecs/PngDecoder.h"
-#include "export/LogoExport.h"
 #include "render/Random.h"
 #include "support/ExportPictures.h"
-#include "support/Recorders.h"
-#include "support/TempDir.h"
-#include "support/TestFonts.h"
-#include "support/TestLogos.h"
 
 namespace vx {
 namespace {
@@ -22,7 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::FileBytes;
 
-class ExportSave : public test::RecordingTest {
+class ExportSave : public test::ExportTest {
 protected:
     void SetUp() override {
         test::TypicalLogo(lf);
@@ -38,8 +33,6 @@ protected:
         return static_cast<int>(std::distance(fs::directory_iterator(tmp.path()), {}));
     }
 
-    test::TempDir tmp;
-    LeFile lf;
     ExportLogo logo;
 };
 

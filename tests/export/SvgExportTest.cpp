@@ -11,9 +11,6 @@
 #include "codecs/PngDecoder.h"
 #include "export/SvgExport.h"
 #include "support/ExportPictures.h"
-#include "support/Recorders.h"
-#include "support/TempDir.h"
-#include "support/TestFonts.h"
 
 namespace vx {
 namespace {
@@ -56,14 +53,10 @@ const Case CASES[] = {
     {"picture", "picture"},   {"transparent", "typical", 100, 4, true},
 };
 
-class SvgExport : public test::RecordingTest, public ::testing::WithParamInterface<Case> {
-protected:
-    test::TempDir tmp;
-};
+class SvgExport : public test::ExportTest, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(SvgExport, RasterisesLikeThePngExport) {
     const Case& c = GetParam();
-    LeFile lf;
     test::LoadLogo(c.logo, lf);
     const ExportLogo logo = OpenExport(lf);
     const ExportOptions options = test::ExportAt(c.scale, c.margin, c.transparent);

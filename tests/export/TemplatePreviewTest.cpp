@@ -8,9 +8,6 @@
 #include "export/TemplatePreview.h"
 #include "render/Color.h"
 #include "support/ExportPictures.h"
-#include "support/Recorders.h"
-#include "support/TempDir.h"
-#include "support/TestLogos.h"
 
 namespace vx {
 namespace {
@@ -20,15 +17,13 @@ test::PixelBox LogoBox(const ExportImage& image) {
     return test::InkBox(image.px, image.w, 0xFFFFFFFF, image.px[0]);
 }
 
-class TemplatePreview : public test::RecordingTest {
+class TemplatePreview : public test::ExportTest {
 protected:
     void SetUp() override {
         test::TypicalLogo(lf);
         lf.bgc = HslF{150, 120, 60};
         for (int n = 0; n < lf.objs; ++n) lf.obj[n]->x += 300;  // far off centre
     }
-    test::TempDir tmp;
-    LeFile lf;
 };
 
 TEST_F(TemplatePreview, LeavesTheDocumentAndTheSharedCanvasAlone) {

@@ -1,6 +1,7 @@
 #pragma once
 
-// Drawing, reading back and measuring exported pictures, for the export tests.
+// The export tests' fixture, and drawing, reading back and measuring exported
+// pictures.
 
 #include <gtest/gtest.h>
 
@@ -10,8 +11,20 @@
 #include <vector>
 
 #include "export/LogoExport.h"
+#include "support/Recorders.h"
+#include "support/TempDir.h"
+#include "support/TestFonts.h"
+#include "support/TestLogos.h"
 
 namespace vx::test {
+
+// A test with a logo and a folder of its own, recording fatal reports and
+// messages.
+class ExportTest : public RecordingTest {
+protected:
+    LeFile lf;
+    TempDir tmp;
+};
 
 // Reads the project `name`.zeb of the export tests' data folder into `lf`;
 // the pictures it names lie beside it.
