@@ -4,12 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <memory>
-#include <sstream>
 
 #include "codecs/Image.h"
 #include "export/BrandPack.h"
@@ -25,18 +23,15 @@ namespace fs = std::filesystem;
 using test::FileBytes;
 
 // Width and height of every picture ImageMagick finds in `files`, by file
-// name: an icon gives one entry for each of its pictures.
-std::multimap<std::string, std::pair<int, int>> Identify(const std::string& files) {
+// name (an icon gives one entry for each of its pictures); `out` holds its list.
+std::multimap<std::string, std::pair<int, int>> Identify(const std::string& files,
+                                                         const std::string& out) {
     std::multimap<std::string, std::pair<int, int>> sizes;
-    const std::string command = "identify -format '%f %w %h\\n' " + files;
-    const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    char line[512];
-    while (pipe && fgets(line, sizeof line, pipe.get())) {
-        std::istringstream in(line);
-        std::string name;
-        int w = 0, h = 0;
-        if (in >> name >> w >> h) sizes.emplace(name, std::pair{w, h});
-    }
+    const std::string command = "identify -format '%f %w %h\\n' " + files + " > " + out;
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    std::ifstream in(out);
+    std::string name;
+    for (int w = 0, h = 0; in >> name >> w >> h;) sizes.emplace(name, std::pair{w, h});
     return sizes;
 }
 
@@ -84,7 +79,8 @@ TEST_F(BrandPackTest, EveryFileIsWrittenAndReadsBackAtItsSize) {
         {"logo.svg", {{logo.w, logo.h}}, 0},  // read through ImageMagick's SVG delegate
     };
     const auto magick = Identify((pack / "*.png").string() + " " + (pack / "favicon.ico").string() +
-                                 " " + (pack / "logo.svg").string());
+                                     " " + (pack / "logo.svg").string(),
+                                 tmp.Path("identify.txt"));
     for (const auto& file : files) {
         SCOPED_TRACE(file.name);
         std::vector<std::pair<int, int>> seen;

@@ -34,7 +34,6 @@ TEST(ExportSize, OutputIsTheScaledLogoPlusMarginsWithTheClamps) {
         EXPECT_EQ(size.w, c.w) << c.what;
         EXPECT_EQ(size.h, c.h) << c.what;
     }
-    EXPECT_EQ(EffectiveScale(picture, 400), 100);
     EXPECT_EQ(ClampExportQuality(0), 1);
     EXPECT_EQ(ClampExportQuality(250), 100);
 }
