@@ -109,7 +109,9 @@ TEST_F(ExportDraw, MarginsAreBackground) {
     EXPECT_TRUE(test::IsPartOf(plain, framed.px, framed.w, 12, 12));
     const test::PixelBox drawn = test::InkBox(framed.px, framed.w, 0xFFFFFF, HslToRgb(lf.bgc));
     EXPECT_TRUE(drawn.left >= 12 && drawn.top >= 12 && drawn.right <= framed.w - 12 &&
-                drawn.bottom <= framed.h - 12);
+                drawn.bottom <= framed.h - 12)
+        << "drawn from " << drawn.left << "," << drawn.top << " to " << drawn.right << ","
+        << drawn.bottom;
 }
 
 // Over any background, the transparent picture shows what an opaque export on
@@ -121,11 +123,14 @@ TEST_F(ExportDraw, TransparentPicturesCompositeBackToTheOpaqueExport) {
     test::TypicalLogo(lf);
     lf.obj[0]->lt.strength = 8;  // a wide soft shadow
     const struct {
+        const char* name;
         LeFile& logo;
         std::vector<HslF> backgrounds;
         int tolerance;
-    } cases[] = {{text, {{0, 0, 240}, {0, 0, 0}}, 0}, {lf, {{40, 240, 210}, {160, 200, 40}}, 3}};
+    } cases[] = {{"black text", text, {{0, 0, 240}, {0, 0, 0}}, 0},
+                 {"typical logo", lf, {{40, 240, 210}, {160, 200, 40}}, 3}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         const ExportLogo logo = OpenExport(c.logo);
         const ExportImage clear = DrawExport(c.logo, logo, ExportAt(200, 6, true));
         const auto solid = std::count(clear.alpha.begin(), clear.alpha.end(), 255);
