@@ -35,6 +35,9 @@ ExportImage DrawExport(LeFile& lf, const ExportLogo& logo, const ExportOptions& 
 ::testing::AssertionResult IsPartOf(const ExportImage& part,
                                     const std::vector<std::uint32_t>& whole, int whole_w, int left,
                                     int top) {
+    const auto rows = static_cast<long long>(whole.size()) / std::max(whole_w, 1);
+    if (left < 0 || top < 0 || left + part.w > whole_w || top + part.h > rows)
+        return ::testing::AssertionFailure() << "the part lies outside the picture";
     for (int y = 0; y < part.h; ++y)
         for (int x = 0; x < part.w; ++x) {
             const std::uint32_t want =
