@@ -4,8 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "export/ExportSize.h"
-#include "support/Recorders.h"
-#include "support/TestFonts.h"
+#include "support/ExportPictures.h"
 
 namespace vx {
 namespace {
@@ -35,7 +34,6 @@ TEST(ExportSize, OutputIsTheScaledLogoPlusMarginsWithTheClamps) {
         EXPECT_EQ(size.w, c.w) << c.what;
         EXPECT_EQ(size.h, c.h) << c.what;
     }
-    EXPECT_EQ(EffectiveScale(picture, 400), 100);
     EXPECT_EQ(ClampExportQuality(0), 1);
     EXPECT_EQ(ClampExportQuality(250), 100);
 }
@@ -51,10 +49,7 @@ TEST(ExportSize, LimitsAreSixteenThousandPixelsASideAndSixtyFourMegapixels) {
     EXPECT_NE(text.find("16384 pixels a side"), std::string::npos) << text;
 }
 
-class ExportOpening : public test::RecordingTest {
-protected:
-    LeFile lf;
-};
+using ExportOpening = test::ExportTest;
 
 // The objects' common box, centred (the move stays with the document), or a
 // fixed canvas, which moves nothing.

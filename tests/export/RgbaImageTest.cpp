@@ -8,20 +8,19 @@
 namespace vx {
 namespace {
 
+using Pixels = std::vector<std::uint32_t>;
+
 TEST(RgbaImage, ShrinkingAveragesCoverageAndTransparentPixelsLendNoColour) {
     const struct {
         RgbaImage src;
         int w, h;
-        std::vector<std::uint32_t> expected;
+        Pixels expected;
     } cases[] = {
         // Half covered by opaque red: red at half alpha, no green from the clear half.
         {{2, 1, {0xFFFF0000, 0x0000FF00}}, 1, 1, {0x80FF0000}},
         // The same size leaves the picture as it is.
         {{3, 1, {0xFF000000, 0xFF0000FF, 0xFFFFFFFF}}, 3, 1, {0xFF000000, 0xFF0000FF, 0xFFFFFFFF}},
-        {{4, 2, std::vector<std::uint32_t>(8, 0xFF204060)},
-         3,
-         1,
-         {0xFF204060, 0xFF204060, 0xFF204060}},
+        {{4, 2, Pixels(8, 0xFF204060)}, 3, 1, Pixels(3, 0xFF204060)},
         {{2, 2, {0xFF0000FF, 0xFF0000FF, 0, 0}}, 1, 1, {0x800000FF}},
         // Enlarging repeats each pixel over the area it covers.
         {{2, 1, {0xFF000000, 0xFFFFFFFF}}, 4, 1, {0xFF000000, 0xFF000000, 0xFFFFFFFF, 0xFFFFFFFF}},
@@ -49,11 +48,10 @@ TEST(RgbaImage, FittingCentresInsideTheMarginOverTheBackground) {
 }
 
 TEST(RgbaImage, FlatteningAndRecolouringKeepCoverage) {
-    const RgbaImage half{2, 1, {0x80FFFFFF, 0x00123456}};
-    EXPECT_EQ(FlattenImage(half, 0x000000).px,
-              (std::vector<std::uint32_t>{0xFF808080, 0xFF000000}));
-    EXPECT_EQ(RecolourImage(half, 0xFF0000).px,
-              (std::vector<std::uint32_t>{0x80FF0000, 0x00FF0000}));
+    // Grey 200 at alpha 200 over 0x204060 gives 163.8, 170.7 and 177.6: rounded.
+    const RgbaImage part{2, 1, {0xC8C8C8C8, 0x00123456}};
+    EXPECT_EQ(FlattenImage(part, 0x204060).px, (Pixels{0xFFA4ABB2, 0xFF204060}));
+    EXPECT_EQ(RecolourImage(part, 0xFF0000).px, (Pixels{0xC8FF0000, 0x00FF0000}));
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -31,23 +30,16 @@ TEST(SvgWriter, WritesNumbersShortAndColoursAsHex) {
 }
 
 TEST(SvgWriter, EncodesBase64WithPadding) {
-    const struct {
-        const char* in;
-        const char* out;
-    } cases[] = {{"", ""},
-                 {"f", "Zg=="},
-                 {"fo", "Zm8="},
-                 {"foo", "Zm9v"},
-                 {"foob", "Zm9vYg=="},
-                 {"fooba", "Zm9vYmE="},
-                 {"foobar", "Zm9vYmFy"}};
-    for (const auto& c : cases) {
-        const std::string s = c.in;
-        const std::vector<std::uint8_t> bytes(s.begin(), s.end());
-        EXPECT_EQ(Base64(bytes), c.out) << c.in;
-    }
-    const std::vector<std::uint8_t> high{0xFF, 0xFE, 0x00};
-    EXPECT_EQ(Base64(high), "//4A");
+    const std::pair<std::string, const char*> cases[] = {{"", ""},
+                                                         {"f", "Zg=="},
+                                                         {"fo", "Zm8="},
+                                                         {"foo", "Zm9v"},
+                                                         {"foob", "Zm9vYg=="},
+                                                         {"fooba", "Zm9vYmE="},
+                                                         {"foobar", "Zm9vYmFy"},
+                                                         {std::string("\xFF\xFE\0", 3), "//4A"}};
+    for (const auto& [text, base64] : cases)
+        EXPECT_EQ(Base64(std::vector<std::uint8_t>(text.begin(), text.end())), base64) << base64;
 }
 
 }  // namespace

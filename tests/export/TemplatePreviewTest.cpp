@@ -4,49 +4,26 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "codecs/GifDecoder.h"
 #include "export/TemplatePreview.h"
 #include "render/Color.h"
-#include "support/Recorders.h"
-#include "support/TempDir.h"
-#include "support/TestLogos.h"
+#include "support/ExportPictures.h"
 
 namespace vx {
 namespace {
 
-struct Box {
-    int left = TEMPLATE_PREVIEW_W, top = TEMPLATE_PREVIEW_H, right = -1, bottom = -1;
-    int Width() const { return right - left + 1; }
-    int Height() const { return bottom - top + 1; }
-};
-
 // The box of the pixels that differ from the corner's colour.
-Box LogoBox(const ExportImage& image) {
-    Box box;
-    const std::uint32_t bg = image.px[0];
-    for (int y = 0; y < image.h; ++y)
-        for (int x = 0; x < image.w; ++x)
-            if (image.px[static_cast<std::size_t>(y) * image.w + x] != bg) {
-                box.left = std::min(box.left, x);
-                box.right = std::max(box.right, x);
-                box.top = std::min(box.top, y);
-                box.bottom = std::max(box.bottom, y);
-            }
-    return box;
+test::PixelBox LogoBox(const ExportImage& image) {
+    return test::InkBox(image.px, image.w, 0xFFFFFFFF, image.px[0]);
 }
 
-class TemplatePreview : public test::RecordingTest {
+class TemplatePreview : public test::ExportTest {
 protected:
     void SetUp() override {
         test::TypicalLogo(lf);
         lf.bgc = HslF{150, 120, 60};
         for (int n = 0; n < lf.objs; ++n) lf.obj[n]->x += 300;  // far off centre
     }
-    test::TempDir tmp;
-    LeFile lf;
 };
 
 TEST_F(TemplatePreview, LeavesTheDocumentAndTheSharedCanvasAlone) {
@@ -75,20 +52,20 @@ TEST_F(TemplatePreview, FitsTheLogoInTheCellAndGrowsItWhenHighlighted) {
     }
     EXPECT_EQ(out.normal.px[0], bg);
     for (int shift : {0, 8, 16})
-        EXPECT_NEAR(static_cast<int>((out.highlighted.px[0] >> shift) & 0xFF),
-                    std::min(255, static_cast<int>((bg >> shift) & 0xFF) + 10), 1);
+        EXPECT_NEAR(test::Channel(out.highlighted.px[0], shift),
+                    std::min(255, test::Channel(bg, shift) + 10), 1);
 
-    const Box a = LogoBox(out.normal), c = LogoBox(out.highlighted);
+    const test::PixelBox a = LogoBox(out.normal), c = LogoBox(out.highlighted);
     // Fitted: it fills the cell's width or height but keeps a margin; centred.
     EXPECT_GE(std::max(a.Width() * 100 / (TEMPLATE_PREVIEW_W - 36),
-                       a.Height() * 100 / (TEMPLATE_PREVIEW_H - 36)),
+                       (a.bottom - a.top) * 100 / (TEMPLATE_PREVIEW_H - 36)),
               90);
     EXPECT_GE(a.left, 10);
-    EXPECT_LE(a.right, TEMPLATE_PREVIEW_W - 11);
-    EXPECT_NEAR(a.left + a.right, TEMPLATE_PREVIEW_W - 1, 6);
+    EXPECT_LE(a.right, TEMPLATE_PREVIEW_W - 10);
+    EXPECT_NEAR(a.left + a.right, TEMPLATE_PREVIEW_W, 6);
     EXPECT_GT(c.Width(), a.Width());
     EXPECT_GE(c.left, 0);
-    EXPECT_LT(c.right, TEMPLATE_PREVIEW_W);
+    EXPECT_LE(c.right, TEMPLATE_PREVIEW_W);
 }
 
 TEST_F(TemplatePreview, AnEmptyLogoGivesTheBareBackground) {
@@ -97,17 +74,15 @@ TEST_F(TemplatePreview, AnEmptyLogoGivesTheBareBackground) {
     TemplatePreviews out;
     ASSERT_TRUE(DrawTemplatePreviews(empty, out));
     EXPECT_EQ(out.normal.px, std::vector<std::uint32_t>(out.normal.px.size(), HslToRgb(lf.bgc)));
-    EXPECT_EQ(LogoBox(out.highlighted).right, -1);
+    EXPECT_TRUE(LogoBox(out.highlighted).Empty());
 }
 
 TEST_F(TemplatePreview, WritesBothAsGifOrReportsTheFailedPath) {
     const std::string a = tmp.Path("Ta.bpr"), c = tmp.Path("Tc.bpr");
     ASSERT_TRUE(WriteTemplatePreviews(lf, a, c));
     for (const std::string& path : {a, c}) {
-        std::ifstream in(path, std::ios::binary);
-        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
         Image img;
-        ASSERT_TRUE(DecodeGif(bytes, img)) << path << ": " << img.error;
+        ASSERT_TRUE(DecodeGif(test::FileBytes(path), img)) << path << ": " << img.error;
         EXPECT_EQ(img.w, TEMPLATE_PREVIEW_W);
         EXPECT_EQ(img.h, TEMPLATE_PREVIEW_H);
     }
