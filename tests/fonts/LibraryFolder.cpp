@@ -4,32 +4,40 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "render/FtText.h"
 #include "shell/ProgramFolder.h"
 
 namespace vx::test {
 
-std::vector<std::uint8_t> TestFont(const std::string& name) {
-    std::ifstream in(std::string(VX_TEST_FONTS_DIR) + "/" + name, std::ios::binary);
-    EXPECT_TRUE(in) << "test font " << name << " missing";
+Bytes FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_TRUE(in) << path << " is missing";
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+Bytes TestFont(const std::string& name) {
+    return FileBytes(std::string(VX_TEST_FONTS_DIR) + "/" + name);
 }
 
 LibraryRecord Record(const std::string& name, const std::string& label) {
     return LibraryRecord{label, TestFont(name)};
 }
 
-LibraryRecord Unopenable(const std::string& name) {
-    LibraryRecord r = Record(name);
-    for (std::size_t at = 12; at + 16 <= r.font.size(); at += 16)
-        if (std::memcmp(r.font.data() + at, "head", 4) == 0) r.font[at] = 'H';
-    return r;
+Bytes RenameTable(Bytes font, const char* tag) {
+    for (std::size_t at = 12; at + 16 <= font.size(); at += 16)
+        if (std::memcmp(font.data() + at, tag, 4) == 0) font[at] ^= 0x20;  // "head" -> "Head"
+    return font;
+}
+
+Bytes Unopenable(const std::string& name) {
+    return RenameTable(TestFont(name), "head");
 }
 
 LibraryFolder::LibraryFolder() : old_ep_(ep) {
-    std::filesystem::create_directory(dir_.path() / "embedded");
     ep = dir_.path().string();
     if (const char* old = std::getenv("XDG_DATA_HOME")) old_data_home_ = old;
     setenv("XDG_DATA_HOME", dir_.Path("share").c_str(), 1);
@@ -43,19 +51,13 @@ LibraryFolder::~LibraryFolder() {
         unsetenv("XDG_DATA_HOME");
 }
 
-std::string LibraryFolder::WriteUserFont(const std::string& file,
-                                         const std::vector<std::uint8_t>& bytes) {
-    const std::string relative = "share/Vexo Logo/fonts/" + file;
-    std::filesystem::create_directories(dir_.path() / "share/Vexo Logo/fonts");
-    return dir_.Write(relative, bytes);
-}
-
 void LibraryFolder::Write(const std::string& relative, const std::vector<LibraryRecord>& records) {
     WriteRaw(relative, PackLibrary(records));
 }
 
-void LibraryFolder::WriteRaw(const std::string& relative, const std::vector<std::uint8_t>& bytes) {
-    dir_.Write(relative, bytes);
+std::string LibraryFolder::WriteRaw(const std::string& relative, const Bytes& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(Path(relative)).parent_path());
+    return dir_.Write(relative, bytes);
 }
 
 void LibraryFolder::WriteAll(const std::vector<LibraryRecord>& symbols,
@@ -64,6 +66,11 @@ void LibraryFolder::WriteAll(const std::vector<LibraryRecord>& symbols,
     Write("basgl.bgd", symbols);
     Write("embedded/emb1.gld", cat0);
     Write("embedded/emb0.gld", cat1);
+}
+
+void LibraryTest::TearDown() {
+    FtText::FreeFt();
+    RecordingTest::TearDown();
 }
 
 }  // namespace vx::test
