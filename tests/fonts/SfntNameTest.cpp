@@ -25,6 +25,17 @@ std::optional<std::string> NameOf(const Bytes& font) {
     return SfntFaceName(read, font.size());
 }
 
+// Where the table `tag` of `font` ends, from its directory entry.
+std::size_t TableEnd(const Bytes& font, const char* tag) {
+    const auto u32 = [&font](std::size_t at) {
+        return std::size_t{font[at]} << 24 | std::size_t{font[at + 1]} << 16 |
+               std::size_t{font[at + 2]} << 8 | font[at + 3];
+    };
+    for (std::size_t at = 12; at + 16 <= font.size(); at += 16)
+        if (std::memcmp(font.data() + at, tag, 4) == 0) return u32(at + 8) + u32(at + 12);
+    return 0;
+}
+
 // What FreeType calls the face it opens from `font`; nothing when it refuses it.
 std::optional<std::string> FreeTypeName(const Bytes& font) {
     FT_Library library = nullptr;
@@ -68,6 +79,8 @@ TEST(SfntName, LeavesWhatItCannotReadForCertainToFreeType) {
         {"a collection", collection},
         {"no name table", test::RenameTable(font, "name")},
         {"cut inside the tables", Bytes(font.begin(), font.begin() + 40)},
+        {"cut one byte short of the name table's end",
+         Bytes(font.begin(), font.begin() + TableEnd(font, "name") - 1)},
         {"empty", Bytes()},
     };
     for (const auto& [what, bytes] : cases) EXPECT_EQ(NameOf(bytes), std::nullopt) << what;
