@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
+#include <optional>
 #include <utility>
 
 #include "LibraryFolder.h"
@@ -11,7 +11,6 @@
 namespace vx {
 namespace {
 
-using test::LibraryFolder;
 using test::Record;
 using Expressions = std::vector<std::string>;
 
@@ -89,54 +88,48 @@ TEST_F(FtTextLibrary, UnknownFaceNamesFallBackToTheFirstTextFont) {
     EXPECT_EQ(FtText::FindFace("Sym A Regular"), FtText::fonts[0].face);
 }
 
-// Empty or faulty libraries (the missing one before any other is written): each
-// fault is reported, and after Retry the program goes on with the faces read in
-// full, never past the tables' capacity.
+// Empty or faulty libraries: each fault is reported, and after Retry the program
+// goes on with the faces read in full, never past the tables' capacity.
 TEST_F(FtTextLibrary, FaultsAreReportedAndTheGoodFacesKept) {
-    std::vector<std::uint8_t> cut = PackLibrary({Record("text-a.ttf"), Record("text-b.ttf")});
+    using test::Bytes;
+    const Bytes none = PackLibrary({});
+    Bytes cut = PackLibrary({Record("text-a.ttf"), Record("text-b.ttf")});
     cut.resize(cut.size() - 10);  // the second font is cut short
-    std::vector<std::uint8_t> count = PackLibrary({Record("text-a.ttf")});
+    Bytes count = PackLibrary({Record("text-a.ttf")});
     UnscrambleLibrary(count);
     count[4] = 0xFF;  // 255 records in a file of one
     ScrambleLibrary(count);
-    const std::vector<LibraryRecord> many(MAX_FONTS + 1, Record("text-a.ttf"));
+    const Bytes many = PackLibrary(std::vector(MAX_FONTS + 1, Record("text-a.ttf")));
+    const std::string cat1 = folder.Path("embedded/emb0.gld");
     const struct {
         const char* what;
-        std::function<void(LibraryFolder&)> write;
+        Bytes cat0;
+        std::optional<Bytes> cat1;  // nothing: the file is missing
         Expressions reports;
         int fonts;
     } cases[] = {
-        {"a missing library",
-         [](LibraryFolder& f) {
-             f.Write("basgl.bgd", {});
-             f.Write("embedded/emb1.gld", {Record("text-a.ttf")});
-         },
-         {"open:" + folder.Path("embedded/emb0.gld")},
-         1},
-        {"libraries with no faces", [](LibraryFolder& f) { f.WriteAll({}, {}, {}); }, {}, 0},
+        {"libraries with no faces", none, none, {}, 0},
+        {"a missing library", PackLibrary({Record("text-a.ttf")}), {}, {"open:" + cat1}, 1},
         {"a cut and an unreadable record",
-         [&](LibraryFolder& f) {
-             f.WriteAll({}, {}, {});
-             f.WriteRaw("embedded/emb1.gld", cut);
-             f.Write("embedded/emb0.gld", {{"junk", std::vector<std::uint8_t>(64, 0x5A)}});
-         },
+         cut,
+         PackLibrary({{"junk", Bytes(64, 0x5A)}}),
          {"iar.Read(fd->fdt,ffl)==ffl", "FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)"},
          1},
-        {"a count beyond the file",
-         [&](LibraryFolder& f) {
-             f.WriteAll({}, {}, {});
-             f.WriteRaw("embedded/emb1.gld", count);
-         },
-         {"count>=0&&count<=remaining/5"},
-         0},
+        {"a count beyond the file", count, none, {"count>=0&&count<=remaining/5"}, 0},
         {"too many faces",
-         [&](LibraryFolder& f) { f.WriteAll({}, many, {Record("text-b.ttf")}); },
+         many,
+         PackLibrary({Record("text-b.ttf")}),
          {"n_fonts+count<=MAX_FONTS", "n_fonts+count<=MAX_FONTS"},
          MAX_FONTS},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        c.write(folder);
+        folder.WriteRaw("basgl.bgd", none);
+        folder.WriteRaw("embedded/emb1.gld", c.cat0);
+        if (c.cat1)
+            folder.WriteRaw("embedded/emb0.gld", *c.cat1);
+        else
+            std::filesystem::remove(cat1);
         FtText::InitFt();
         EXPECT_EQ(rec.FailedExpressions(), c.reports);
         rec.reports.clear();

@@ -5,18 +5,17 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "render/FtText.h"
 #include "shell/ProgramFolder.h"
+#include "shell/ReadFile.h"
 
 namespace vx::test {
 
 Bytes FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_TRUE(in) << path << " is missing";
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    Bytes bytes;
+    EXPECT_TRUE(ReadWholeFile(path, 1 << 24, bytes)) << path;
+    return bytes;
 }
 
 Bytes TestFont(const std::string& name) {
@@ -27,9 +26,14 @@ LibraryRecord Record(const std::string& name, const std::string& label) {
     return LibraryRecord{label, TestFont(name)};
 }
 
-Bytes RenameTable(Bytes font, const char* tag) {
+std::size_t TableEntry(const Bytes& font, const char* tag) {
     for (std::size_t at = 12; at + 16 <= font.size(); at += 16)
-        if (std::memcmp(font.data() + at, tag, 4) == 0) font[at] ^= 0x20;  // "head" -> "Head"
+        if (std::memcmp(font.data() + at, tag, 4) == 0) return at;
+    return 0;
+}
+
+Bytes RenameTable(Bytes font, const char* tag) {
+    if (const std::size_t at = TableEntry(font, tag)) font[at] ^= 0x20;  // "head" -> "Head"
     return font;
 }
 

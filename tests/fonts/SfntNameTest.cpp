@@ -31,9 +31,8 @@ std::size_t TableEnd(const Bytes& font, const char* tag) {
         return std::size_t{font[at]} << 24 | std::size_t{font[at + 1]} << 16 |
                std::size_t{font[at + 2]} << 8 | font[at + 3];
     };
-    for (std::size_t at = 12; at + 16 <= font.size(); at += 16)
-        if (std::memcmp(font.data() + at, tag, 4) == 0) return u32(at + 8) + u32(at + 12);
-    return 0;
+    const std::size_t entry = test::TableEntry(font, tag);
+    return u32(entry + 8) + u32(entry + 12);
 }
 
 // What FreeType calls the face it opens from `font`; nothing when it refuses it.

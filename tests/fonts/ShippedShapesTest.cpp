@@ -110,13 +110,8 @@ TEST_F(ShippedShapes, TheTableHoldsOurEmblemsFirstAndEnoughShapes) {
 }
 
 TEST_F(ShippedShapes, NoTrademarkIsOffered) {
-    std::vector<std::string> marks;
-    std::ifstream in(VX_TRADEMARKS);
-    for (std::string line; std::getline(in, line);) {
-        line = line.substr(0, line.find('#'));
-        line.erase(line.find_last_not_of(" \t") + 1);
-        if (!line.empty()) marks.push_back(line);
-    }
+    std::vector<std::string> marks;  // a pattern, then maybe a comment after a tab
+    for (const ManifestRow& row : ReadManifest(VX_TRADEMARKS)) marks.push_back(row.at(0));
     ASSERT_GT(marks.size(), 30u);
 
     std::map<std::string, std::map<FT_ULong, std::vector<std::string>>> listed;

@@ -8,7 +8,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 
 #include "shell/AtomicFile.h"
