@@ -6,7 +6,6 @@
 #include <cstring>
 #include <filesystem>
 
-#include "render/FtText.h"
 #include "shell/ProgramFolder.h"
 #include "shell/ReadFile.h"
 
@@ -70,11 +69,6 @@ void LibraryFolder::WriteAll(const std::vector<LibraryRecord>& symbols,
     Write("basgl.bgd", symbols);
     Write("embedded/emb1.gld", cat0);
     Write("embedded/emb0.gld", cat1);
-}
-
-void LibraryTest::TearDown() {
-    FtText::FreeFt();
-    RecordingTest::TearDown();
 }
 
 }  // namespace vx::test

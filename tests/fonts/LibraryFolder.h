@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "render/FtText.h"
 #include "render/LibraryFile.h"
 #include "support/Recorders.h"
 #include "support/TempDir.h"
@@ -60,7 +61,10 @@ private:
 // test, also after a failed expectation.
 class LibraryTest : public RecordingTest {
 protected:
-    void TearDown() override;
+    void TearDown() override {
+        FtText::FreeFt();
+        RecordingTest::TearDown();
+    }
     LibraryFolder folder;
 };
 

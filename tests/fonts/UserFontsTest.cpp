@@ -6,6 +6,7 @@
 #include "render/FtText.h"
 #include "render/MissingFaces.h"
 #include "render/UserFonts.h"
+#include "support/TestFonts.h"
 
 namespace vx {
 namespace {
@@ -57,14 +58,9 @@ TEST_F(UserFonts, MissingFacesAreNamedOnceInObjectOrder) {
     FtText::InitFt();
     LeFile lf;
     for (const char* font :
-         {"Nope Regular", "Sym A Regular", "Text B Regular", "Nope Regular", "Gone Bold"}) {
-        auto o = std::make_unique<LogoObject>();
-        o->lt.font = font;
-        lf.AddObj(std::move(o));
-    }
-    auto picture = std::make_unique<LogoObject>();  // draws no face: never missing
-    picture->type = BITMAP_OBJECT;
-    lf.AddObj(std::move(picture));
+         {"Nope Regular", "Sym A Regular", "Text B Regular", "Nope Regular", "Gone Bold"})
+        lf.AddObj(test::TextObject("Logo", font, 40, 0, 0));
+    lf.AddObj(test::BitmapObject(0, 0, 2, 2));  // draws no face: never missing
     EXPECT_EQ(MissingFaces(lf), (std::vector<std::string>{"Nope Regular", "Gone Bold"}));
     EXPECT_EQ(FallbackFaceName(), "Text B Regular");
 }
