@@ -28,16 +28,11 @@ double HarfBuzzWidth(const std::string& file) {
         file + "' '" + SAMPLE + "'";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     if (!pipe) return -1;
-    std::string out;
-    char buf[4096];
-    while (std::fgets(buf, sizeof buf, pipe.get()) != nullptr) out += buf;
     // "[36+1339|57@-20,0+1220|...]": each glyph's advance follows its '+'.
     double width = 0;
     int glyphs = 0;
-    for (std::size_t at = out.find('+'); at != std::string::npos; at = out.find('+', at + 1)) {
-        width += static_cast<double>(std::strtol(out.c_str() + at + 1, nullptr, 10));
-        ++glyphs;
-    }
+    for (long advance = 0; std::fscanf(pipe.get(), "%*[^+]+%ld", &advance) == 1; ++glyphs)
+        width += static_cast<double>(advance);
     return glyphs == static_cast<int>(sizeof SAMPLE - 1) ? width : -1;
 }
 
