@@ -54,21 +54,20 @@ TEST_F(AddUserFontTest, RefusedFilesSayWhyAndCopyNothing) {
     const struct {
         std::string file;
         test::Bytes bytes;
-        std::string message;  // before the path
+        std::string before, after;  // the message, around the file's path
     } cases[] = {
-        {"junk.ttf", test::Bytes(99, 7), MSG_FONT_NOT_OPENED},
-        {"empty.otf", {}, MSG_FONT_NOT_OPENED},
+        {"junk.ttf", test::Bytes(99, 7), MSG_FONT_NOT_OPENED, ""},
+        {"empty.otf", {}, MSG_FONT_NOT_OPENED, ""},
         // Named by its tables, but FreeType cannot draw with it.
-        {"broken.ttf", test::Unopenable("text-a.ttf"), MSG_FONT_NOT_OPENED},
-        {"again.ttf", TestFont("text-b.ttf"),
-         MSG_FONT_NAME_TAKEN + std::string("Text B Regular (")},
+        {"broken.ttf", test::Unopenable("text-a.ttf"), MSG_FONT_NOT_OPENED, ""},
+        {"again.ttf", TestFont("text-b.ttf"), MSG_FONT_NAME_TAKEN + std::string("Text B Regular ("),
+         ")"},
     };
     for (const auto& c : cases) {
         std::string name;
         const Result added = Add(c.file, c.bytes, name);
         EXPECT_FALSE(added) << c.file;
-        EXPECT_EQ(added.message(), c.message + folder.Path("picked/" + c.file) +
-                                       (c.message == MSG_FONT_NOT_OPENED ? "" : ")"));
+        EXPECT_EQ(added.message(), c.before + folder.Path("picked/" + c.file) + c.after);
     }
     std::string name;
     EXPECT_FALSE(AddUserFont(folder.Path("picked/none.ttf"), UserFontFolder(), name));
