@@ -4,51 +4,34 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "LibraryFolder.h"
 #include "render/AddUserFont.h"
 #include "render/FtText.h"
 #include "render/UserFonts.h"
-#include "support/Recorders.h"
 
 namespace vx {
 namespace {
 
-namespace fs = std::filesystem;
+using test::FileBytes;
 using test::Record;
 using test::TestFont;
 
-std::vector<std::uint8_t> Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-class AddUserFontTest : public test::RecordingTest {
+class AddUserFontTest : public test::LibraryTest {
 protected:
     void SetUp() override {
         folder.WriteAll({Record("sym-a.ttf")}, {Record("text-b.ttf")}, {});
         FtText::InitFt();
     }
-    void TearDown() override {
-        FtText::FreeFt();
-        RecordingTest::TearDown();
+    // Adds a file picked outside the program's folders, as the file dialog picks it.
+    Result Add(const std::string& file, const test::Bytes& bytes, std::string& name) {
+        return AddUserFont(folder.WriteRaw("picked/" + file, bytes), UserFontFolder(), name);
     }
-    // A file outside the program's folders, as the file dialog picks it.
-    std::string Source(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-        fs::create_directories(folder.Path("picked"));
-        folder.WriteRaw("picked/" + name, bytes);
-        return folder.Path("picked/" + name);
-    }
-
-    test::LibraryFolder folder;
 };
 
 TEST_F(AddUserFontTest, TheFaceIsUsableAtOnceAndItsFileCopied) {
-    const std::string source = Source("Text A.TTF", TestFont("text-a.ttf"));
     std::string name;
-    ASSERT_TRUE(AddUserFont(source, UserFontFolder(), name));
+    ASSERT_TRUE(Add("Text A.TTF", TestFont("text-a.ttf"), name));
     EXPECT_EQ(name, "Text A Regular");
     ASSERT_EQ(FtText::TextFontCount(), 2);
     const FontData& fd = FtText::TextFontEntry(1);
@@ -56,7 +39,7 @@ TEST_F(AddUserFontTest, TheFaceIsUsableAtOnceAndItsFileCopied) {
     EXPECT_EQ(fd.cat, LetterTab("Text A Regular"));
     EXPECT_TRUE(fd.own);
     EXPECT_EQ(fd.path, UserFontFolder() + "/Text A.TTF");
-    EXPECT_EQ(Bytes(fd.path), TestFont("text-a.ttf"));
+    EXPECT_EQ(FileBytes(fd.path), TestFont("text-a.ttf"));
     EXPECT_NE(FtText::FindFace("Text A Regular"), nullptr);
     EXPECT_EQ(FtText::FindFace("Text A Regular"), FtText::TextFont(1).face);
     EXPECT_TRUE(rec.messages.empty());
@@ -70,38 +53,36 @@ TEST_F(AddUserFontTest, TheFaceIsUsableAtOnceAndItsFileCopied) {
 TEST_F(AddUserFontTest, RefusedFilesSayWhyAndCopyNothing) {
     const struct {
         std::string file;
-        std::vector<std::uint8_t> bytes;
-        std::string message;  // before the path
+        test::Bytes bytes;
+        std::string before, after;  // the message, around the file's path
     } cases[] = {
-        {"junk.ttf", std::vector<std::uint8_t>(99, 7), MSG_FONT_NOT_OPENED},
-        {"empty.otf", {}, MSG_FONT_NOT_OPENED},
+        {"junk.ttf", test::Bytes(99, 7), MSG_FONT_NOT_OPENED, ""},
+        {"empty.otf", {}, MSG_FONT_NOT_OPENED, ""},
         // Named by its tables, but FreeType cannot draw with it.
-        {"broken.ttf", test::Unopenable("text-a.ttf").font, MSG_FONT_NOT_OPENED},
-        {"again.ttf", TestFont("text-b.ttf"),
-         MSG_FONT_NAME_TAKEN + std::string("Text B Regular (")},
+        {"broken.ttf", test::Unopenable("text-a.ttf"), MSG_FONT_NOT_OPENED, ""},
+        {"again.ttf", TestFont("text-b.ttf"), MSG_FONT_NAME_TAKEN + std::string("Text B Regular ("),
+         ")"},
     };
     for (const auto& c : cases) {
-        const std::string source = Source(c.file, c.bytes);
         std::string name;
-        const Result added = AddUserFont(source, UserFontFolder(), name);
+        const Result added = Add(c.file, c.bytes, name);
         EXPECT_FALSE(added) << c.file;
-        EXPECT_EQ(added.message().rfind(c.message, 0), 0u) << added.message();
-        EXPECT_NE(added.message().find(source), std::string::npos) << added.message();
+        EXPECT_EQ(added.message(), c.before + folder.Path("picked/" + c.file) + c.after);
     }
     std::string name;
     EXPECT_FALSE(AddUserFont(folder.Path("picked/none.ttf"), UserFontFolder(), name));
     EXPECT_EQ(FtText::TextFontCount(), 1);
-    EXPECT_FALSE(fs::exists(UserFontFolder()));
+    EXPECT_FALSE(std::filesystem::exists(UserFontFolder()));
 }
 
 TEST_F(AddUserFontTest, AFileNameInUseGetsANumberInsteadOfReplacingIt) {
     // A file left out at start (its face name was taken) keeps its place.
     const std::string left_out = folder.WriteUserFont("font.ttf", TestFont("text-b.ttf"));
     std::string name;
-    ASSERT_TRUE(AddUserFont(Source("font.ttf", TestFont("text-a.ttf")), UserFontFolder(), name));
-    EXPECT_EQ(Bytes(left_out), TestFont("text-b.ttf"));
+    ASSERT_TRUE(Add("font.ttf", TestFont("text-a.ttf"), name));
+    EXPECT_EQ(FileBytes(left_out), TestFont("text-b.ttf"));
     EXPECT_EQ(FtText::TextFontEntry(1).path, UserFontFolder() + "/font (2).ttf");
-    EXPECT_EQ(Bytes(UserFontFolder() + "/font (2).ttf"), TestFont("text-a.ttf"));
+    EXPECT_EQ(FileBytes(UserFontFolder() + "/font (2).ttf"), TestFont("text-a.ttf"));
 }
 
 }  // namespace

@@ -1,47 +1,29 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
+#include <optional>
 #include <utility>
 
 #include "LibraryFolder.h"
 #include "render/FtText.h"
 #include "shell/EndProgram.h"
-#include "support/Recorders.h"
 
 namespace vx {
 namespace {
 
-using test::LibraryFolder;
 using test::Record;
-using test::Unopenable;
-using Shapes = std::vector<std::pair<std::string, int>>;
+using Expressions = std::vector<std::string>;
 
-class FtTextLibrary : public test::RecordingTest {
-protected:
-    void TearDown() override {
-        FtText::FreeFt();  // also after a failed expectation, for the next test
-        RecordingTest::TearDown();
-    }
-
-    static Shapes ShapeTable() {
-        Shapes out;
-        for (int n = 0; n < FtText::ShapeCount(); ++n)
-            out.emplace_back(FtText::Shape(n).font, FtText::Shape(n).glyph);
-        return out;
-    }
-
-    LibraryFolder folder;
-};
-
-TEST_F(FtTextLibrary, LibrariesWithNoFacesAreAccepted) {
-    folder.WriteAll({}, {}, {});
-    FtText::InitFt();
-    EXPECT_EQ(FtText::n_fonts, 0);
-    EXPECT_EQ(FtText::ShapeCount(), 0);
-    EXPECT_EQ(FtText::TextFontCount(), 0);
-    EXPECT_EQ(FtText::FindFace("Anything"), nullptr);  // no text font to fall back on
+// The shape table as "face:glyph" words.
+std::string ShapeTable() {
+    std::string out;
+    for (int n = 0; n < FtText::ShapeCount(); ++n)
+        out +=
+            (n ? " " : "") + FtText::Shape(n).font + ":" + std::to_string(FtText::Shape(n).glyph);
+    return out;
 }
+
+using FtTextLibrary = test::LibraryTest;
 
 TEST_F(FtTextLibrary, FacesLoadInOrderWithTheCategoryOfTheirFile) {
     folder.WriteAll({Record("sym-a.ttf", "Stars")}, {Record("text-a.ttf", "A")},
@@ -66,27 +48,24 @@ TEST_F(FtTextLibrary, FacesLoadInOrderWithTheCategoryOfTheirFile) {
     EXPECT_EQ(FtText::Shape(0).label, "Stars");
 }
 
-TEST_F(FtTextLibrary, ShapesInterleaveByGlyphIndexAndSkipEmptyGlyphs) {
-    // Sym A has glyphs 0-2, Sym B 0-4 with glyph 2 empty; glyph 0 is never a shape.
-    folder.WriteAll({Record("sym-a.ttf"), Record("sym-b.ttf")}, {Record("text-a.ttf")}, {});
-    FtText::InitFt();
-    const Shapes expected = {{"Sym A Regular", 1},
-                             {"Sym B Regular", 1},
-                             {"Sym A Regular", 2},
-                             {"Sym B Regular", 3},
-                             {"Sym B Regular", 4}};
-    EXPECT_EQ(ShapeTable(), expected);
+// Shapes interleave by glyph index; glyph 0, empty glyphs and the excluded
+// glyphs of named faces are never offered.
+TEST_F(FtTextLibrary, ShapesInterleaveByGlyphIndexSkippingEmptyAndExcludedGlyphs) {
+    // Sym A has glyphs 0-2, Sym B 0-4 with glyph 2 empty; "Drac Bold" never
+    // offers glyph 5.
+    const std::pair<std::vector<LibraryRecord>, std::string> cases[] = {
+        {{Record("sym-a.ttf"), Record("sym-b.ttf")},
+         "Sym A Regular:1 Sym B Regular:1 Sym A Regular:2 Sym B Regular:3 Sym B Regular:4"},
+        {{Record("drac.ttf")},
+         "Drac Bold:1 Drac Bold:2 Drac Bold:3 Drac Bold:4 Drac Bold:6 Drac Bold:7"},
+    };
+    for (const auto& [symbols, expected] : cases) {
+        folder.WriteAll(symbols, {Record("text-a.ttf")}, {});
+        FtText::InitFt();
+        EXPECT_EQ(ShapeTable(), expected);
+        FtText::FreeFt();
+    }
 }
-
-TEST_F(FtTextLibrary, ExcludedGlyphsOfANamedFaceAreNotOffered) {
-    // "Drac Bold" never offers glyph 5; the test face has glyphs 1-7.
-    folder.WriteAll({Record("drac.ttf")}, {Record("text-a.ttf")}, {});
-    FtText::InitFt();
-    const Shapes expected = {{"Drac Bold", 1}, {"Drac Bold", 2}, {"Drac Bold", 3},
-                             {"Drac Bold", 4}, {"Drac Bold", 6}, {"Drac Bold", 7}};
-    EXPECT_EQ(ShapeTable(), expected);
-}
-
 TEST_F(FtTextLibrary, LookupFindsTheFirstFaceOfANameInLoadOrder) {
     // Three faces named "Dup Regular", told apart by their glyph counts.
     folder.WriteAll({Record("dup-2.ttf")}, {Record("dup-4.ttf")}, {Record("dup-6.ttf")});
@@ -109,65 +88,67 @@ TEST_F(FtTextLibrary, UnknownFaceNamesFallBackToTheFirstTextFont) {
     EXPECT_EQ(FtText::FindFace("Sym A Regular"), FtText::fonts[0].face);
 }
 
-// Faulty libraries: each fault is reported, and after Retry the program goes on
-// with the faces read in full, never past the tables' capacity.
+// Empty or faulty libraries: each fault is reported, and after Retry the program
+// goes on with the faces read in full, never past the tables' capacity.
 TEST_F(FtTextLibrary, FaultsAreReportedAndTheGoodFacesKept) {
-    std::vector<std::uint8_t> cut = PackLibrary({Record("text-a.ttf"), Record("text-b.ttf")});
+    using test::Bytes;
+    const Bytes none = PackLibrary({});
+    Bytes cut = PackLibrary({Record("text-a.ttf"), Record("text-b.ttf")});
     cut.resize(cut.size() - 10);  // the second font is cut short
-    std::vector<std::uint8_t> count = PackLibrary({Record("text-a.ttf")});
+    Bytes count = PackLibrary({Record("text-a.ttf")});
     UnscrambleLibrary(count);
     count[4] = 0xFF;  // 255 records in a file of one
     ScrambleLibrary(count);
-    const std::vector<LibraryRecord> many(MAX_FONTS + 1, Record("text-a.ttf"));
+    const Bytes many = PackLibrary(std::vector(MAX_FONTS + 1, Record("text-a.ttf")));
+    const std::string cat1 = folder.Path("embedded/emb0.gld");
     const struct {
         const char* what;
-        std::function<void(LibraryFolder&)> write;
-        std::vector<std::string> reports;
+        Bytes cat0;
+        std::optional<Bytes> cat1;  // nothing: the file is missing
+        Expressions reports;
         int fonts;
     } cases[] = {
-        {"a missing library",
-         [](LibraryFolder& f) {
-             f.Write("basgl.bgd", {});
-             f.Write("embedded/emb1.gld", {Record("text-a.ttf")});
-         },
-         {"open:" + folder.Path("embedded/emb0.gld")},
-         1},
+        {"libraries with no faces", none, none, {}, 0},
+        {"a missing library", PackLibrary({Record("text-a.ttf")}), {}, {"open:" + cat1}, 1},
         {"a cut and an unreadable record",
-         [&](LibraryFolder& f) {
-             f.WriteAll({}, {}, {});
-             f.WriteRaw("embedded/emb1.gld", cut);
-             f.Write("embedded/emb0.gld", {{"junk", std::vector<std::uint8_t>(64, 0x5A)}});
-         },
+         cut,
+         PackLibrary({{"junk", Bytes(64, 0x5A)}}),
          {"iar.Read(fd->fdt,ffl)==ffl", "FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)"},
          1},
-        {"a count beyond the file",
-         [&](LibraryFolder& f) {
-             f.WriteAll({}, {}, {});
-             f.WriteRaw("embedded/emb1.gld", count);
-         },
-         {"count>=0&&count<=remaining/5"},
-         0},
+        {"a count beyond the file", count, none, {"count>=0&&count<=remaining/5"}, 0},
         {"too many faces",
-         [&](LibraryFolder& f) { f.WriteAll({}, many, {Record("text-b.ttf")}); },
+         many,
+         PackLibrary({Record("text-b.ttf")}),
          {"n_fonts+count<=MAX_FONTS", "n_fonts+count<=MAX_FONTS"},
          MAX_FONTS},
     };
     for (const auto& c : cases) {
-        c.write(folder);
+        SCOPED_TRACE(c.what);
+        folder.WriteRaw("basgl.bgd", none);
+        folder.WriteRaw("embedded/emb1.gld", c.cat0);
+        if (c.cat1)
+            folder.WriteRaw("embedded/emb0.gld", *c.cat1);
+        else
+            std::filesystem::remove(cat1);
         FtText::InitFt();
-        EXPECT_EQ(rec.FailedExpressions(), c.reports) << c.what;
+        EXPECT_EQ(rec.FailedExpressions(), c.reports);
         rec.reports.clear();
-        EXPECT_EQ(FtText::n_fonts, c.fonts) << c.what;
-        EXPECT_EQ(static_cast<int>(FtText::fonts.size()), c.fonts) << c.what;
+        EXPECT_EQ(FtText::n_fonts, c.fonts);
+        EXPECT_EQ(static_cast<int>(FtText::fonts.size()), c.fonts);
+        EXPECT_EQ(FtText::ShapeCount(), 0);
+        if (c.fonts == 0) {
+            EXPECT_EQ(FtText::FindFace("Anything"), nullptr);  // no text font to fall back on
+        }
         if (c.fonts == 1) {
-            EXPECT_EQ(FtText::fonts[0].name, "Text A Regular") << c.what;
+            EXPECT_EQ(FtText::fonts[0].name, "Text A Regular");
         }
         FtText::FreeFt();
     }
 }
 
 TEST_F(FtTextLibrary, AFaceFreeTypeRefusesIsReportedOnceWhenFirstNeededAndSkipped) {
-    folder.WriteAll({}, {Unopenable("text-a.ttf"), Record("text-b.ttf")}, {Record("text-a.ttf")});
+    folder.WriteAll({}, {{"L", test::Unopenable("text-a.ttf")}, Record("text-b.ttf")},
+                    {Record("text-a.ttf")});
     FtText::InitFt();
     EXPECT_TRUE(rec.reports.empty());
     ASSERT_EQ(FtText::TextFontCount(), 3);
@@ -178,7 +159,7 @@ TEST_F(FtTextLibrary, AFaceFreeTypeRefusesIsReportedOnceWhenFirstNeededAndSkippe
     EXPECT_EQ(FtText::FindFace("Unknown"), FtText::TextFont(1).face);
     EXPECT_EQ(FtText::TextFont(0).face, nullptr);
     EXPECT_EQ(rec.FailedExpressions(),
-              std::vector<std::string>{"FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)"});
+              Expressions{"FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)"});
     rec.reports.clear();
 }
 
@@ -187,7 +168,7 @@ TEST_F(FtTextLibrary, ALibraryCutShortAfterLoadingIsReportedWhenAFaceIsRead) {
     FtText::InitFt();
     std::filesystem::resize_file(folder.Path("embedded/emb1.gld"), 100);
     EXPECT_EQ(FtText::FindFace("Text A Regular"), nullptr);
-    EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>{"iar.Read(fd->fdt,ffl)==ffl"});
+    EXPECT_EQ(rec.FailedExpressions(), Expressions{"iar.Read(fd->fdt,ffl)==ffl"});
     rec.reports.clear();
 }
 
@@ -209,7 +190,7 @@ TEST_F(FtTextLibrary, TheShapeTableNeverGrowsPastItsCapacity) {
     EXPECT_EQ(FtText::TextFontCount(), 1);  // the text libraries load
     EXPECT_TRUE(rec.reports.empty());       // the table is built when first asked for
     EXPECT_EQ(FtText::ShapeCount(), MAX_SYMS);
-    EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>{"syms<MAX_SYMS"});
+    EXPECT_EQ(rec.FailedExpressions(), Expressions{"syms<MAX_SYMS"});
     rec.reports.clear();
     EXPECT_EQ(FtText::ShapeCount(), MAX_SYMS);  // built once
     EXPECT_TRUE(rec.reports.empty());
@@ -221,8 +202,7 @@ TEST_F(FtTextLibrary, AccessOutsideTheTablesIsReportedAndHarmless) {
     EXPECT_EQ(FtText::TextFont(1).face, nullptr);
     EXPECT_EQ(FtText::TextFont(-1).face, nullptr);
     EXPECT_EQ(FtText::Shape(FtText::ShapeCount()).glyph, 0);
-    EXPECT_EQ(rec.FailedExpressions(),
-              (std::vector<std::string>{"nf<n_fonts", "nf<n_fonts", "n<syms"}));
+    EXPECT_EQ(rec.FailedExpressions(), (Expressions{"nf<n_fonts", "nf<n_fonts", "n<syms"}));
     rec.reports.clear();
 }
 

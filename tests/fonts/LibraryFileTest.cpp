@@ -111,8 +111,9 @@ TEST(LibraryFile, MalformedStreamsAreRefusedKeepingTheRecordsBefore) {
         {"too short for the header", Bytes(header.begin(), header.begin() + 7),
          LibraryStatus::BAD_MAGIC, 0},
         {"negative count", Stream(LIBRARY_MAGIC, -1, {}), LibraryStatus::BAD_COUNT, 0},
-        // the 11 bytes of one record could hold at most two minimal records
-        {"count 3 in 11 bytes", Stream(LIBRARY_MAGIC, 3, {Bytes{1}}), LibraryStatus::BAD_COUNT, 0},
+        // the 12 bytes of one record could hold at most two minimal records
+        {"count 3 in 12 bytes", Stream(LIBRARY_MAGIC, 3, {Bytes{1, 2}}), LibraryStatus::BAD_COUNT,
+         0},
         {"count 2^31 - 1", Stream(LIBRARY_MAGIC, 0x7FFFFFFF, {Bytes{1}}), LibraryStatus::BAD_COUNT,
          0},
         {"second font one byte short", Bytes(good.begin(), good.end() - 1),

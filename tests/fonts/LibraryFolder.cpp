@@ -4,32 +4,43 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 
 #include "shell/ProgramFolder.h"
+#include "shell/ReadFile.h"
 
 namespace vx::test {
 
-std::vector<std::uint8_t> TestFont(const std::string& name) {
-    std::ifstream in(std::string(VX_TEST_FONTS_DIR) + "/" + name, std::ios::binary);
-    EXPECT_TRUE(in) << "test font " << name << " missing";
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+Bytes FileBytes(const std::string& path) {
+    Bytes bytes;
+    EXPECT_TRUE(ReadWholeFile(path, 1 << 24, bytes)) << path;
+    return bytes;
+}
+
+Bytes TestFont(const std::string& name) {
+    return FileBytes(std::string(VX_TEST_FONTS_DIR) + "/" + name);
 }
 
 LibraryRecord Record(const std::string& name, const std::string& label) {
     return LibraryRecord{label, TestFont(name)};
 }
 
-LibraryRecord Unopenable(const std::string& name) {
-    LibraryRecord r = Record(name);
-    for (std::size_t at = 12; at + 16 <= r.font.size(); at += 16)
-        if (std::memcmp(r.font.data() + at, "head", 4) == 0) r.font[at] = 'H';
-    return r;
+std::size_t TableEntry(const Bytes& font, const char* tag) {
+    for (std::size_t at = 12; at + 16 <= font.size(); at += 16)
+        if (std::memcmp(font.data() + at, tag, 4) == 0) return at;
+    return 0;
+}
+
+Bytes RenameTable(Bytes font, const char* tag) {
+    if (const std::size_t at = TableEntry(font, tag)) font[at] ^= 0x20;  // "head" -> "Head"
+    return font;
+}
+
+Bytes Unopenable(const std::string& name) {
+    return RenameTable(TestFont(name), "head");
 }
 
 LibraryFolder::LibraryFolder() : old_ep_(ep) {
-    std::filesystem::create_directory(dir_.path() / "embedded");
     ep = dir_.path().string();
     if (const char* old = std::getenv("XDG_DATA_HOME")) old_data_home_ = old;
     setenv("XDG_DATA_HOME", dir_.Path("share").c_str(), 1);
@@ -43,19 +54,13 @@ LibraryFolder::~LibraryFolder() {
         unsetenv("XDG_DATA_HOME");
 }
 
-std::string LibraryFolder::WriteUserFont(const std::string& file,
-                                         const std::vector<std::uint8_t>& bytes) {
-    const std::string relative = "share/Vexo Logo/fonts/" + file;
-    std::filesystem::create_directories(dir_.path() / "share/Vexo Logo/fonts");
-    return dir_.Write(relative, bytes);
-}
-
 void LibraryFolder::Write(const std::string& relative, const std::vector<LibraryRecord>& records) {
     WriteRaw(relative, PackLibrary(records));
 }
 
-void LibraryFolder::WriteRaw(const std::string& relative, const std::vector<std::uint8_t>& bytes) {
-    dir_.Write(relative, bytes);
+std::string LibraryFolder::WriteRaw(const std::string& relative, const Bytes& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(Path(relative)).parent_path());
+    return dir_.Write(relative, bytes);
 }
 
 void LibraryFolder::WriteAll(const std::vector<LibraryRecord>& symbols,

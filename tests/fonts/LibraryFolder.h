@@ -1,28 +1,34 @@
 #pragma once
 
 // A temporary program folder for library tests: library files packed from the
-// small test fonts, with `ep` pointing at the folder while it exists, and a
-// data folder of the user's own fonts (XDG_DATA_HOME) beside it.
+// small fonts of tests/data/fonts, with `ep` pointing at the folder while it
+// exists, and a data folder of the user's own fonts (XDG_DATA_HOME) beside it.
 
-#include <filesystem>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "render/FtText.h"
 #include "render/LibraryFile.h"
+#include "support/Recorders.h"
 #include "support/TempDir.h"
 
 namespace vx::test {
 
-// The bytes of a test font made by make_test_fonts.py ("sym-a.ttf", ...).
-std::vector<std::uint8_t> TestFont(const std::string& name);
+using Bytes = std::vector<std::uint8_t>;
 
+// The bytes of the file at `path`, of a test font ("sym-a.ttf", ...).
+Bytes FileBytes(const std::string& path);
+Bytes TestFont(const std::string& name);
 // A record of `label` holding the test font `name`.
 LibraryRecord Record(const std::string& name, const std::string& label = "L");
-// The same with the font's `head` table renamed: its tables still name it, but
+// Where the table directory of `font` lists table `tag` ("name"); 0 if nowhere.
+std::size_t TableEntry(const Bytes& font, const char* tag);
+// `font` with its table `tag` renamed, as if the table were missing.
+Bytes RenameTable(Bytes font, const char* tag);
+// The test font without its `head` table: its other tables still name it, but
 // FreeType cannot open it.
-LibraryRecord Unopenable(const std::string& name);
+Bytes Unopenable(const std::string& name);
 
 class LibraryFolder {
 public:
@@ -32,15 +38,16 @@ public:
     LibraryFolder& operator=(const LibraryFolder&) = delete;
 
     // Writes `relative` ("basgl.bgd", "embedded/emb1.gld") as packed by the
-    // data build, or as the raw bytes given.
+    // data build, or as the raw bytes given; returns its path.
     void Write(const std::string& relative, const std::vector<LibraryRecord>& records);
-    void WriteRaw(const std::string& relative, const std::vector<std::uint8_t>& bytes);
+    std::string WriteRaw(const std::string& relative, const Bytes& bytes);
     // The three files the program always reads, as libraries of these records.
     void WriteAll(const std::vector<LibraryRecord>& symbols, const std::vector<LibraryRecord>& cat0,
                   const std::vector<LibraryRecord>& cat1);
-
     // Writes a file into the user's fonts folder; returns its path.
-    std::string WriteUserFont(const std::string& file, const std::vector<std::uint8_t>& bytes);
+    std::string WriteUserFont(const std::string& file, const Bytes& bytes) {
+        return WriteRaw("share/Vexo Logo/fonts/" + file, bytes);
+    }
 
     std::string Path(const std::string& relative) const { return dir_.Path(relative); }
 
@@ -48,6 +55,17 @@ private:
     TempDir dir_;
     std::string old_ep_;
     std::optional<std::string> old_data_home_;
+};
+
+// Records fatal reports and messages, and frees the loaded faces after each
+// test, also after a failed expectation.
+class LibraryTest : public RecordingTest {
+protected:
+    void TearDown() override {
+        FtText::FreeFt();
+        RecordingTest::TearDown();
+    }
+    LibraryFolder folder;
 };
 
 }  // namespace vx::test

@@ -31,10 +31,6 @@ void ShippedLibraries::SetUpTestSuite() {
     FtText::InitFt();
 }
 
-void ShippedLibraries::TearDownTestSuite() {
-    FtText::FreeFt();
-}
-
 std::vector<SymEntry> ShippedLibraries::Shapes() {
     std::vector<SymEntry> out;
     for (int n = 0; n < FtText::ShapeCount(); ++n) out.push_back(FtText::Shape(n));

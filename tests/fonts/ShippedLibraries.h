@@ -11,10 +11,9 @@
 
 namespace vx::test {
 
-// One line of a tab-separated manifest, split into its fields.
+// The rows of a tab-separated manifest, split into fields, without its
+// comments and blank lines.
 using ManifestRow = std::vector<std::string>;
-
-// The rows of a manifest, without its comments and blank lines.
 std::vector<ManifestRow> ReadManifest(const std::string& path);
 
 // The name a text face is shown with: the manifest's new family and style
@@ -24,10 +23,9 @@ std::string ShownName(const ManifestRow& row);
 class ShippedLibraries : public RecordingTest {
 protected:
     static void SetUpTestSuite();
-    static void TearDownTestSuite();
+    static void TearDownTestSuite() { FtText::FreeFt(); }
 
-    // Whether the shape table offers glyph `glyph` of symbol face `face`.
-    // The shape table, in order.
+    // The shape table, in order, and whether it offers glyph `glyph` of `face`.
     static std::vector<SymEntry> Shapes();
     static bool Offered(const std::string& face, int glyph);
 };

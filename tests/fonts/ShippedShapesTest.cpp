@@ -10,9 +10,8 @@
 
 #include <algorithm>
 #include <array>
-#include <bitset>
+#include <bit>
 #include <fstream>
-#include <iostream>
 #include <map>
 #include <optional>
 #include <regex>
@@ -58,15 +57,10 @@ std::optional<Coverage> Cover(FT_Face face, FT_UInt glyph) {
     return cover;
 }
 
-int Count(const Coverage& c) {
+// The pixels `a` covers, or that both cover.
+int Shared(const Coverage& a, const Coverage& b) {
     int n = 0;
-    for (std::uint64_t row : c) n += static_cast<int>(std::bitset<64>(row).count());
-    return n;
-}
-
-int Overlap(const Coverage& a, const Coverage& b) {
-    int n = 0;
-    for (int y = 0; y < SIDE; ++y) n += static_cast<int>(std::bitset<64>(a[y] & b[y]).count());
+    for (int y = 0; y < SIDE; ++y) n += std::popcount(a[y] & b[y]);
     return n;
 }
 
@@ -110,22 +104,14 @@ using ShippedShapes = ShippedLibraries;
 TEST_F(ShippedShapes, TheTableHoldsOurEmblemsFirstAndEnoughShapes) {
     std::map<std::string, int> per_face;
     for (const SymEntry& s : Shapes()) ++per_face[s.font];
-    std::cout << "shapes: " << FtText::ShapeCount() << " in all;";
-    for (const auto& [face, n] : per_face) std::cout << " " << face << " " << n << ";";
-    std::cout << "\n";
     EXPECT_GE(FtText::ShapeCount(), 5000);
     EXPECT_GE(per_face["Emblems Regular"], 300);
     EXPECT_EQ(FtText::Shape(0).font, "Emblems Regular");
 }
 
 TEST_F(ShippedShapes, NoTrademarkIsOffered) {
-    std::vector<std::string> marks;
-    std::ifstream in(VX_TRADEMARKS);
-    for (std::string line; std::getline(in, line);) {
-        line = line.substr(0, line.find('#'));
-        line.erase(line.find_last_not_of(" \t") + 1);
-        if (!line.empty()) marks.push_back(line);
-    }
+    std::vector<std::string> marks;  // a pattern, then maybe a comment after a tab
+    for (const ManifestRow& row : ReadManifest(VX_TRADEMARKS)) marks.push_back(row.at(0));
     ASSERT_GT(marks.size(), 30u);
 
     std::map<std::string, std::map<FT_ULong, std::vector<std::string>>> listed;
@@ -153,7 +139,8 @@ TEST_F(ShippedShapes, NoShapeRepeatsAnother) {
     for (const SymEntry& s : shapes) {
         const std::optional<Coverage> cover =
             Cover(FtText::FindFace(s.font), static_cast<FT_UInt>(s.glyph));
-        if (cover && Count(*cover) > 0) drawn.push_back({&s, *cover, Count(*cover)});
+        if (cover && Shared(*cover, *cover) > 0)
+            drawn.push_back({&s, *cover, Shared(*cover, *cover)});
     }
     ASSERT_GT(drawn.size(), shapes.size() * 9 / 10);
     std::sort(drawn.begin(), drawn.end(),
@@ -162,7 +149,7 @@ TEST_F(ShippedShapes, NoShapeRepeatsAnother) {
         // A larger shape can only repeat this one if its area is close enough.
         for (std::size_t j = i + 1;
              j < drawn.size() && drawn[j].area * REPEAT_OVERLAP <= drawn[i].area; ++j) {
-            const int both = Overlap(drawn[i].cover, drawn[j].cover);
+            const int both = Shared(drawn[i].cover, drawn[j].cover);
             const int either = drawn[i].area + drawn[j].area - both;
             EXPECT_LT(both, REPEAT_OVERLAP * either)
                 << drawn[i].shape->font << " " << drawn[i].shape->glyph << " repeats "

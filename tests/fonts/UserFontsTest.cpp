@@ -6,7 +6,7 @@
 #include "render/FtText.h"
 #include "render/MissingFaces.h"
 #include "render/UserFonts.h"
-#include "support/Recorders.h"
+#include "support/TestFonts.h"
 
 namespace vx {
 namespace {
@@ -14,22 +14,16 @@ namespace {
 using test::Record;
 using test::TestFont;
 
-class UserFonts : public test::RecordingTest {
+class UserFonts : public test::LibraryTest {
 protected:
     void SetUp() override { folder.WriteAll({Record("sym-a.ttf")}, {Record("text-b.ttf")}, {}); }
-    void TearDown() override {
-        FtText::FreeFt();
-        RecordingTest::TearDown();
-    }
-
-    test::LibraryFolder folder;
 };
 
 TEST_F(UserFonts, LoadAfterTheLibrariesInTheTabOfTheirNameSkippingWhatCannotBeUsed) {
-    folder.WriteUserFont("zz.ttf", TestFont("text-a.ttf"));  // "Text A Regular"
+    const std::string zz = folder.WriteUserFont("zz.ttf", TestFont("text-a.ttf"));
     const std::string typo = folder.WriteUserFont("names-typo.ttf", TestFont("names-typo.ttf"));
     const std::string dup = folder.WriteUserFont("dup.otf", TestFont("text-b.ttf"));
-    const std::string junk = folder.WriteUserFont("junk.TTF", std::vector<std::uint8_t>(99, 7));
+    const std::string junk = folder.WriteUserFont("junk.TTF", test::Bytes(99, 7));
     folder.WriteUserFont("same-name.ttf", TestFont("text-a.ttf"));  // before zz.ttf by file name
     folder.WriteUserFont("notes.txt", {'h', 'i'});                  // not a font file: ignored
     FtText::InitFt();
@@ -37,8 +31,7 @@ TEST_F(UserFonts, LoadAfterTheLibrariesInTheTabOfTheirNameSkippingWhatCannotBeUs
     EXPECT_EQ(rec.messages, (std::vector<std::string>{
                                 MSG_FONT_NAME_TAKEN + std::string("Text B Regular (") + dup + ")",
                                 MSG_FONT_NOT_OPENED + junk,
-                                MSG_FONT_NAME_TAKEN + std::string("Text A Regular (") +
-                                    folder.Path("share/Vexo Logo/fonts/zz.ttf") + ")"}));
+                                MSG_FONT_NAME_TAKEN + std::string("Text A Regular (") + zz + ")"}));
     ASSERT_EQ(FtText::TextFontCount(), 3);
     const std::vector<std::tuple<std::string, int, bool>> expected = {
         {"Text B Regular", 0, false}, {"Names Typo Light", 7, true}, {"Text A Regular", 10, true}};
@@ -52,8 +45,7 @@ TEST_F(UserFonts, LoadAfterTheLibrariesInTheTabOfTheirNameSkippingWhatCannotBeUs
 }
 
 TEST_F(UserFonts, AFileFreeTypeRefusesLaterIsAMessageAndIsPassedOver) {
-    const std::string path =
-        folder.WriteUserFont("broken.ttf", test::Unopenable("text-a.ttf").font);
+    const std::string path = folder.WriteUserFont("broken.ttf", test::Unopenable("text-a.ttf"));
     FtText::InitFt();
     EXPECT_TRUE(rec.messages.empty());
     EXPECT_EQ(FtText::FindFace("Text A Regular"), FtText::TextFont(0).face);  // the fallback
@@ -66,26 +58,19 @@ TEST_F(UserFonts, MissingFacesAreNamedOnceInObjectOrder) {
     FtText::InitFt();
     LeFile lf;
     for (const char* font :
-         {"Nope Regular", "Sym A Regular", "Text B Regular", "Nope Regular", "Gone Bold"}) {
-        auto o = std::make_unique<LogoObject>();
-        o->lt.font = font;
-        lf.AddObj(std::move(o));
-    }
-    auto picture = std::make_unique<LogoObject>();  // draws no face: never missing
-    picture->type = BITMAP_OBJECT;
-    lf.AddObj(std::move(picture));
+         {"Nope Regular", "Sym A Regular", "Text B Regular", "Nope Regular", "Gone Bold"})
+        lf.AddObj(test::TextObject("Logo", font, 40, 0, 0));
+    lf.AddObj(test::BitmapObject(0, 0, 2, 2));  // draws no face: never missing
     EXPECT_EQ(MissingFaces(lf), (std::vector<std::string>{"Nope Regular", "Gone Bold"}));
     EXPECT_EQ(FallbackFaceName(), "Text B Regular");
 }
 
 TEST(UserFontFolder, FollowsTheDataHomeAndSortsNamesIntoLetterTabs) {
-    const char* home = std::getenv("HOME");
-    const std::string old = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
+    const test::LibraryFolder folder;  // puts XDG_DATA_HOME back afterwards
     setenv("XDG_DATA_HOME", "/data", 1);
     EXPECT_EQ(UserFontFolder(), "/data/Vexo Logo/fonts");
     setenv("XDG_DATA_HOME", "relative", 1);  // not absolute: ignored, as Qt ignores it
-    EXPECT_EQ(UserFontFolder(), std::string(home) + "/.local/share/Vexo Logo/fonts");
-    old.empty() ? unsetenv("XDG_DATA_HOME") : setenv("XDG_DATA_HOME", old.c_str(), 1);
+    EXPECT_EQ(UserFontFolder(), std::string(std::getenv("HOME")) + "/.local/share/Vexo Logo/fonts");
 
     const std::pair<const char*, int> tabs[] = {{"andika", 0}, {"Bitter", 1}, {"Cabin", 2},
                                                 {"Exo", 3},    {"Jost", 5},   {"Oxygen", 7},

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <functional>
 #include <string>
 
 #include "shell/Checked.h"
@@ -9,9 +10,6 @@
 namespace vx {
 namespace {
 
-int Succeeds() {
-    return 0;
-}
 int FailsWith(int status) {
     return status;
 }
@@ -23,70 +21,74 @@ int InnerCheckFails() {
     return 0;
 }
 
-TEST(FatalReport, TextOfANestedFailureListsFramesOutermostFirst) {
-    test::Recorders rec;
-    SetSupportAddress("help@example.org");
-    errno = 0;
-    VX_CALL(InnerCheckFails(), "LoadProject(doc_name,lf)");
-    ASSERT_EQ(rec.reports.size(), 1u);
-    const std::string& r = rec.reports[0];
+std::size_t Count(const std::string& text, const std::string& part) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+// The last report: the frames outermost first, the line in error, errno signed,
+// one place per frame, and the support address; no frame is left on the stack.
+TEST(FatalReport, TheReportNamesTheFramesTheLineInErrorAndTheErrorCode) {
     const std::string file = __FILE__;
-    const std::string expected_head =
-        "Error sequence: LoadProject(doc_name,lf) -> obj[n]==NULL\r\n\r\n"
-        "Error in line: obj[n]==NULL\r\n\r\n"
-        "Error code: 0\r\n"
-        "\r\nFile: " +
-        file + "; line: ";
-    EXPECT_EQ(r.substr(0, expected_head.size()), expected_head);
-    EXPECT_NE(r.find("\r\nFile: " + file), r.rfind("\r\nFile: " + file)) << "two frames";
+    const struct {
+        const char* what;
+        std::function<void()> fail;
+        std::string head;
+        std::size_t frames;
+    } cases[] = {
+        {"a failure inside a status call",
+         [] { VX_CALL(InnerCheckFails(), "LoadProject(doc_name,lf)"); },
+         "Error sequence: LoadProject(doc_name,lf) -> obj[n]==NULL\r\n\r\n"
+         "Error in line: obj[n]==NULL\r\n\r\nError code: 0\r\n\r\nFile: " +
+             file + "; line: ",
+         2},
+        {"a single frame and a negative errno",
+         [] {
+             errno = -5;
+             VX_CHECK(errno == 0, "cur!=-1");
+         },
+         "Error sequence: cur!=-1\r\n\r\nError in line: cur!=-1\r\n\r\nError code: -5\r\n\r\n", 1},
+        {"out of memory pushes no frame", [] { VX_OUT_OF_MEMORY(); },
+         "Error sequence: \r\n\r\nError in line: not enough memory to complete operation\r\n\r\n"
+         "Error code: 0\r\n\r\n\r\nPlease email",
+         0},
+        {"after Retry the next check pushes at the same depth",
+         [] {
+             traceStack.Push("outer()", "here", 1);
+             VX_CHECK(false, "first");
+             VX_CHECK(false, "second");
+             traceStack.Pop();
+         },
+         "Error sequence: outer() -> second\r\n\r\nError in line: second\r\n", 2},
+    };
     const std::string tail = "\r\n\r\nPlease email this error message to:\r\nhelp@example.org";
-    ASSERT_GE(r.size(), tail.size());
-    EXPECT_EQ(r.substr(r.size() - tail.size()), tail);
-    EXPECT_EQ(traceStack.depth, 0);
+    SetSupportAddress("help@example.org");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::Recorders rec;
+        errno = 0;
+        c.fail();
+        errno = 0;
+        ASSERT_FALSE(rec.reports.empty());
+        const std::string& r = rec.reports.back();
+        EXPECT_EQ(r.substr(0, c.head.size()), c.head);
+        EXPECT_EQ(Count(r, "\r\nFile: "), c.frames);
+        ASSERT_GE(r.size(), tail.size());
+        EXPECT_EQ(r.substr(r.size() - tail.size()), tail);
+        EXPECT_EQ(traceStack.depth, 0);
+    }
 }
 
-TEST(FatalReport, SingleFrameHasNoArrowAndSignedErrorCode) {
+TEST(FatalReport, StatusCallFailsOnNonZeroOnly) {
     test::Recorders rec;
-    errno = -5;
-    VX_CHECK(errno == 0, "cur!=-1");
-    ASSERT_EQ(rec.reports.size(), 1u);
-    EXPECT_EQ(rec.reports[0].find(" -> "), std::string::npos);
-    EXPECT_NE(rec.reports[0].find("Error sequence: cur!=-1\r\n"), std::string::npos);
-    EXPECT_NE(rec.reports[0].find("Error code: -5\r\n"), std::string::npos);
-    errno = 0;
-}
-
-TEST(FatalReport, StatusCallFailsOnNonZeroOnlyAndLeavesNoTrace) {
-    test::Recorders rec;
-    VX_CALL(Succeeds(), "Succeeds()");
+    VX_CALL(FailsWith(0), "FailsWith(0)");
     VX_CHECK(true, "true");
     EXPECT_TRUE(rec.reports.empty());
     VX_CALL(FailsWith(-1), "FailsWith(-1)");
     VX_CALL(FailsWith(7), "FailsWith(7)");
     EXPECT_EQ(rec.FailedExpressions(), (std::vector<std::string>{"FailsWith(-1)", "FailsWith(7)"}));
-    EXPECT_EQ(traceStack.depth, 0);
-}
-
-TEST(FatalReport, AfterRetryTheNextCheckPushesAtTheSameDepth) {
-    test::Recorders rec;
-    traceStack.Push("outer()", "here", 1);
-    VX_CHECK(false, "first");
-    EXPECT_EQ(traceStack.depth, 1);
-    VX_CHECK(false, "second");
-    traceStack.Pop();
-    ASSERT_EQ(rec.reports.size(), 2u);
-    EXPECT_NE(rec.reports[1].find("Error sequence: outer() -> second\r\n"), std::string::npos);
-}
-
-TEST(FatalReport, OutOfMemoryPushesNoFrame) {
-    test::Recorders rec;
-    VX_OUT_OF_MEMORY();
-    ASSERT_EQ(rec.reports.size(), 1u);
-    EXPECT_EQ(rec.reports[0].rfind("Error sequence: \r\n\r\n"
-                                   "Error in line: not enough memory to complete operation\r\n\r\n"
-                                   "Error code: 0\r\n\r\n\r\nPlease email",
-                                   0),
-              0u);
 }
 
 TEST(TraceStack, NestingPastCapacityStoresNothingBeyondTheArrays) {
@@ -98,16 +100,11 @@ TEST(TraceStack, NestingPastCapacityStoresNothingBeyondTheArrays) {
     for (int i = 0; i < 150; ++i) traceStack.Pop();
     EXPECT_EQ(traceStack.depth, 0);
     ASSERT_EQ(rec.reports.size(), 1u);
-    const std::string& r = rec.reports[0];
     // The 100 stored frames are reported; the failing one, beyond them, only as
     // the line in error.
-    std::size_t frames = 0;
-    for (std::size_t at = r.find("File: f;"); at != std::string::npos;
-         at = r.find("File: f;", at + 1))
-        ++frames;
-    EXPECT_EQ(frames, 100u);
-    EXPECT_NE(r.find("File: f; line: 99\r\n\r\nPlease"), std::string::npos);
-    EXPECT_NE(r.find("Error in line: deepest\r\n"), std::string::npos);
+    EXPECT_EQ(Count(rec.reports[0], "File: f;"), 100u);
+    EXPECT_NE(rec.reports[0].find("File: f; line: 99\r\n\r\nPlease"), std::string::npos);
+    EXPECT_NE(rec.reports[0].find("Error in line: deepest\r\n"), std::string::npos);
 }
 
 }  // namespace

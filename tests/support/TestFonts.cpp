@@ -2,13 +2,13 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <stdexcept>
 
 #include "render/FtText.h"
 #include "render/LibraryFile.h"
 #include "shell/AtomicFile.h"
 #include "shell/ProgramFolder.h"
+#include "shell/ReadFile.h"
 
 namespace vx::test {
 
@@ -19,12 +19,10 @@ namespace fs = std::filesystem;
 const char* const DEJAVU = "/usr/share/fonts/truetype/dejavu/";
 
 LibraryRecord Record(const char* file) {
-    const fs::path path = fs::path(DEJAVU) / file;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("missing test font " + path.string());
-    LibraryRecord r;
-    r.label = file;
-    r.font.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    LibraryRecord r{file, {}};
+    const std::string path = std::string(DEJAVU) + file;
+    if (!ReadWholeFile(path, 1 << 24, r.font))
+        throw std::runtime_error("missing test font " + path);
     return r;
 }
 
