@@ -7,7 +7,6 @@
 
 #include "export/BrandPack.h"
 #include "export/LogoExport.h"
-#include "support/TestFonts.h"
 #include "support/ToolTest.h"
 
 namespace vx {
@@ -15,19 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-LeFile Logo() {
-    LeFile lf;
-    lf.AddObj(test::TextObject("Pack", test::SANS_BOLD, 40, 0, 0));
-    lf.obj[0]->lt.color = {10, 220, 100};
-    lf.bgc = {150, 60, 200};
-    return lf;
-}
-
-class BrandPackCommand : public test::ToolTest {
-protected:
-    LeFile lf = Logo();
-    const std::string zeb = Save(lf, "logo.zeb");
-};
+using BrandPackCommand = test::ToolTest;
 
 TEST_F(BrandPackCommand, WritesEveryFileIntoTheFolderItCreates) {
     ASSERT_EQ(Run("brand-pack " + zeb + " " + Path("out/pack")), 0) << err;

@@ -18,26 +18,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A logo without gradients, so no dither: the tool and the test draw alike.
-LeFile Logo() {
-    LeFile lf;
-    lf.AddObj(test::TextObject("Export", test::SANS_BOLD, 48, 0, 0));
-    lf.obj[0]->lt.has_outline = lf.obj[0]->lt.has_shadow = 1;
-    lf.obj[0]->lt.color = {100, 200, 90};
-    lf.AddObj(test::ShapeObject(36, 50, 50, -120, 10));
-    lf.bgc = {30, 120, 220};
-    return lf;
-}
-
 class ExportCommand : public test::ToolTest {
 protected:
     // Exports `zeb` to the file `out` of the temporary folder.
     int Export(const std::string& out, const std::string& options = "") {
         return Run("export " + zeb + " " + Path(out) + options);
     }
-
-    LeFile lf = Logo();
-    std::string zeb = Save(lf, "logo.zeb");
 };
 
 TEST_F(ExportCommand, WritesWhatSaveDrawsInTheFormatTheNameAsksForWithAlphaOnRequest) {
@@ -114,7 +100,7 @@ TEST_F(ExportCommand, AFolderInTheWayFailsTheSave) {
 // is what a run for it alone writes (the gradient's dither included); a logo
 // that fails does not stop the others.
 TEST_F(ExportCommand, ABatchWritesWhatSeparateRunsWrite) {
-    LeFile gradient = Logo();
+    LeFile gradient = lf;
     gradient.obj[0]->lt.grad = 1;
     const std::string a = Save(gradient, "a.zeb");
     ASSERT_EQ(Run("export " + a + " " + Path("a1.png")), 0) << err;

@@ -7,7 +7,6 @@
 
 #include "document/LeFile.h"
 #include "render/Random.h"
-#include "support/TestFonts.h"
 #include "support/ToolTest.h"
 
 namespace vx {
@@ -15,25 +14,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-LeFile Logo() {
-    LeFile lf;
-    lf.AddObj(test::TextObject("Command line", test::SANS_BOLD, 48, 0, 0));
-    lf.obj[0]->lt.grad = lf.obj[0]->lt.has_outline = lf.obj[0]->lt.has_shadow = 1;
-    lf.AddObj(test::ShapeObject(36, 48, 48, 0, 60));
-    return lf;
-}
-
 class RenderCommand : public test::ToolTest {
 protected:
+    // With a gradient, whose dither the seed drives.
+    RenderCommand() {
+        lf.obj[0]->lt.grad = 1;
+        zeb = Save(lf, "gradient.zeb");
+    }
+
     // The canvas as LeFile::Update leaves it for that space and seed.
     std::vector<std::uint32_t> InProcess(int w, int h, std::uint32_t seed) {
         EngineRandom().Seed(seed);
         lf.Update(w, h, -1, -1);
         return LeFile::ob.dta;
     }
-
-    LeFile lf = Logo();
-    const std::string zeb = Save(lf, "logo.zeb");
 };
 
 TEST_F(RenderCommand, WritesTheCanvasTheOutputWindowWouldShow) {

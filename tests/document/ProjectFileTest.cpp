@@ -25,8 +25,9 @@ using Bytes = std::vector<std::uint8_t>;
     return ::testing::AssertionSuccess();
 }
 
-void PutUint32(Bytes& b, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+// Writes `v` over the eight bytes at `at`, little-endian.
+void Put(Bytes& b, std::size_t at, std::uint64_t v) {
+    for (int i = 0; i < 8; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
 // Offsets at which each object record of `lf`'s file starts, and the file's end.
@@ -102,31 +103,36 @@ TEST_F(ProjectFileTest, VersionOneFilesHaveNoCanvasFields) {
     EXPECT_TRUE(test::SameStoredFields(*saved.obj[1], *lf.obj[1]));
 }
 
-TEST_F(ProjectFileTest, NewerVersionsAndForeignFilesAreRefusedLeavingTheDocument) {
-    Bytes v3 = EncodeProject(test::MakeVariedDocument(1));
-    PutUint32(v3, 4, 3);
-    Bytes foreign = v3;
-    PutUint32(foreign, 0, 0x39DE);
-    for (const Bytes& b : {v3, foreign}) {
-        LeFile lf = test::MakeVariedDocument(2);
-        EXPECT_EQ(DecodeProject(b, lf).status, ProjectStatus::REFUSED);
-        EXPECT_EQ(lf.objs, 2);
-    }
-    LeFile lf;
-    LoadProject(tmp.Write("v3.zeb", v3), lf);
-    EXPECT_EQ(rec.messages, std::vector<std::string>{MSG_WRONG_VERSION});
-}
-
-TEST_F(ProjectFileTest, NonZeroRecordVersionStopsWithTheRecordsBefore) {
+// A damaged number refuses the file before anything is used: before the
+// header is through, the document is left alone; after it, the document holds
+// the records before the damage.
+TEST_F(ProjectFileTest, DamagedNumbersAreRefusedKeepingTheRecordsBefore) {
     const LeFile saved = test::MakeVariedDocument(3);
-    const std::size_t second_record = RecordOffsets(saved)[1];
-    for (const std::size_t at : {second_record, second_record + 4}) {
+    const std::size_t second = RecordOffsets(saved)[1];
+    const struct {
+        const char* what;
+        std::size_t at;
+        std::uint64_t value;
+        ProjectStatus status;
+        int objs;  // of a document of two before
+    } cases[] = {
+        {"newer version", 4, 3, ProjectStatus::REFUSED, 2},
+        {"not a project", 0, 0x39DE, ProjectStatus::REFUSED, 2},
+        {"object record version", second, 1, ProjectStatus::REFUSED, 1},
+        {"parameter record version", second + 4, 1, ProjectStatus::REFUSED, 1},
+        {"object count -1", 20, 0xFFFFFFFF, ProjectStatus::UNREADABLE, 0},
+        {"object count 101", 20, 101, ProjectStatus::UNREADABLE, 0},
+        {"object count 2^31 - 1", 20, 0x7FFFFFFF, ProjectStatus::UNREADABLE, 0},
+        // 0xFF, 0xFFFF, then 2^32 - 1: the longest length form, far beyond the file
+        {"first text length", 40 + 12, ~0ull, ProjectStatus::UNREADABLE, 0},
+    };
+    for (const auto& c : cases) {
         Bytes b = EncodeProject(saved);
-        PutUint32(b, at, 1);
-        LeFile lf;
-        EXPECT_EQ(DecodeProject(b, lf).status, ProjectStatus::REFUSED);
-        EXPECT_EQ(lf.objs, 1);
-        EXPECT_TRUE(Consistent(lf));
+        Put(b, c.at, c.value);
+        LeFile lf = test::MakeVariedDocument(2);
+        EXPECT_EQ(DecodeProject(b, lf).status, c.status) << c.what;
+        EXPECT_EQ(lf.objs, c.objs) << c.what;
+        EXPECT_TRUE(Consistent(lf)) << c.what;
     }
 }
 
@@ -145,29 +151,6 @@ TEST_F(ProjectFileTest, EveryTruncationLeavesAConsistentDocument) {
         while (len >= 8 && whole_records < saved.objs && starts[whole_records + 1] <= len)
             ++whole_records;
         ASSERT_EQ(lf.objs, whole_records) << len;
-    }
-    LeFile lf;
-    const std::string cut = tmp.Write("short.zeb", Bytes(full.begin(), full.end() - 1));
-    LoadProject(cut, lf);
-    EXPECT_EQ(rec.messages, std::vector<std::string>{MSG_CANNOT_OPEN + cut});
-}
-
-TEST_F(ProjectFileTest, AbsurdCountsAndLengthsAreRefusedBeforeUse) {
-    const Bytes good = EncodeProject(test::MakeVariedDocument(2));
-    Bytes long_text = good;
-    const std::size_t str_at = 40 + 12;  // after the versions and the shape
-    long_text.insert(long_text.begin() + str_at + 1, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
-    long_text[str_at] = 0xFF;
-    std::vector<Bytes> absurd = {long_text};
-    for (const std::uint32_t objs : {0xFFFFFFFFu, 101u, 0x7FFFFFFFu}) {
-        absurd.push_back(good);
-        PutUint32(absurd.back(), 20, objs);
-    }
-    for (const Bytes& b : absurd) {
-        LeFile lf = test::MakeVariedDocument(3);
-        EXPECT_EQ(DecodeProject(b, lf).status, ProjectStatus::UNREADABLE);
-        EXPECT_EQ(lf.objs, 0);
-        EXPECT_TRUE(Consistent(lf));
     }
 }
 
@@ -188,7 +171,7 @@ TEST_F(ProjectFileTest, OutOfRangeCurAndUnknownKindsAreRepaired) {
     }
 }
 
-TEST_F(ProjectFileTest, SaveAndLoadThroughFiles) {
+TEST_F(ProjectFileTest, SaveAndLoadThroughFilesTellingWhatFailed) {
     const LeFile saved = test::MakeVariedDocument(3);
     SaveProject(tmp.Path("logo.zeb"), saved);
     LeFile lf;
@@ -196,10 +179,16 @@ TEST_F(ProjectFileTest, SaveAndLoadThroughFiles) {
     EXPECT_TRUE(test::SameStoredDocument(saved, lf));
     EXPECT_TRUE(rec.messages.empty());
 
+    Bytes bytes = EncodeProject(saved);
+    bytes.pop_back();
+    LoadProject(tmp.Write("short.zeb", bytes), lf);
+    bytes[4] = 3;
+    LoadProject(tmp.Write("v3.zeb", bytes), lf);
     LoadProject(tmp.Path("missing.zeb"), lf);
     SaveProject(tmp.Path("no-such-folder/x.zeb"), saved);
     EXPECT_EQ(rec.messages,
-              (std::vector<std::string>{MSG_CANNOT_OPEN + tmp.Path("missing.zeb"),
+              (std::vector<std::string>{MSG_CANNOT_OPEN + tmp.Path("short.zeb"), MSG_WRONG_VERSION,
+                                        MSG_CANNOT_OPEN + tmp.Path("missing.zeb"),
                                         MSG_CANNOT_SAVE + tmp.Path("no-such-folder/x.zeb")}));
 }
 

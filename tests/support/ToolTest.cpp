@@ -8,11 +8,20 @@
 #include <iterator>
 
 #include "document/ProjectFile.h"
-#include "support/TestFonts.h"
 
 namespace vx::test {
 
 namespace fs = std::filesystem;
+
+LeFile ToolLogo() {
+    LeFile lf;
+    lf.AddObj(TextObject("Export", SANS_BOLD, 48, 0, 0));
+    lf.obj[0]->lt.has_outline = lf.obj[0]->lt.has_shadow = 1;
+    lf.obj[0]->lt.color = {100, 200, 90};
+    lf.AddObj(ShapeObject(36, 50, 50, -120, 10));
+    lf.bgc = {30, 120, 220};
+    return lf;
+}
 
 ToolTest::ToolTest() : dir_(WriteTestLibraries()), cli_(Path("vexologo-cli")) {
     fs::copy_file(VX_CLI_PATH, cli_);
@@ -75,9 +84,9 @@ void ToolTest::ExpectPng(const std::string& name, const std::vector<std::uint32_
             << name << ": first difference at " << i % w << "," << i / w;
 }
 
-std::string ToolTest::Save(const LeFile& lf, const std::string& name) const {
+std::string ToolTest::Save(const LeFile& logo, const std::string& name) const {
     const std::string path = Path(name);
-    EXPECT_TRUE(WriteProjectFile(path, lf));
+    EXPECT_TRUE(WriteProjectFile(path, logo));
     return path;
 }
 

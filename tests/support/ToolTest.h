@@ -11,6 +11,7 @@
 #include "codecs/PngWriter.h"
 #include "document/LeFile.h"
 #include "support/Recorders.h"
+#include "support/TestFonts.h"
 
 namespace vx::test {
 
@@ -21,7 +22,15 @@ struct Refusal {
     std::string message;
 };
 
+// A logo of the test fonts: a text with outline and shadow beside a shape, on
+// a coloured background; without a gradient, so drawn without dither.
+LeFile ToolLogo();
+
 class ToolTest : public RecordingTest {
+    // First: the members below write into the folder.
+    std::string dir_;
+    std::string cli_;
+
 protected:
     // The folder is made on construction, so that fixtures can fill it from
     // their member initialisers.
@@ -46,15 +55,14 @@ protected:
     // Fails the test unless `name` is a PNG without alpha of exactly `px` (w x h).
     void ExpectPng(const std::string& name, const std::vector<std::uint32_t>& px, int w,
                    int h) const;
-    // The project of `lf` as a file of the temporary folder.
-    std::string Save(const LeFile& lf, const std::string& name) const;
+    // The project of `logo` as a file of the temporary folder.
+    std::string Save(const LeFile& logo, const std::string& name) const;
 
     std::string printed;
     std::string err;
-
-private:
-    std::string dir_;
-    std::string cli_;
+    // ToolLogo() and its project file logo.zeb.
+    LeFile lf = ToolLogo();
+    std::string zeb = Save(lf, "logo.zeb");
 };
 
 }  // namespace vx::test
