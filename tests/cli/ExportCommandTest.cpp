@@ -69,15 +69,16 @@ TEST_F(ExportCommand, RefusalsSayWhyAndWriteNothing) {
         {{zeb + " " + Path("never.webp"), 1, "cannot tell the image format"},
          {zeb + " " + Path("never.jpg") + " --transparent", 1,
           "JPEG cannot hold a transparent background"},
-         {zeb + out + " --scale -5", 1, ""},
-         {zeb + out + " --quality high", 1, ""},
-         {zeb + out + " --format webp", 1, ""},
-         {zeb + out + " --colour red", 1, ""},
-         {zeb + out + " --scale", 1, ""},
+         {zeb + out + " --scale -5", 1, "--scale must be a whole number: -5"},
+         {zeb + out + " --quality high", 1, "--quality must be a whole number: high"},
+         {zeb + out + " --format webp", 1, "--format must be one of png24|png8|gif|"},
+         {zeb + out + " --colour red", 1, "unknown option --colour"},
+         {zeb + out + " --scale", 1, "missing value after --scale"},
          // Beyond 10000 % the scale is held at 10000 %, which is too large here.
          {zeb + out + " --scale 999999999999", 1, "The image would be"},
-         {zeb, 2, ""},
-         {zeb + out + " " + zeb, 2, ""},  // an OUT is missing: not even the first is written
+         {zeb, 2, "Usage: vexologo-cli export"},
+         // An OUT is missing: not even the first logo is written.
+         {zeb + out + " " + zeb, 2, "Usage: vexologo-cli export"},
          {"--list " + Write("bad.txt", zeb + out + "\n"), 1,
           "bad.txt:1: expected FILE.zeb<TAB>OUT"},
          {Path("missing.zeb") + out, 1, "File could not be opened: " + Path("missing.zeb")},

@@ -93,10 +93,15 @@ TEST_F(LeFileTest, DuplicateCopiesParametersNotPixelsAndPlacesAboveCentre) {
     EXPECT_TRUE(test::SameStoredFields(*lf.obj[0], copy));
 }
 
-TEST_F(LeFileTest, CopyIsDeepAndCopyingEmptyClearsTheTarget) {
-    const LeFile full = test::MakeVariedDocument(5);
+// Copies (undo snapshots among them) take the stored fields, never pixels.
+TEST_F(LeFileTest, CopyIsDeepWithoutPixelsAndCopyingEmptyClearsTheTarget) {
+    LeFile full = test::MakeVariedDocument(5);
+    full.obj[2]->cbm.assign(100, 0xFF00FF00u);
+    full.obj[2]->ft = std::make_unique<ObjectRenderer>();
     LeFile copy = full;
     EXPECT_TRUE(test::SameStoredDocument(full, copy));
+    EXPECT_TRUE(copy.obj[2]->cbm.empty());
+    EXPECT_EQ(copy.obj[2]->ft, nullptr);
     copy.obj[0]->lt.str = "changed";
     EXPECT_NE(full.obj[0]->lt.str, "changed");
 

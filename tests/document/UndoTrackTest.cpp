@@ -56,16 +56,5 @@ TEST_F(UndoTrackTest, DepthSaturatesAt99AndStepsPastEitherEndAreRefused) {
     rec.reports.clear();
 }
 
-TEST_F(UndoTrackTest, SnapshotsHoldNoPixels) {
-    auto o = std::make_unique<LogoObject>();
-    o->cbm.assign(100, 0xFF00FF00u);
-    o->ft = std::make_unique<ObjectRenderer>();
-    lf.AddObj(std::move(o));
-    track.Reset(lf);
-    ASSERT_EQ(track.slots[0].objs, 1);
-    EXPECT_TRUE(track.slots[0].obj[0]->cbm.empty());
-    EXPECT_EQ(track.slots[0].obj[0]->ft, nullptr);
-}
-
 }  // namespace
 }  // namespace vx
