@@ -75,17 +75,14 @@ TEST_F(LeFileTest, SelectionAndStackingOrderSteps) {
     }
 }
 
-TEST_F(LeFileTest, DuplicateCopiesParametersNotPixelsAndPlacesAboveCentre) {
+TEST_F(LeFileTest, DuplicateCopiesTheStoredFieldsAndPlacesAboveCentre) {
     LeFile lf;
     lf.AddObj(test::MakeVariedObject(2));
-    ASSERT_EQ(lf.obj[0]->type, BITMAP_OBJECT);
-    lf.obj[0]->cbm.assign(600, 0xFF000000u);
     LeFile::ob.dh = 203;
     lf.DuplicateCur();
     LeFile::ob.dh = 0;
     ASSERT_EQ(lf.objs, 2);
     LogoObject& copy = *lf.obj[1];
-    EXPECT_TRUE(copy.cbm.empty());
     EXPECT_EQ(copy.x, 0);
     EXPECT_EQ(copy.y, -50);
     copy.x = lf.obj[0]->x;
