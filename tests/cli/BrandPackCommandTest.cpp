@@ -30,8 +30,9 @@ TEST_F(BrandPackCommand, WritesEveryFileIntoTheFolderItCreates) {
 TEST_F(BrandPackCommand, RefusalsSayWhy) {
     ExpectRefusals("brand-pack ",
                    {{zeb, 2, "Usage: vexologo-cli brand-pack"},
-                    {zeb + " " + Path("a") + " " + Path("b"), 2, "Usage"},
-                    {Path("missing.zeb") + " " + Path("pack"), 1, "File could not be opened: "},
+                    {zeb + " " + Path("a") + " " + Path("b"), 2, "Usage: vexologo-cli brand-pack"},
+                    {Path("missing.zeb") + " " + Path("pack"), 1,
+                     "File could not be opened: " + Path("missing.zeb")},
                     {Save(LeFile{}, "empty.zeb") + " " + Path("pack"), 1, "nothing to export"}});
     EXPECT_FALSE(fs::exists(Path("pack")));
 }
