@@ -64,6 +64,7 @@ TEST_F(ProjectFileTest, EveryFieldRoundTripsBitForBit) {
     LeFile lf = test::MakeVariedDocument(7);
     lf.obj[3]->lt.angle = std::bit_cast<float>(0x7FC01234u);  // NaN with a payload
     lf.obj[4]->lt.bend = -0.0f;
+    lf.obj[4]->y = -2;
     lf.obj[5]->lt.str = std::string(70000, 'q');  // the longest length form
     lf.obj[6]->lt.font = std::string(300, '\xFF');
     LeFile back;
