@@ -2,6 +2,7 @@
 // folder of packed test fonts, its pictures compared with the export drawn
 // in-process.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,6 +17,8 @@
 
 namespace vx {
 namespace {
+
+using testing::HasSubstr;
 
 namespace fs = std::filesystem;
 
@@ -112,8 +115,7 @@ TEST_F(ExportCommand, ABatchWritesWhatSeparateRunsWrite) {
     EXPECT_EQ(Run("export " + a + " " + Path("a2.png") + " " + zeb + " " + Path("b2.gif") +
                   " --list " + Path("list.txt")),
               1);
-    EXPECT_NE(err.find("File could not be opened: " + Path("missing.zeb")), std::string::npos)
-        << err;
+    EXPECT_THAT(err, HasSubstr("File could not be opened: " + Path("missing.zeb")));
     EXPECT_FALSE(fs::exists(Path("m.png")));
     for (const auto& [batch, alone] : {std::pair{"a2.png", "a1.png"},
                                        {"a3.png", "a1.png"},  // dithered as by a fresh process
@@ -127,7 +129,7 @@ TEST_F(ExportCommand, ALogoWithAPictureRefusesAnotherScale) {
     lf.obj[2]->file = test::WriteTestPng(Path("pic.png"), 2, 2);
     zeb = Save(lf, "picture.zeb");
     EXPECT_EQ(Export("big.png", " --scale 200"), 1);
-    EXPECT_NE(err.find("exports at 100 % only"), std::string::npos) << err;
+    EXPECT_THAT(err, HasSubstr("exports at 100 % only"));
     EXPECT_FALSE(fs::exists(Path("big.png")));
     EXPECT_EQ(Export("same.png", " --scale 100"), 0) << err;
     EXPECT_TRUE(fs::exists(Path("same.png")));

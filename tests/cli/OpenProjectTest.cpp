@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "cli/OpenProject.h"
@@ -23,7 +24,7 @@ TEST(OpenProject, EachStatusGivesTheToolsMessage) {
     for (const auto& [path, start] : cases) {
         LeFile lf;
         const std::string message = cli::OpenProject(path, lf).message();
-        EXPECT_EQ(message.rfind(start, 0), 0u) << message;
+        EXPECT_THAT(message, testing::StartsWith(start));
         EXPECT_EQ(message.back(), ')') << message;
     }
 

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -71,7 +72,7 @@ TEST_F(ProjectJsonTest, InvalidDocumentsAreRefusedNamingTheField) {
     };
     for (const auto& [j, prefix] : cases) {
         const std::string error = Read(j).message();
-        EXPECT_EQ(error.rfind(prefix, 0), 0u) << j << " gave: " << error;
+        EXPECT_THAT(error, testing::StartsWith(prefix)) << j;
         EXPECT_EQ(lf.objs, 0);
     }
 }

@@ -1,6 +1,7 @@
 // The commands scripts use around the engine, run as a user runs them: JSON
 // round trips, import, the font listings and the command table.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -10,6 +11,8 @@
 
 namespace vx {
 namespace {
+
+using testing::HasSubstr;
 
 namespace fs = std::filesystem;
 
@@ -21,7 +24,7 @@ TEST_F(ScriptCommands, JsonRoundTripKeepsEveryByte) {
         {"type":1,"lt":{"font":"Starburst Regular","shape":19,"bend":"NaN(0x7fc00001)"}}]})json");
     ASSERT_EQ(Run("from-json " + Path("in.json") + " " + Path("a.zeb")), 0) << err;
     ASSERT_EQ(Run("to-json " + Path("a.zeb")), 0) << err;
-    EXPECT_NE(printed.find("Café"), std::string::npos) << printed;  // text is UTF-8 in JSON
+    EXPECT_THAT(printed, HasSubstr("Café"));  // text is UTF-8 in JSON
     ASSERT_EQ(Run("from-json " + Write("a.json", printed) + " " + Path("b.zeb")), 0) << err;
     EXPECT_EQ(Bytes("a.zeb"), Bytes("b.zeb"));
 }
@@ -44,7 +47,7 @@ TEST_F(ScriptCommands, RefusalsNameTheFileAndWriteNothing) {
              {"no-such-command", 2, "unknown command 'no-such-command'"}});
     EXPECT_FALSE(fs::exists(Path("never")));
     EXPECT_EQ(Run("help"), 0);
-    EXPECT_NE(printed.find("Commands:"), std::string::npos);
+    EXPECT_THAT(printed, HasSubstr("Commands:"));
 }
 
 TEST_F(ScriptCommands, ImportWritesA32BitPngThatImportsAgain) {
@@ -63,12 +66,10 @@ TEST_F(ScriptCommands, ImportWritesA32BitPngThatImportsAgain) {
 TEST_F(ScriptCommands, FontListingsFailOnABrokenProgramFolder) {
     fs::remove(Path("basgl.bgd"));
     EXPECT_EQ(Run("fonts"), 1);
-    EXPECT_NE(err.find("open:" + Path("basgl.bgd")), std::string::npos) << err;
+    EXPECT_THAT(err, HasSubstr("open:" + Path("basgl.bgd")));
     Write("basgl.bgd", std::string(20, '\0'));  // does not unscramble to the library magic
     EXPECT_EQ(Run("shapes"), 1);
-    EXPECT_NE(err.find("Installation package corrupted. Please reinstall Vexo Logo"),
-              std::string::npos)
-        << err;
+    EXPECT_THAT(err, HasSubstr("Installation package corrupted. Please reinstall Vexo Logo"));
     EXPECT_EQ(printed, "");
 }
 

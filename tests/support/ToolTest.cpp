@@ -1,5 +1,6 @@
 #include "support/ToolTest.h"
 
+#include <gmock/gmock.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -49,7 +50,7 @@ int ToolTest::Run(const std::string& args) {
 void ToolTest::ExpectRefusals(const std::string& command, const std::vector<Refusal>& cases) {
     for (const Refusal& c : cases) {
         EXPECT_EQ(Run(command + c.args), c.status) << command << c.args;
-        EXPECT_NE(err.find(c.message), std::string::npos) << command << c.args << "\n" << err;
+        EXPECT_THAT(err, testing::HasSubstr(c.message)) << command << c.args;
     }
 }
 
