@@ -3,7 +3,6 @@
 // in-process.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <set>
@@ -17,8 +16,6 @@
 
 namespace vx {
 namespace {
-
-using testing::HasSubstr;
 
 namespace fs = std::filesystem;
 
@@ -115,7 +112,7 @@ TEST_F(ExportCommand, ABatchWritesWhatSeparateRunsWrite) {
     EXPECT_EQ(Run("export " + a + " " + Path("a2.png") + " " + zeb + " " + Path("b2.gif") +
                   " --list " + Path("list.txt")),
               1);
-    EXPECT_THAT(err, HasSubstr("File could not be opened: " + Path("missing.zeb")));
+    EXPECT_THAT(err, testing::HasSubstr("File could not be opened: " + Path("missing.zeb")));
     EXPECT_FALSE(fs::exists(Path("m.png")));
     for (const auto& [batch, alone] : {std::pair{"a2.png", "a1.png"},
                                        {"a3.png", "a1.png"},  // dithered as by a fresh process
@@ -129,7 +126,7 @@ TEST_F(ExportCommand, ALogoWithAPictureRefusesAnotherScale) {
     lf.obj[2]->file = test::WriteTestPng(Path("pic.png"), 2, 2);
     zeb = Save(lf, "picture.zeb");
     EXPECT_EQ(Export("big.png", " --scale 200"), 1);
-    EXPECT_THAT(err, HasSubstr("exports at 100 % only"));
+    EXPECT_THAT(err, testing::HasSubstr("exports at 100 % only"));
     EXPECT_FALSE(fs::exists(Path("big.png")));
     EXPECT_EQ(Export("same.png", " --scale 100"), 0) << err;
     EXPECT_TRUE(fs::exists(Path("same.png")));

@@ -2,7 +2,6 @@
 // round trips, import, the font listings and the command table.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>

@@ -1,7 +1,6 @@
 // The font and shape listings of the libraries the data build shipped.
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <sstream>
@@ -10,9 +9,6 @@
 
 namespace vx {
 namespace {
-
-using testing::HasSubstr;
-using testing::StartsWith;
 
 using ShippedListings = test::ToolTest;
 
@@ -29,16 +25,16 @@ TEST_F(ShippedListings, ListNumberedLinesOfTabSeparatedFields) {
     } listings[] = {{"fonts", "0\t0\tAndika Regular\t", 190, 3}, {"shapes", "0\t", 5000, 2}};
     for (const auto& [command, first, at_least, tabs] : listings) {
         ASSERT_EQ(Run(command), 0) << err;
-        EXPECT_THAT(printed, StartsWith(first));
+        EXPECT_THAT(printed, testing::StartsWith(first));
         std::istringstream in(printed);
         std::size_t n = 0;
         for (std::string line; std::getline(in, line); ++n) {
             ASSERT_EQ(std::count(line.begin(), line.end(), '\t'), tabs) << command << " " << line;
-            EXPECT_THAT(line, StartsWith(std::to_string(n) + "\t")) << command;
+            EXPECT_THAT(line, testing::StartsWith(std::to_string(n) + "\t")) << command;
         }
         EXPECT_GE(n, at_least) << command;
     }
-    EXPECT_THAT(printed, HasSubstr("\tStarburst Regular\t19\n"));  // the default shape
+    EXPECT_THAT(printed, testing::HasSubstr("\tStarburst Regular\t19\n"));  // the default shape
 }
 
 }  // namespace
