@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <filesystem>
 
 #include "document/ProjectFile.h"
 #include "shell/ReadFile.h"
