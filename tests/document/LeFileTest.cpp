@@ -9,30 +9,29 @@
 namespace vx {
 namespace {
 
-using test::RecordingTest;
-
-class LeFileTest : public RecordingTest {
-protected:
-    // A document of objects named "A", "B", ... in stacking order.
-    static LeFile Named(const std::string& names, int type = TEXT_OBJECT) {
-        LeFile lf;
-        for (const char c : names) {
-            auto o = std::make_unique<LogoObject>();
-            o->lt.str = std::string(1, c);
-            o->type = type;
-            lf.AddObj(std::move(o));
-        }
-        return lf;
+// A document of objects named "A", "B", ... in stacking order; lowercase names
+// are shapes.
+LeFile Named(const std::string& names) {
+    LeFile lf;
+    for (const char c : names) {
+        auto o = std::make_unique<LogoObject>();
+        o->lt.str = std::string(1, c);
+        o->type = std::islower(c) ? SHAPE_OBJECT : TEXT_OBJECT;
+        lf.AddObj(std::move(o));
     }
-    static std::string Order(const LeFile& lf) {
-        std::string s;
-        for (int n = 0; n < lf.objs; ++n) s += lf.obj[n]->lt.str;
-        return s;
-    }
-};
+    return lf;
+}
 
-// Selection and stacking: each step from a document of objects "A", "B", ...
-// (shapes where lowercase) and the current object before it.
+std::string Order(const LeFile& lf) {
+    std::string s;
+    for (int n = 0; n < lf.objs; ++n) s += lf.obj[n]->lt.str;
+    return s;
+}
+
+using LeFileTest = test::RecordingTest;
+
+// Selection and stacking: each step from a document of named objects and the
+// current object before it, with the checked conditions it fails.
 TEST_F(LeFileTest, SelectionAndStackingOrderSteps) {
     using Step = int (LeFile::*)();
     const struct {
@@ -42,6 +41,7 @@ TEST_F(LeFileTest, SelectionAndStackingOrderSteps) {
         Step step;
         std::string order;
         int cur_after;
+        std::vector<std::string> failed = {};
     } cases[] = {
         {"next wraps to the back", "ABC", 2, &LeFile::NextObj, "ABC", 0},
         {"previous wraps to the front", "ABC", 0, &LeFile::PrevObj, "ABC", 2},
@@ -51,11 +51,13 @@ TEST_F(LeFileTest, SelectionAndStackingOrderSteps) {
         {"previous of nothing", "", -1, &LeFile::PrevObj, "", -1},
         {"closer at the front", "ABC", 2, &LeFile::BringCloser, "ABC", 2},
         {"closer", "CBA", 0, &LeFile::BringCloser, "BCA", 1},
+        {"closer needs two objects", "A", 0, &LeFile::BringCloser, "A", 0, {"objs>1"}},
         {"farther at the back", "ABC", 0, &LeFile::SendFarther, "ABC", 0},
         {"farther", "ABC", 2, &LeFile::SendFarther, "ACB", 1},
         {"to the front", "ABC", 0, &LeFile::Bring2Front, "BCA", 2},
         {"to the front from the front", "BCA", 2, &LeFile::Bring2Front, "BCA", 2},
         {"to the back", "BCA", 1, &LeFile::Send2Back, "CBA", 0},
+        {"duplicate goes to the front", "AB", 0, &LeFile::DuplicateCur, "ABA", 2},
         {"delete selects the backmost", "ABC", 2, &LeFile::DeleteCur, "AB", 0},
         {"delete the last one", "A", 0, &LeFile::DeleteCur, "", -1},
         {"first shape, none there: unchanged", "AB", 0, &LeFile::SelFstObj, "AB", 0},
@@ -63,53 +65,40 @@ TEST_F(LeFileTest, SelectionAndStackingOrderSteps) {
     };
     for (const auto& c : cases) {
         LeFile lf = Named(c.names);
-        for (int n = 0; n < lf.objs; ++n)
-            if (std::islower(c.names[n])) lf.obj[n]->type = SHAPE_OBJECT;
         lf.cur = c.cur;
         (lf.*c.step)();
         EXPECT_EQ(Order(lf), c.order) << c.what;
         EXPECT_EQ(lf.cur, c.cur_after) << c.what;
         EXPECT_EQ(lf.obj[lf.objs], nullptr) << c.what;
+        EXPECT_EQ(rec.FailedExpressions(), c.failed) << c.what;
+        rec.reports.clear();
     }
 }
 
-TEST_F(LeFileTest, OrderOperationsNeedTwoObjects) {
-    LeFile lf = Named("A");
-    lf.cur = 0;
-    lf.BringCloser();
-    EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>{"objs>1"});
-    rec.reports.clear();
-}
-
-TEST_F(LeFileTest, DuplicateCopiesParametersNotPixelsAndPlacesAboveCentre) {
+TEST_F(LeFileTest, DuplicateCopiesTheStoredFieldsAndPlacesAboveCentre) {
     LeFile lf;
-    auto bitmap = std::make_unique<LogoObject>();
-    bitmap->type = BITMAP_OBJECT;
-    bitmap->file = "/pictures/logo.png";
-    bitmap->w = 30;
-    bitmap->h = 20;
-    bitmap->x = 77;
-    bitmap->cbm.assign(600, 0xFF000000u);
-    lf.AddObj(std::move(bitmap));
+    lf.AddObj(test::MakeVariedObject(2));
     LeFile::ob.dh = 203;
     lf.DuplicateCur();
+    LeFile::ob.dh = 0;
     ASSERT_EQ(lf.objs, 2);
-    EXPECT_EQ(lf.cur, 1);
-    const LogoObject& copy = *lf.obj[1];
-    EXPECT_EQ(copy.file, "/pictures/logo.png");
-    EXPECT_EQ(copy.w, 30);
-    EXPECT_EQ(copy.h, 20);
-    EXPECT_TRUE(copy.cbm.empty());
+    LogoObject& copy = *lf.obj[1];
     EXPECT_EQ(copy.x, 0);
     EXPECT_EQ(copy.y, -50);
-    LeFile::ob.dh = 0;
+    copy.x = lf.obj[0]->x;
+    copy.y = lf.obj[0]->y;
+    EXPECT_TRUE(test::SameStoredFields(*lf.obj[0], copy));
 }
 
-TEST_F(LeFileTest, CopyIsDeepAndCopyingEmptyClearsTheTarget) {
-    const LeFile full = test::MakeVariedDocument(5);
+// Copies (undo snapshots among them) take the stored fields, never pixels.
+TEST_F(LeFileTest, CopyIsDeepWithoutPixelsAndCopyingEmptyClearsTheTarget) {
+    LeFile full = test::MakeVariedDocument(5);
+    full.obj[2]->cbm.assign(100, 0xFF00FF00u);
+    full.obj[2]->ft = std::make_unique<ObjectRenderer>();
     LeFile copy = full;
-    std::string why;
-    EXPECT_TRUE(test::SameStoredDocument(full, copy, &why)) << why;
+    EXPECT_TRUE(test::SameStoredDocument(full, copy));
+    EXPECT_TRUE(copy.obj[2]->cbm.empty());
+    EXPECT_EQ(copy.obj[2]->ft, nullptr);
     copy.obj[0]->lt.str = "changed";
     EXPECT_NE(full.obj[0]->lt.str, "changed");
 
@@ -117,10 +106,7 @@ TEST_F(LeFileTest, CopyIsDeepAndCopyingEmptyClearsTheTarget) {
     empty.bgc = HslF{1, 2, 3};
     empty.canvas_w = 9;
     empty.CopyTo(copy);
-    EXPECT_EQ(copy.objs, 0);
-    EXPECT_EQ(copy.cur, -1);
-    EXPECT_EQ(copy.bgc.l, 3.0f);
-    EXPECT_EQ(copy.canvas_w, 9);
+    EXPECT_TRUE(test::SameStoredDocument(empty, copy));
     // Self-assignment, through a reference as it happens in practice, keeps the document.
     const LeFile& same = copy;
     copy = same;
@@ -130,18 +116,17 @@ TEST_F(LeFileTest, CopyIsDeepAndCopyingEmptyClearsTheTarget) {
 TEST_F(LeFileTest, ClearKeepsCanvasSizeAndSetsItsOwnBackground) {
     LeFile lf = test::MakeVariedDocument(3);
     lf.Clear();
-    EXPECT_EQ(lf.objs, 0);
-    EXPECT_EQ(lf.cur, -1);
-    EXPECT_EQ(lf.fixed_canvas, 0);
-    EXPECT_EQ(lf.canvas_w, 640);
-    EXPECT_EQ(lf.bgc.s, 240.0f);
+    LeFile cleared;
+    cleared.bgc = {0, 240, 240};
+    cleared.canvas_w = 640;
+    cleared.canvas_h = 480;
+    EXPECT_TRUE(test::SameStoredDocument(lf, cleared));
 }
 
 TEST_F(LeFileTest, TheHundredAndFirstObjectIsRefused) {
-    LeFile lf = test::MakeVariedDocument(MAX_OBJS);
+    LeFile lf = Named(std::string(MAX_OBJS, 'A'));
     EXPECT_FALSE(lf.CanAdd());
     lf.AddObj(std::make_unique<LogoObject>());
-    lf.cur = 0;
     lf.DuplicateCur();
     EXPECT_EQ(lf.objs, MAX_OBJS);
     EXPECT_EQ(rec.FailedExpressions(),

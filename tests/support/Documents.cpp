@@ -1,8 +1,8 @@
 #include "support/Documents.h"
 
 #include <bit>
-#include <cmath>
 #include <cstdint>
+#include <sstream>
 
 #include "document/ParamFields.h"
 
@@ -24,33 +24,48 @@ struct Fill {
     void operator()(const char* n, MaskedField<std::string> m) { (*this)(n, m.value); }
 };
 
-bool SameBits(float a, float b) {
-    return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
-}
-
-// Collects the stored fields of one object as comparable text.
+// What files store, one "name=value" line per field, floats by their bits: equal
+// texts mean bit-equal fields.
 struct Dump {
     std::string out;
-    void operator()(const char* n, int v) {
-        out += std::string(n) + "=" + std::to_string(v) + "\n";
-    }
+    void operator()(const char* n, const std::string& s) { out += std::string(n) + "=" + s + "\n"; }
+    void operator()(const char* n, int v) { (*this)(n, std::to_string(v)); }
     void operator()(const char* n, float v) {
-        out += std::string(n) + "=" + std::to_string(std::bit_cast<std::uint32_t>(v)) + "\n";
+        (*this)(n, std::to_string(std::bit_cast<std::uint32_t>(v)));
     }
     void operator()(const char* n, const HslF& c) {
         (*this)(n, c.h);
         (*this)(n, c.s);
         (*this)(n, c.l);
     }
-    void operator()(const char* n, const std::string& s) { out += std::string(n) + "=" + s + "\n"; }
     void operator()(const char* n, MaskedField<const std::string> m) { (*this)(n, m.value); }
+    void Object(const LogoObject& o) {
+        VisitParamFields(o.lt, *this);
+        VisitObjectFields(o, *this);
+    }
 };
 
-std::string DumpObject(const LogoObject& o) {
+::testing::AssertionResult SameDump(const Dump& a, const Dump& b, std::string* why) {
+    if (a.out == b.out) return ::testing::AssertionSuccess();
+    std::istringstream in_a(a.out), in_b(b.out);
+    std::string line_a, line_b;
+    while (std::getline(in_a, line_a) && std::getline(in_b, line_b) && line_a == line_b) {
+    }
+    const std::string first = "stored fields differ first at " + line_a + " / " + line_b;
+    if (why) *why = first;
+    return ::testing::AssertionFailure() << first;
+}
+
+Dump DumpDocument(const LeFile& lf) {
     Dump d;
-    VisitParamFields(o.lt, d);
-    VisitObjectFields(o, d);
-    return d.out;
+    d("objs", lf.objs);
+    d("cur", lf.cur);
+    d("bgc", lf.bgc);
+    d("fixed_canvas", lf.fixed_canvas);
+    d("canvas_w", lf.canvas_w);
+    d("canvas_h", lf.canvas_h);
+    for (int n = 0; n < lf.objs; ++n) d.Object(*lf.obj[n]);
+    return d;
 }
 
 }  // namespace
@@ -75,28 +90,16 @@ LeFile MakeVariedDocument(int count) {
     return lf;
 }
 
-bool SameStoredFields(const LogoObject& a, const LogoObject& b, std::string* why) {
-    const std::string da = DumpObject(a);
-    const std::string db = DumpObject(b);
-    if (da != db && why) *why = "object fields differ:\n" + da + "---\n" + db;
-    return da == db;
+::testing::AssertionResult SameStoredFields(const LogoObject& a, const LogoObject& b,
+                                            std::string* why) {
+    Dump da, db;
+    da.Object(a);
+    db.Object(b);
+    return SameDump(da, db, why);
 }
 
-bool SameStoredDocument(const LeFile& a, const LeFile& b, std::string* why) {
-    const auto fail = [&](const std::string& what) {
-        if (why) *why = what;
-        return false;
-    };
-    if (a.objs != b.objs)
-        return fail("objs " + std::to_string(a.objs) + " != " + std::to_string(b.objs));
-    if (a.cur != b.cur) return fail("cur differs");
-    if (!SameBits(a.bgc.h, b.bgc.h) || !SameBits(a.bgc.s, b.bgc.s) || !SameBits(a.bgc.l, b.bgc.l))
-        return fail("bgc differs");
-    if (a.fixed_canvas != b.fixed_canvas || a.canvas_w != b.canvas_w || a.canvas_h != b.canvas_h)
-        return fail("canvas settings differ");
-    for (int n = 0; n < a.objs; ++n)
-        if (!SameStoredFields(*a.obj[n], *b.obj[n], why)) return false;
-    return true;
+::testing::AssertionResult SameStoredDocument(const LeFile& a, const LeFile& b, std::string* why) {
+    return SameDump(DumpDocument(a), DumpDocument(b), why);
 }
 
 }  // namespace vx::test

@@ -1,5 +1,6 @@
 #include "support/ToolTest.h"
 
+#include <gmock/gmock.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -8,20 +9,26 @@
 #include <iterator>
 
 #include "document/ProjectFile.h"
-#include "support/TestFonts.h"
 
 namespace vx::test {
 
 namespace fs = std::filesystem;
 
-void ToolTest::SetUp() {
-    dir_ = WriteTestLibraries();
-    cli_ = (fs::path(dir_) / "vexologo-cli").string();
+LeFile ToolLogo() {
+    LeFile lf;
+    lf.AddObj(TextObject("Export", SANS_BOLD, 48, 0, 0));
+    lf.obj[0]->lt.has_outline = lf.obj[0]->lt.has_shadow = 1;
+    lf.obj[0]->lt.color = {100, 200, 90};
+    lf.AddObj(ShapeObject(36, 50, 50, -120, 10));
+    lf.bgc = {30, 120, 220};
+    return lf;
+}
+
+ToolTest::ToolTest() : dir_(WriteTestLibraries()), cli_(Path("vexologo-cli")) {
     fs::copy_file(VX_CLI_PATH, cli_);
 }
 
-void ToolTest::TearDown() {
-    RecordingTest::TearDown();
+ToolTest::~ToolTest() {
     std::error_code ec;
     fs::remove_all(dir_, ec);
 }
@@ -35,13 +42,16 @@ int ToolTest::Run(const std::string& args) {
     const std::string cmd =
         "timeout 60 " + cli_ + " " + args + " >" + Path("out.txt") + " 2>" + Path("err.txt");
     const int status = std::system(cmd.c_str());
-    const auto text = [this](const char* name) {
-        std::ifstream in(Path(name));
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    printed = text("out.txt");
-    err = text("err.txt");
+    printed = Text("out.txt");
+    err = Text("err.txt");
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void ToolTest::ExpectRefusals(const std::string& command, const std::vector<Refusal>& cases) {
+    for (const Refusal& c : cases) {
+        EXPECT_EQ(Run(command + c.args), c.status) << command << c.args;
+        EXPECT_THAT(err, testing::HasSubstr(c.message)) << command << c.args;
+    }
 }
 
 void ToolTest::UseShippedTool() {
@@ -49,8 +59,18 @@ void ToolTest::UseShippedTool() {
 }
 
 std::vector<std::uint8_t> ToolTest::Bytes(const std::string& name) const {
+    const std::string text = Text(name);
+    return {text.begin(), text.end()};
+}
+
+std::string ToolTest::Text(const std::string& name) const {
     std::ifstream in(Path(name), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::string ToolTest::Write(const std::string& name, const std::string& text) const {
+    std::ofstream(Path(name), std::ios::binary) << text;
+    return Path(name);
 }
 
 void ToolTest::ExpectPng(const std::string& name, const std::vector<std::uint32_t>& px, int w,
@@ -65,9 +85,9 @@ void ToolTest::ExpectPng(const std::string& name, const std::vector<std::uint32_
             << name << ": first difference at " << i % w << "," << i / w;
 }
 
-std::string ToolTest::Save(const LeFile& lf, const std::string& name) {
+std::string ToolTest::Save(const LeFile& logo, const std::string& name) const {
     const std::string path = Path(name);
-    EXPECT_TRUE(WriteProjectFile(path, lf));
+    EXPECT_TRUE(WriteProjectFile(path, logo));
     return path;
 }
 
