@@ -13,40 +13,35 @@ namespace {
 
 struct Opening {
     const char* name;
-    bool shape;  // on the shape object
-    std::function<void(CZebDlg&)> open;
+    bool shape;    // on the shape object
+    bool effects;  // with gradient, outline and shadow on
+    int property;  // the object's property bar k, or -1 for `command`
+    int command;
 };
 
 TEST_F(BarTest, EveryBarOpensFromItsCommandAndDraws) {
     const Opening openings[] = {
-        {"text", false, [](CZebDlg& m) { m.ObjectCmd(0); }},
-        {"effects", false, [](CZebDlg& m) { m.ObjectCmd(1); }},
-        {"gradient", false, [](CZebDlg& m) { m.ObjectCmd(2); }},
-        {"transform", false, [](CZebDlg& m) { m.ObjectCmd(3); }},
-        {"colors", false, [](CZebDlg& m) { m.ObjectCmd(4); }},
-        {"image_object", true, [](CZebDlg& m) { m.ObjectCmd(0); }},
-        {"image", true, [](CZebDlg& m) { m.ObjectCmd(1); }},
-        {"logo", false, [](CZebDlg& m) { m.OnCommand(ID_WINDOW_LOGOIMAGE); }},
-        {"background", false, [](CZebDlg& m) { m.OnCommand(IDM_EDIT_BACKGROUDCOLOR); }},
-        {"gradient_on", false,
-         [](CZebDlg& m) {
-             LogoParams& lt = m.lf.obj[0]->lt;
-             lt.grad = 1;
-             lt.grad_color1 = {150, 240, 100};
-             lt.grad_opacity2 = 0.4f;
-             lt.grad_angle = 45;
-             m.ObjectCmd(2);
-         }},
-        {"effects_on", false,
-         [](CZebDlg& m) {
-             m.lf.obj[0]->lt.has_outline = m.lf.obj[0]->lt.has_shadow = 1;
-             m.ObjectCmd(1);
-         }},
+        {"text", false, false, 0, 0},
+        {"effects", false, false, 1, 0},
+        {"gradient", false, false, 2, 0},
+        {"transform", false, false, 3, 0},
+        {"colors", false, false, 4, 0},
+        {"image_object", true, false, 0, 0},
+        {"image", true, false, 1, 0},
+        {"logo", false, false, -1, ID_WINDOW_LOGOIMAGE},
+        {"background", false, false, -1, IDM_EDIT_BACKGROUDCOLOR},
+        {"gradient_on", false, true, 2, 0},
+        {"effects_on", false, true, 1, 0},
     };
     const QString dir = qEnvironmentVariable("VX_SHOT_DIR");
     for (const Opening& o : openings) {
         if (o.shape) SelectShape();
-        o.open(*w);
+        if (o.effects) Cur().grad = Cur().has_outline = Cur().has_shadow = 1;
+        if (o.property >= 0) {
+            w->ObjectCmd(o.property);
+        } else {
+            w->OnCommand(o.command);
+        }
         QWidget* bar = w->bar();
         ASSERT_NE(bar, nullptr) << o.name;
         EXPECT_TRUE(bar->isVisible()) << o.name;

@@ -9,8 +9,6 @@
 #include "support/TestFonts.h"
 #include "ui/OutWnd.h"
 #include "ui/controls/LeButton.h"
-#include "ui/controls/SlBtn.h"
-#include "ui/controls/ZebSlider.h"
 
 namespace vx::test {
 namespace {
@@ -85,22 +83,9 @@ TEST_F(WindowTest, MenusAndButtonsFollowTheDocumentAndTheBarState) {
     // Only commands whose bar or dialog exists are offered.
     EXPECT_TRUE(w->nav(2)->isEnabled());  // "Effects..." of a shape
     EXPECT_TRUE(w->nav(0)->isEnabled());  // "Image...": every bar exists
-    EXPECT_TRUE(enabled(ID_FILE_EXPORT));
-    EXPECT_TRUE(enabled(ID_FILE_BRAND_PACK));
-    EXPECT_TRUE(enabled(ID_FILE_ADD_FONTS));
-    EXPECT_TRUE(enabled(ID_FILE_SAVE_TEMPLATE));
-}
-
-TEST_F(WindowTest, ArrowsPageTheSliderWithinItsPages) {
-    ZebSlider* slider = w->obj_slider();
-    ASSERT_GT(slider->pages(), 1);
-    QTest::mouseClick(w->obj_arrow(-1), Qt::LeftButton);
-    EXPECT_EQ(slider->page(), 0);
-    QTest::mouseClick(w->obj_arrow(+1), Qt::LeftButton);
-    EXPECT_EQ(slider->page(), 1);
-    slider->SetPages(slider->pages(), slider->pages() - 1);
-    QTest::mouseClick(w->obj_arrow(+1), Qt::LeftButton);
-    EXPECT_EQ(slider->page(), slider->pages() - 1);
+    for (const int id :
+         {ID_FILE_EXPORT, ID_FILE_BRAND_PACK, ID_FILE_ADD_FONTS, ID_FILE_SAVE_TEMPLATE})
+        EXPECT_TRUE(enabled(id)) << id;
 }
 
 }  // namespace
