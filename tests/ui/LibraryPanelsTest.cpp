@@ -65,16 +65,6 @@ TEST_F(WindowTest, TheSelectionFollowsTheCurrentShapeToItsPage) {
     EXPECT_EQ(w->obj_slider()->page(), 2);
 }
 
-TEST_F(WindowTest, AnOpenBarRestsTheGridAndTheStyleRow) {
-    OpenBar();
-    EXPECT_FALSE(w->obj_lib()->isEnabled());
-    for (StyleBtn* b : w->style_buttons()) EXPECT_FALSE(b->isEnabled());
-    w->PostBarModal(true);
-    EXPECT_TRUE(w->obj_lib()->isEnabled());
-    ASSERT_FALSE(w->style_buttons().empty());
-    EXPECT_TRUE(w->style_buttons()[0]->isEnabled());
-}
-
 // The test program folder has no styles: the row is there, empty and usable.
 TEST_F(WindowTest, AnEmptyStyleLibraryLeavesAnEmptyRowThatOnlyMovesTheMark) {
     EXPECT_TRUE(w->styles().empty());

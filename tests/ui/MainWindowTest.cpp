@@ -7,7 +7,9 @@
 #include "WindowFixture.h"
 #include "session/CommandIds.h"
 #include "support/TestFonts.h"
+#include "ui/ObjLib.h"
 #include "ui/OutWnd.h"
+#include "ui/StyleBtn.h"
 #include "ui/controls/LeButton.h"
 
 namespace vx::test {
@@ -74,12 +76,19 @@ TEST_F(WindowTest, MenusAndButtonsFollowTheDocumentAndTheBarState) {
     EXPECT_FALSE(enabled(IDM_CLOSER));
     EXPECT_EQ(w->nav(1)->caption(), "Shape...");
     EXPECT_FALSE(w->prev_button()->isEnabled());
+    // What an open bar rests: the menus, the buttons, the grid and the style row.
+    ASSERT_FALSE(w->style_buttons().empty());
+    const auto offered = [&] {
+        int on = enabled(IDM_FARTHER) + w->next_button()->isEnabled() + w->obj_lib()->isEnabled();
+        for (const QWidget* b : w->style_buttons()) on += b->isEnabled();
+        return on;
+    };
+    const int all = 3 + static_cast<int>(w->style_buttons().size());
+    EXPECT_EQ(offered(), all);
     OpenBar();
-    EXPECT_FALSE(enabled(IDM_FARTHER));
-    EXPECT_FALSE(w->next_button()->isEnabled());
+    EXPECT_EQ(offered(), 0);
     w->PostBarModal(true);
-    EXPECT_TRUE(enabled(IDM_FARTHER));
-    EXPECT_TRUE(w->next_button()->isEnabled());
+    EXPECT_EQ(offered(), all);
     // Only commands whose bar or dialog exists are offered.
     EXPECT_TRUE(w->nav(2)->isEnabled());  // "Effects..." of a shape
     EXPECT_TRUE(w->nav(0)->isEnabled());  // "Image...": every bar exists
