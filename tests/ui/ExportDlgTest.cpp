@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "WindowFixture.h"
 #include "support/Recorders.h"
 #include "support/TempDir.h"
 #include "support/TestFonts.h"
@@ -52,9 +53,7 @@ TEST_F(ExportDlgTest, TheShownSizeFollowsTheEditsUnlessAPictureLocksTheScale) {
     }
     EXPECT_EQ(Shown(dlg), QSize(320, 140));
     EXPECT_EQ(Shown(locked), QSize(80, 50));
-    EXPECT_FALSE(locked.scale_edit()->isEnabled());
-    EXPECT_FALSE(locked.scale_label()->isEnabled());
-    EXPECT_FALSE(locked.percent_label()->isEnabled());
+    EXPECT_EQ(Enabled({locked.scale_edit(), locked.scale_label(), locked.percent_label()}), "000");
     dlg.svg_radio()->click();
     EXPECT_EQ(Shown(dlg), QSize(320, 140));
 }
@@ -62,25 +61,24 @@ TEST_F(ExportDlgTest, TheShownSizeFollowsTheEditsUnlessAPictureLocksTheScale) {
 TEST_F(ExportDlgTest, EachFormatEnablesQualityAndTransparencyAsItCan) {
     struct Case {
         ImageFormat format;
-        bool svg, quality, transparent;
+        bool svg;
+        const char* enabled;  // the quality, its label, the transparency
     };
     LeFile lf = FixedCanvas(10, 10);
     ExportDlg dlg(&lf);
     EXPECT_TRUE(dlg.radio(ImageFormat::PNG24)->isChecked());
     EXPECT_EQ(dlg.quality_edit()->value(), 90);
-    for (const Case c : {Case{ImageFormat::PNG24, false, false, true},
-                         {ImageFormat::PNG8, false, false, true},
-                         {ImageFormat::GIF8, false, false, true},
-                         {ImageFormat::BMP24, false, false, false},
-                         {ImageFormat::JPEG, false, true, false},
-                         {ImageFormat::TIFF, false, true, true},
-                         {ImageFormat::PNG24, true, false, true}}) {
+    for (const Case c : {Case{ImageFormat::PNG24, false, "001"},
+                         {ImageFormat::PNG8, false, "001"},
+                         {ImageFormat::GIF8, false, "001"},
+                         {ImageFormat::BMP24, false, "000"},
+                         {ImageFormat::JPEG, false, "110"},
+                         {ImageFormat::TIFF, false, "111"},
+                         {ImageFormat::PNG24, true, "001"}}) {
         (c.svg ? dlg.svg_radio() : dlg.radio(c.format))->click();
         SCOPED_TRACE(c.svg ? "SVG" : ImageFormatName(c.format));
         EXPECT_EQ(dlg.svg(), c.svg);
-        EXPECT_EQ(dlg.quality_edit()->isEnabled(), c.quality);
-        EXPECT_EQ(dlg.quality_label()->isEnabled(), c.quality);
-        EXPECT_EQ(dlg.transparent()->isEnabled(), c.transparent);
+        EXPECT_EQ(Enabled({dlg.quality_edit(), dlg.quality_label(), dlg.transparent()}), c.enabled);
     }
     EXPECT_EQ(dlg.svg_radio()->text(), "SVG (vector)");
     EXPECT_EQ(ExportDlg::FileFilter(ImageFormat::JPEG), "JPEG (*.jpg)");
