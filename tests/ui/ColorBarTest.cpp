@@ -46,8 +46,7 @@ TEST_F(BarTest, ColorBarViewsEditTheSelectedVariableLive) {
     EXPECT_EQ(bar->swatch()->color(), QColor(Qt::white));
     bar->selector()->setCurrentIndex(0);
     SLSlider* field = bar->field_view();
-    QTest::mousePress(field, Qt::LeftButton, {}, QPoint(field->width(), field->height() / 2));
-    QTest::mouseRelease(field, Qt::LeftButton, {}, QPoint(field->width(), field->height() / 2));
+    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width(), field->height() / 2));
     EXPECT_FLOAT_EQ(Cur().color.s, 240.0f);
     EXPECT_NEAR(Cur().color.l, 120.0f, 1.0f);
     const LeFile edited = w->lf;
