@@ -81,10 +81,12 @@ ExportOutcome ExportRun::Save(const QString& path) {
         job->done = true;
     });
     steps = objects + 1;
-    while (!job->done) {
+    // Asked at least once, so that a cancel during the encoding is seen even
+    // when the worker is quicker than the first look.
+    do {
         if (cancelled()) return ExportOutcome::CANCELLED;
-        Pause(20);
-    }
+        if (!job->done) Pause(20);
+    } while (!job->done);
     progress.setValue(objects + 1);
     const std::string file = path.toLocal8Bit().toStdString();
     if (!job->encoded) {

@@ -17,10 +17,6 @@ protected:
         test::AddObjectsOfKinds(s.lf, kinds);
         s.utrack.Reset(s.lf);
     }
-    void Fill() {
-        for (int n = 0; n < MAX_OBJS; ++n) test::AddObjectsOfKinds(s.lf, {TEXT_OBJECT});
-        s.utrack.Reset(s.lf);
-    }
     Session s;
     test::TempDir dir;
 };
@@ -58,7 +54,7 @@ TEST_F(SessionTest, ABarForANewShapeAddsTheStarburstAndOneUndoStep) {
 }
 
 TEST_F(SessionTest, AFullDocumentIsNeverGivenA101stObject) {
-    Fill();
+    for (int n = 0; n < MAX_OBJS; ++n) Start({TEXT_OBJECT});
     const std::string png = test::WriteTestPng(dir.Path("a.png"), 4, 4);
     EXPECT_FALSE(s.PreBarModal(TEXT_OBJECT));
     EXPECT_FALSE(s.bar_modal);

@@ -4,12 +4,27 @@
 // helpers that drive the property bars as a user would.
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPoint>
+#include <QPushButton>
+#include <QTest>
 #include <functional>
 
 #include "WindowFixture.h"
+#include "session/CommandIds.h"
 #include "support/Documents.h"
+// The bars under test.
+#include "ui/bars/ColorBar.h"
+#include "ui/bars/ColorBtn.h"
+#include "ui/bars/EffectsBar.h"
+#include "ui/bars/GradientBar.h"
+#include "ui/bars/ImageBar.h"
+#include "ui/bars/Imopt.h"
+#include "ui/bars/LogoBar.h"
 #include "ui/bars/NumberTrio.h"
+#include "ui/bars/TextBar.h"
+#include "ui/bars/TransformBar.h"
 
 namespace vx::test {
 

@@ -1,49 +1,100 @@
-// The protocol every bar follows: live edits, Ok as one undo step, Cancel
-// (Esc, close box) back to the state before the bar, and one bar at a time.
+// The protocol every bar follows: each opens from its command and draws, edits
+// are live, Ok is one undo step, Cancel (Esc, its button, the close box) goes
+// back to the state before the bar, and one bar is open at a time. With
+// VX_SHOT_DIR set, every bar is also saved there as a PNG to look at.
 
-#include <QCloseEvent>
-#include <QPushButton>
+#include <QDir>
+#include <QImage>
 
 #include "BarFixture.h"
-#include "session/CommandIds.h"
-#include "ui/bars/EffectsBar.h"
-#include "ui/bars/ImageBar.h"
-#include "ui/bars/Imopt.h"
-#include "ui/bars/TextBar.h"
-#include "ui/bars/TransformBar.h"
 
 namespace vx::test {
 namespace {
 
-TEST_F(BarTest, CancelRightAfterOpeningChangesNothingAndRedoKeepsItUnchanged) {
-    const LeFile before = w->lf;
-    const int undoes = w->utrack.undoes;
-    w->EditEffects();
-    Key(w->bar(), Qt::Key_Escape);
-    EXPECT_TRUE(SameStoredDocument(w->lf, before));
-    EXPECT_EQ(w->utrack.undoes, undoes);
-    EXPECT_EQ(w->utrack.redoes, 1);
-    w->OnCommand(ID_EDIT_REDO);
-    EXPECT_TRUE(SameStoredDocument(w->lf, before));
+struct Opening {
+    const char* name;
+    bool shape;    // on the shape object
+    bool effects;  // with gradient, outline and shadow on
+    int property;  // the object's property bar k, or -1 for `command`
+    int command;
+};
+
+TEST_F(BarTest, EveryBarOpensFromItsCommandAndDraws) {
+    const Opening openings[] = {
+        {"text", false, false, 0, 0},
+        {"effects", false, false, 1, 0},
+        {"gradient", false, false, 2, 0},
+        {"transform", false, false, 3, 0},
+        {"colors", false, false, 4, 0},
+        {"image_object", true, false, 0, 0},
+        {"image", true, false, 1, 0},
+        {"logo", false, false, -1, ID_WINDOW_LOGOIMAGE},
+        {"background", false, false, -1, IDM_EDIT_BACKGROUDCOLOR},
+        {"gradient_on", false, true, 2, 0},
+        {"effects_on", false, true, 1, 0},
+    };
+    const QString dir = qEnvironmentVariable("VX_SHOT_DIR");
+    for (const Opening& o : openings) {
+        if (o.shape) SelectShape();
+        if (o.effects) Cur().grad = Cur().has_outline = Cur().has_shadow = 1;
+        if (o.property >= 0) {
+            w->ObjectCmd(o.property);
+        } else {
+            w->OnCommand(o.command);
+        }
+        QWidget* bar = w->bar();
+        ASSERT_NE(bar, nullptr) << o.name;
+        EXPECT_TRUE(bar->isVisible()) << o.name;
+        const QImage shot = bar->grab().toImage();
+        EXPECT_GT(shot.width(), 100) << o.name;
+        if (!dir.isEmpty()) {
+            shot.save(QDir(dir).filePath(QString(o.name) + ".png"));
+            w->grab().toImage().save(QDir(dir).filePath(QString(o.name) + "_main.png"));
+        }
+        Key(bar, Qt::Key_Escape);
+        EXPECT_FALSE(bar->isVisible()) << o.name;
+        EXPECT_FALSE(w->s.bar_modal) << o.name;
+    }
 }
 
-TEST_F(BarTest, CancelAfterSeveralChangesRestoresAndRedoBringsThemBackAsOneStep) {
-    const LeFile before = w->lf;
-    w->EditEffects();
-    auto* bar = Bar<EffectsBar>();
-    bar->outline_check()->click();
-    Spin(bar->strength(), 1);
-    DragSliderToEnd(bar->sharpness(), true);
-    EXPECT_EQ(Cur().has_outline, 1);  // live
-    EXPECT_EQ(Cur().strength, 2);
-    bar->cancel_button()->click();
-    EXPECT_TRUE(SameStoredDocument(w->lf, before));
-    w->OnCommand(ID_EDIT_REDO);
-    EXPECT_EQ(Cur().has_outline, 1);
-    EXPECT_EQ(Cur().strength, 2);
-    EXPECT_FLOAT_EQ(Cur().outline_sharpness, 1.0f);
-    w->OnCommand(ID_EDIT_UNDO);
-    EXPECT_TRUE(SameStoredDocument(w->lf, before));
+// Each way out of the effects bar, with or without changes first: the
+// document is as before, one redo step holds the changes, and its undo goes
+// back again.
+TEST_F(BarTest, EveryCancelRestoresAndRedoBringsTheChangesBackAsOneStep) {
+    struct Cancelling {
+        const char* how;
+        bool change;
+        std::function<void(EffectsBar*)> cancel;
+    };
+    const Cancelling cases[] = {
+        {"Escape at once", false, [](EffectsBar* b) { Key(b, Qt::Key_Escape); }},
+        {"Cancel button", true, [](EffectsBar* b) { b->cancel_button()->click(); }},
+        {"close box", true, [](EffectsBar* b) { b->close(); }},
+    };
+    for (const Cancelling& c : cases) {
+        const LeFile before = w->lf;
+        const int undoes = w->utrack.undoes;
+        w->EditEffects();
+        auto* bar = Bar<EffectsBar>();
+        if (c.change) {
+            bar->outline_check()->click();
+            Spin(bar->strength(), 1);
+            DragSliderToEnd(bar->sharpness(), true);
+            EXPECT_EQ(Cur().has_outline, 1) << c.how << ": live";
+        }
+        c.cancel(bar);
+        EXPECT_FALSE(w->s.bar_modal) << c.how;
+        EXPECT_TRUE(SameStoredDocument(w->lf, before)) << c.how;
+        EXPECT_EQ(w->utrack.undoes, undoes) << c.how;
+        EXPECT_EQ(w->utrack.redoes, 1) << c.how;
+        w->OnCommand(ID_EDIT_REDO);
+        const LogoParams& old = before.obj[0]->lt;
+        EXPECT_EQ(Cur().has_outline, c.change ? 1 : old.has_outline) << c.how;
+        EXPECT_EQ(Cur().strength, c.change ? old.strength + 1 : old.strength) << c.how;
+        EXPECT_EQ(Cur().outline_sharpness, c.change ? 1.0f : old.outline_sharpness) << c.how;
+        w->OnCommand(ID_EDIT_UNDO);
+        EXPECT_TRUE(SameStoredDocument(w->lf, before)) << c.how;
+    }
 }
 
 TEST_F(BarTest, OkWithoutChangeStillAddsOneStepAndEnterActsAsOk) {
@@ -52,15 +103,6 @@ TEST_F(BarTest, OkWithoutChangeStillAddsOneStepAndEnterActsAsOk) {
     Key(w->bar(), Qt::Key_Return);
     EXPECT_FALSE(w->bar()->isVisible());
     EXPECT_EQ(w->utrack.undoes, undoes + 1);
-    EXPECT_FALSE(w->s.bar_modal);
-}
-
-TEST_F(BarTest, TheCloseBoxCancels) {
-    const LeFile before = w->lf;
-    w->EditTransform();
-    Bar<TransformBar>()->transform_check()->click();
-    w->bar()->close();
-    EXPECT_TRUE(SameStoredDocument(w->lf, before));
     EXPECT_FALSE(w->s.bar_modal);
 }
 
@@ -77,24 +119,22 @@ TEST_F(BarTest, ASecondOpeningKeepsTheFirstBarAndItsChanges) {
     EXPECT_EQ(Cur().has_transform, 1);
 }
 
-TEST_F(BarTest, CancelOfNewTextRemovesTheNewObject) {
+TEST_F(BarTest, CancellingTheBarOfANewObjectRemovesIt) {
     const int objs = w->lf.objs;
     w->OnCommand(ID_OBJECT_NEWTEXT);
-    auto* bar = Bar<TextBar>();
-    ASSERT_NE(bar, nullptr);
+    ASSERT_NE(Bar<TextBar>(), nullptr);
     EXPECT_EQ(w->lf.objs, objs + 1);
-    EXPECT_EQ(bar->windowTitle(), "Basic Text Options: 'New Text'");
-    Key(bar, Qt::Key_Escape);
+    EXPECT_EQ(w->bar()->windowTitle(), "Basic Text Options: 'New Text'");
+    Key(w->bar(), Qt::Key_Escape);
     EXPECT_EQ(w->lf.objs, objs);
-}
-
-TEST_F(BarTest, NewImageOpensTheImageObjectBarAndTheWindowMenuOpensEachBar) {
-    const int objs = w->lf.objs;
     w->OnCommand(ID_OBJECT_NEWIMAGE);
     ASSERT_NE(Bar<Imopt>(), nullptr);
     EXPECT_EQ(w->lf.obj[w->lf.cur]->type, SHAPE_OBJECT);
     Key(w->bar(), Qt::Key_Escape);
     EXPECT_EQ(w->lf.objs, objs);
+}
+
+TEST_F(BarTest, TheWindowMenuOpensTheBarOfItsObject) {
     w->OnCommand(40000 + 10 * 1 + 1);  // "Shape: " of object 1
     EXPECT_EQ(w->lf.cur, 1);
     EXPECT_NE(Bar<ImageBar>(), nullptr);

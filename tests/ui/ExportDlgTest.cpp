@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "WindowFixture.h"
 #include "support/Recorders.h"
 #include "support/TempDir.h"
 #include "support/TestFonts.h"
@@ -38,74 +39,57 @@ QSize Shown(const ExportDlg& dlg) {
 
 using ExportDlgTest = RecordingTest;
 
-TEST_F(ExportDlgTest, TheOutputSizeFollowsScaleAndMarginsWithTheirClamps) {
-    struct Case {
-        int scale, margin;
-        QSize shown;
-    };
-    LeFile lf = FixedCanvas(200, 80);
-    ExportDlg dlg(&lf);
+// The size rule and its clamps are the export's; the dialog shows its result
+// for the edits, and a logo holding a picture locks the scale.
+TEST_F(ExportDlgTest, TheShownSizeFollowsTheEditsUnlessAPictureLocksTheScale) {
+    LeFile fixed = FixedCanvas(200, 80), picture;
+    picture.AddObj(BitmapObject(40, 20, 60, 30));
+    ExportDlg dlg(&fixed), locked(&picture);
     EXPECT_EQ(Shown(dlg), QSize(200, 80));  // 100 %, no margins
-    for (const Case c : {Case{150, 10, {320, 140}}, Case{0, 0, {2, 0}}, Case{100, 500, {400, 280}},
-                         Case{10000, 0, {20000, 8000}}}) {
-        dlg.scale_edit()->setValue(c.scale);
-        dlg.margin_edit()->setValue(c.margin);
-        EXPECT_EQ(Shown(dlg), c.shown) << c.scale << " % " << c.margin;
+    EXPECT_TRUE(dlg.scale_edit()->isEnabled());
+    for (ExportDlg* d : {&dlg, &locked}) {
+        d->scale_edit()->setValue(150);
+        d->margin_edit()->setValue(10);
     }
-    // A fixed canvas is the logo's size whatever the objects, which stay put.
-    EXPECT_EQ(lf.obj[0]->x, 37);
-    EXPECT_EQ(lf.obj[0]->y, -11);
-}
-
-TEST_F(ExportDlgTest, ThePictureOfACustomBitmapCannotBeScaled) {
-    LeFile lf;
-    lf.AddObj(BitmapObject(40, 20, 60, 30));
-    ExportDlg dlg(&lf);
-    EXPECT_FALSE(dlg.scale_edit()->isEnabled());
-    EXPECT_FALSE(dlg.scale_label()->isEnabled());
-    EXPECT_FALSE(dlg.percent_label()->isEnabled());
-    dlg.scale_edit()->setValue(300);
-    dlg.margin_edit()->setValue(5);
-    EXPECT_EQ(Shown(dlg), QSize(70, 40));
-    EXPECT_EQ(lf.obj[0]->x, 0);  // opening centred the objects
-    EXPECT_EQ(lf.obj[0]->y, 0);
+    EXPECT_EQ(Shown(dlg), QSize(320, 140));
+    EXPECT_EQ(Shown(locked), QSize(80, 50));
+    EXPECT_EQ(Enabled({locked.scale_edit(), locked.scale_label(), locked.percent_label()}), "000");
+    dlg.svg_radio()->click();
+    EXPECT_EQ(Shown(dlg), QSize(320, 140));
 }
 
 TEST_F(ExportDlgTest, EachFormatEnablesQualityAndTransparencyAsItCan) {
     struct Case {
         ImageFormat format;
-        bool quality, transparent;
+        bool svg;
+        const char* enabled;  // the quality, its label, the transparency
     };
     LeFile lf = FixedCanvas(10, 10);
     ExportDlg dlg(&lf);
     EXPECT_TRUE(dlg.radio(ImageFormat::PNG24)->isChecked());
     EXPECT_EQ(dlg.quality_edit()->value(), 90);
-    for (const Case c : {Case{ImageFormat::PNG24, false, true},
-                         {ImageFormat::PNG8, false, true},
-                         {ImageFormat::GIF8, false, true},
-                         {ImageFormat::BMP24, false, false},
-                         {ImageFormat::JPEG, true, false},
-                         {ImageFormat::TIFF, true, true}}) {
-        dlg.radio(c.format)->click();
-        EXPECT_EQ(dlg.quality_edit()->isEnabled(), c.quality) << ImageFormatName(c.format);
-        EXPECT_EQ(dlg.quality_label()->isEnabled(), c.quality) << ImageFormatName(c.format);
-        EXPECT_EQ(dlg.transparent()->isEnabled(), c.transparent) << ImageFormatName(c.format);
+    for (const Case c : {Case{ImageFormat::PNG24, false, "001"},
+                         {ImageFormat::PNG8, false, "001"},
+                         {ImageFormat::GIF8, false, "001"},
+                         {ImageFormat::BMP24, false, "000"},
+                         {ImageFormat::JPEG, false, "110"},
+                         {ImageFormat::TIFF, false, "111"},
+                         {ImageFormat::PNG24, true, "001"}}) {
+        (c.svg ? dlg.svg_radio() : dlg.radio(c.format))->click();
+        SCOPED_TRACE(c.svg ? "SVG" : ImageFormatName(c.format));
+        EXPECT_EQ(dlg.svg(), c.svg);
+        EXPECT_EQ(Enabled({dlg.quality_edit(), dlg.quality_label(), dlg.transparent()}), c.enabled);
     }
+    EXPECT_EQ(dlg.svg_radio()->text(), "SVG (vector)");
     EXPECT_EQ(ExportDlg::FileFilter(ImageFormat::JPEG), "JPEG (*.jpg)");
+    EXPECT_EQ(ExportDlg::FileFilter(ImageFormat::PNG24, true), "SVG (vector) (*.svg)");
 }
 
-TEST_F(ExportDlgTest, SvgKeepsTheSizeRuleAndTransparencyAndSavesADocument) {
+TEST_F(ExportDlgTest, SvgSavesADocumentOfTheShownSizeAndCancelLeavesNothing) {
     LeFile lf = FixedCanvas(200, 80);
     ExportDlg dlg(&lf);
-    EXPECT_EQ(dlg.svg_radio()->text(), "SVG (vector)");
     dlg.scale_edit()->setValue(150);
     dlg.svg_radio()->click();
-    EXPECT_TRUE(dlg.svg());
-    EXPECT_EQ(Shown(dlg), QSize(300, 120));
-    EXPECT_FALSE(dlg.quality_edit()->isEnabled());
-    EXPECT_TRUE(dlg.transparent()->isEnabled());
-    EXPECT_EQ(ExportDlg::FileFilter(ImageFormat::PNG24, true), "SVG (vector) (*.svg)");
-
     TempDir tmp;
     EXPECT_FALSE(dlg.SaveTo(QString::fromStdString(tmp.Path("cancelled.svg")), 1));
     EXPECT_TRUE(fs::is_empty(tmp.path()));

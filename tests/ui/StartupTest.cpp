@@ -40,14 +40,6 @@ protected:
             WriteTemplate(folder, t, {TEXT_OBJECT, SHAPE_OBJECT, TEXT_OBJECT});
         ReloadTmps();
     }
-    // A project file with one text object, named on the command line.
-    QStringList ProjectArgument() {
-        LeFile lf;
-        AddObjectsOfKinds(lf, {TEXT_OBJECT});
-        const std::string path = tmp.Path("mine.zeb");
-        EXPECT_TRUE(WriteProjectFile(path, lf));
-        return {"vexologo", QString::fromStdString(path)};
-    }
     // Runs the template window in library mode as start-up shows it, then
     // Escape (preview -1) or a click on preview `i`; the main window's result.
     std::unique_ptr<CZebDlg> Start(const QStringList& args, int preview) {
@@ -70,27 +62,35 @@ protected:
     CZebApp app;
 };
 
-TEST_F(StartupTest, EscapeKeepsTheCommandLineProjectAndATemplateReplacesIt) {
+// A template (text, shape, text) chosen at start-up replaces the command
+// line's project unnamed, so that Save cannot write it over the project;
+// Escape keeps the project, or starts blank without one.
+TEST_F(StartupTest, TheTemplateWindowDecidesTheFirstDocument) {
+    struct Case {
+        const char* project;  // on the command line: "" none, else a file name
+        int preview, objs, cur;
+        const char* title;
+    };
+    const Case cases[] = {
+        {"mine.zeb", -1, 1, 0, "Vexo Logo: mine.zeb"},
+        {"mine.zeb", 0, 3, 1, "Vexo Logo: New Logo Project"},
+        {"", -1, 0, -1, "Vexo Logo: New Logo Project"},
+        {"", 0, 3, 1, "Vexo Logo: New Logo Project"},
+    };
     Templates({"One"});
-    const QStringList args = ProjectArgument();
-    std::unique_ptr<CZebDlg> kept = Start(args, -1);
-    EXPECT_EQ(kept->lf.objs, 1);
-    EXPECT_EQ(kept->s.doc_name, tmp.Path("mine.zeb"));
-    EXPECT_EQ(kept->windowTitle(), "Vexo Logo: mine.zeb");
-
-    std::unique_ptr<CZebDlg> replaced = Start(args, 0);
-    EXPECT_EQ(replaced->lf.objs, 3);
-    // Unnamed, so that Save cannot write the template over the project.
-    EXPECT_EQ(replaced->windowTitle(), "Vexo Logo: New Logo Project");
-}
-
-TEST_F(StartupTest, WithoutArgumentsEscapeIsBlankAndATemplateSelectsItsTopmostShape) {
-    Templates({"One"});
-    EXPECT_EQ(Start({"vexologo"}, -1)->lf.objs, 0);
-    std::unique_ptr<CZebDlg> main = Start({"vexologo"}, 0);
-    EXPECT_EQ(main->lf.objs, 3);
-    EXPECT_EQ(main->lf.cur, 1);
-    EXPECT_FALSE(main->s.Undo());  // the template is where the undo track starts
+    LeFile mine;
+    AddObjectsOfKinds(mine, {TEXT_OBJECT});
+    ASSERT_TRUE(WriteProjectFile(tmp.Path("mine.zeb"), mine));
+    for (const Case& c : cases) {
+        QStringList args{"vexologo"};
+        if (*c.project) args << QString::fromStdString(tmp.Path(c.project));
+        const std::unique_ptr<CZebDlg> main = Start(args, c.preview);
+        SCOPED_TRACE(std::string(c.project) + " preview " + std::to_string(c.preview));
+        EXPECT_EQ(main->lf.objs, c.objs);
+        EXPECT_EQ(main->lf.cur, c.cur);
+        EXPECT_EQ(main->windowTitle(), c.title);
+        EXPECT_FALSE(main->s.Undo());  // the first document is where the undo track starts
+    }
 }
 
 TEST_F(StartupTest, AnUnreadableCommandLineProjectStartsBlankWithItsMessage) {
@@ -137,29 +137,24 @@ TEST_F(StartupTest, TheEnvironmentMayShortenTheWaitButNotLengthenIt) {
     EXPECT_EQ(TmpDlg::LoadingWait(), LOADING_MIN_MS);
 }
 
-TEST_F(StartupTest, NineTemplatesPageByFourInByteOrder) {
+// The page rules are the session's; the window shows them and picks by page.
+TEST_F(StartupTest, NineTemplatesPageByFourAndAClickPicksFromTheShownPage) {
     Templates({"Beta", "alpha", "Alpha", "d", "e", "f", "g", "h", "i"});
-    const TemplateStore& store = ProgramTemplates();
-    ASSERT_EQ(store.count(), 9);
     TmpDlg t(nullptr, nullptr, false);
     t.show();
-    const auto visible = [&] {
-        int n = 0;
-        for (TmpPrev* p : t.prev) n += p->isVisible();
-        return n;
+    const auto shown = [&] {
+        std::string on;
+        for (TmpPrev* p : t.prev) on += p->isVisible() ? '1' : '0';
+        return on + (t.prevbt->isEnabled() ? " prev" : "") + (t.nextbt->isEnabled() ? " next" : "");
     };
-    EXPECT_EQ(visible(), 4);
-    EXPECT_FALSE(t.prevbt->isEnabled());
+    EXPECT_EQ(shown(), "1111 next");
     QTest::mousePress(t.nextbt, Qt::LeftButton);
     QTest::mousePress(t.nextbt, Qt::LeftButton);
-    EXPECT_EQ(t.page.ctm, 8);
-    EXPECT_EQ(visible(), 1);
-    EXPECT_FALSE(t.nextbt->isEnabled());
-    EXPECT_TRUE(t.prevbt->isEnabled());
+    EXPECT_EQ(shown(), "1000 prev");
     QTest::mousePress(t.prevbt, Qt::LeftButton);
+    EXPECT_EQ(shown(), "1111 prev next");
     QTest::mouseClick(t.prev[1], Qt::LeftButton);
-    ASSERT_NE(t.result, nullptr);
-    EXPECT_EQ(t.result, &store.lfs[5]);
+    EXPECT_EQ(t.result, &ProgramTemplates().lfs[5]);
     EXPECT_EQ(t.QDialog::result(), QDialog::Accepted);
 }
 

