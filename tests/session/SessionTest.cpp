@@ -1,25 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "document/ProjectFile.h"
-#include "session/Session.h"
+#include "session/ObjLibRules.h"
 #include "session/ShippedFaces.h"
-#include "support/ObjectKinds.h"
-#include "support/Recorders.h"
+#include "session/StyleRow.h"
+#include "support/SessionFixture.h"
 #include "support/TempDir.h"
 
 namespace vx {
 namespace {
 
-class SessionTest : public test::RecordingTest {
-protected:
-    // The session holding `kinds`, committed as the state to undo to.
-    void Start(std::initializer_list<int> kinds) {
-        test::AddObjectsOfKinds(s.lf, kinds);
-        s.utrack.Reset(s.lf);
-    }
-    Session s;
-    test::TempDir dir;
-};
+using test::SessionTest;
 
 TEST_F(SessionTest, CancelledBarRestoresTheDocumentAndRedoBringsTheEditBack) {
     Start({TEXT_OBJECT});
@@ -34,32 +25,32 @@ TEST_F(SessionTest, CancelledBarRestoresTheDocumentAndRedoBringsTheEditBack) {
     EXPECT_EQ(s.lf.obj[0]->lt.size, 99);
 }
 
-TEST_F(SessionTest, CancellingANewObjectsBarKeepsTheTypingBeforeIt) {
+// Typing before the bar is a step of its own: Cancel takes only the new object.
+TEST_F(SessionTest, ABarForANewObjectAddsItOnOkAndTakesOnlyItOnCancel) {
     Start({TEXT_OBJECT});
     s.QuickTextChanged("typed");
-    ASSERT_TRUE(s.PreBarModal(TEXT_OBJECT));
+    ASSERT_TRUE(s.PreBarModal(SHAPE_OBJECT));
     s.PostBarModal(false);
     EXPECT_EQ(s.lf.objs, 1);
     EXPECT_EQ(s.lf.obj[0]->lt.str, "typed");
-}
-
-TEST_F(SessionTest, ABarForANewShapeAddsTheStarburstAndOneUndoStep) {
     ASSERT_TRUE(s.PreBarModal(SHAPE_OBJECT));
     s.PostBarModal(true);
-    ASSERT_EQ(s.lf.objs, 1);
-    EXPECT_EQ(s.lf.obj[0]->type, SHAPE_OBJECT);
-    EXPECT_EQ(s.lf.obj[0]->lt.font, NEW_SHAPE_FACE);
-    EXPECT_EQ(s.lf.obj[0]->lt.shape, NEW_SHAPE_GLYPH);
-    EXPECT_EQ(s.utrack.undoes, 1);
+    ASSERT_EQ(s.lf.objs, 2);
+    EXPECT_EQ(s.lf.obj[1]->type, SHAPE_OBJECT);
+    EXPECT_EQ(s.lf.obj[1]->lt.font, NEW_SHAPE_FACE);
+    EXPECT_EQ(s.lf.obj[1]->lt.shape, NEW_SHAPE_GLYPH);
+    EXPECT_EQ(s.utrack.undoes, 2);
 }
 
 TEST_F(SessionTest, AFullDocumentIsNeverGivenA101stObject) {
     for (int n = 0; n < MAX_OBJS; ++n) Start({TEXT_OBJECT});
+    const test::TempDir dir;
     const std::string png = test::WriteTestPng(dir.Path("a.png"), 4, 4);
     EXPECT_FALSE(s.PreBarModal(TEXT_OBJECT));
     EXPECT_FALSE(s.bar_modal);
     EXPECT_FALSE(s.Import(png));
     EXPECT_FALSE(s.DuplicateObject());
+    EXPECT_FALSE(PutLibraryShape(s, NEW_SHAPE_FACE, NEW_SHAPE_GLYPH));  // a text is current
     s.lf.cur = -1;
     EXPECT_EQ(s.QuickTextFocus(), Session::QuickFocus::SELECTED);
     EXPECT_EQ(s.lf.objs, MAX_OBJS);
@@ -68,6 +59,7 @@ TEST_F(SessionTest, AFullDocumentIsNeverGivenA101stObject) {
 
 TEST_F(SessionTest, ImportAddsThePictureAtTheBackAsOneUndoStep) {
     Start({TEXT_OBJECT});
+    const test::TempDir dir;
     ASSERT_TRUE(s.Import(test::WriteTestPng(dir.Path("a.png"), 6, 3)));
     ASSERT_EQ(s.lf.objs, 2);
     EXPECT_EQ(s.lf.obj[0]->type, BITMAP_OBJECT);
@@ -82,8 +74,8 @@ TEST_F(SessionTest, ImportAddsThePictureAtTheBackAsOneUndoStep) {
 }
 
 TEST_F(SessionTest, LoadNamesTheProjectOnlyWhenItWasReadWhole) {
-    LeFile file;
-    test::AddObjectsOfKinds(file, {SHAPE_OBJECT, TEXT_OBJECT});
+    const LeFile file = test::DocumentOfKinds({SHAPE_OBJECT, TEXT_OBJECT}, 1);
+    const test::TempDir dir;
     const std::string good = dir.Path("logo.zeb");
     ASSERT_TRUE(WriteProjectFile(good, file));
     s.utrack.Track(s.lf);
@@ -103,13 +95,12 @@ TEST_F(SessionTest, LoadNamesTheProjectOnlyWhenItWasReadWhole) {
     EXPECT_EQ(s.lf.objs, 1);
     EXPECT_EQ(s.Caption(), "Vexo Logo: New Logo Project");
     EXPECT_EQ(rec.messages.size(), 2u);
-}
 
-TEST_F(SessionTest, AFailedSaveKeepsTheProjectName) {
-    ASSERT_TRUE(s.Save(dir.Path("a.zeb")));
-    EXPECT_FALSE(s.Save(dir.Path("no/such/folder/b.zeb")));
+    const test::TempDir other;
+    ASSERT_TRUE(s.Save(other.Path("a.zeb")));
+    EXPECT_FALSE(s.Save(other.Path("no/such/folder/b.zeb")));  // keeps the name
     EXPECT_EQ(s.DocTitle(), "a.zeb");
-    EXPECT_EQ(rec.messages.size(), 1u);
+    EXPECT_EQ(rec.messages.size(), 3u);
 }
 
 TEST_F(SessionTest, QuickTextFocusSelectsTheFirstTextObjectOrAddsOne) {
@@ -117,12 +108,10 @@ TEST_F(SessionTest, QuickTextFocusSelectsTheFirstTextObjectOrAddsOne) {
     EXPECT_EQ(s.lf.objs, 1);
     EXPECT_EQ(s.utrack.undoes, 1);
 
-    Session other;
-    test::AddObjectsOfKinds(other.lf, {SHAPE_OBJECT, TEXT_OBJECT, TEXT_OBJECT});
-    other.lf.cur = 0;
-    EXPECT_EQ(other.QuickTextFocus(), Session::QuickFocus::SELECTED);
-    EXPECT_EQ(other.lf.cur, 1);
-    EXPECT_EQ(other.QuickTextFocus(), Session::QuickFocus::NONE);
+    s.lf = test::DocumentOfKinds({SHAPE_OBJECT, TEXT_OBJECT, TEXT_OBJECT}, 0);
+    EXPECT_EQ(s.QuickTextFocus(), Session::QuickFocus::SELECTED);
+    EXPECT_EQ(s.lf.cur, 1);
+    EXPECT_EQ(s.QuickTextFocus(), Session::QuickFocus::NONE);
 }
 
 TEST_F(SessionTest, TypedTextIsFilteredPerCharacterCutAndOneUndoStep) {
