@@ -15,7 +15,7 @@ using test::SessionTest;
 TEST_F(SessionTest, CancelledBarRestoresTheDocumentAndRedoBringsTheEditBack) {
     Start({TEXT_OBJECT});
     ASSERT_TRUE(s.PreBarModal(-1));
-    EXPECT_TRUE(s.bar_modal);
+    EXPECT_FALSE(s.QuickTextChanged("ignored while a bar is open"));
     s.lf.obj[0]->lt.size = 99;
     s.PostBarModal(false);
     EXPECT_FALSE(s.bar_modal);
@@ -114,26 +114,17 @@ TEST_F(SessionTest, QuickTextFocusSelectsTheFirstTextObjectOrAddsOne) {
     EXPECT_EQ(s.QuickTextFocus(), Session::QuickFocus::NONE);
 }
 
-TEST_F(SessionTest, TypedTextIsFilteredPerCharacterCutAndOneUndoStep) {
-    Start({TEXT_OBJECT});
-    EXPECT_TRUE(
-        s.QuickTextChanged("Gr\xC3\xBC\xC3\x9F"
-                           "e \xE2\x98\x83!"));  // snowman dropped
-    EXPECT_EQ(s.QuickText(),
-              "Gr\xFC\xDF"
-              "e !");
+// A text left blank goes; the shape below it becomes current.
+TEST_F(SessionTest, TypedTextIsFilteredCutAndOneStepAndABlankTextIsRemoved) {
+    Start({SHAPE_OBJECT, TEXT_OBJECT});
+    EXPECT_TRUE(s.QuickTextChanged("Gr\303\274\303\237e \342\230\203!"));  // snowman dropped
+    EXPECT_EQ(s.QuickText(), "Gr\374\337e !");
     EXPECT_TRUE(s.QuickTextChanged(std::string(600, 'x')));
     EXPECT_EQ(s.QuickText().size(), 499u);
     EXPECT_EQ(s.utrack.undoes, 0);
     EXPECT_TRUE(s.QuickTextLeft());
     EXPECT_EQ(s.utrack.undoes, 1);
 
-    s.PreBarModal(-1);
-    EXPECT_FALSE(s.QuickTextChanged("ignored while a bar is open"));
-}
-
-TEST_F(SessionTest, LeavingABlankTextObjectRemovesIt) {
-    Start({SHAPE_OBJECT, TEXT_OBJECT});
     s.QuickTextChanged("  ");
     EXPECT_TRUE(s.QuickTextLeft());
     EXPECT_EQ(s.lf.objs, 1);
