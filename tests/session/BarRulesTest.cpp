@@ -121,25 +121,23 @@ protected:
 
 TEST_F(ColorPickerTest, EditMenuColoursInMenuOrder) {
     const std::vector<ColorVar> vars = EditColorVars(lf);
-    ASSERT_EQ(vars.size(), 6u);
     LogoParams& lt = lf.obj[lf.cur]->lt;
-    EXPECT_EQ(vars[0].color, &lt.color);
+    const HslF* order[] = {&lt.color,         &lt.grad_color1,  &lt.grad_color2,
+                           &lt.outline_color, &lt.shadow_color, &lf.bgc};
+    ASSERT_EQ(vars.size(), 6u);
+    for (std::size_t i = 0; i < vars.size(); ++i) EXPECT_EQ(vars[i].color, order[i]) << i;
     EXPECT_EQ(vars[2].desc, "Gradient Color #2");
-    EXPECT_EQ(vars[4].color, &lt.shadow_color);
-    EXPECT_EQ(vars[5].color, &lf.bgc);
 }
 
-// (255, 0, 128): red largest, blue above green, so the hue wraps to about
-// 219.9; greys take hue 160.
+// The conversion is the renderer's; the bar writes its result into the chosen
+// variable and shows its hue on the 0..239 strip. (255, 0, 128): red largest,
+// blue above green, so the hue wraps to about 219.9.
 TEST_F(ColorPickerTest, RgbEditsWriteTheirHslIntoTheVariable) {
     ColorPicker p(EditColorVars(lf), 3);
     EXPECT_TRUE(p.SetRgb({255, 0, 128}));
-    EXPECT_NEAR(lf.obj[lf.cur]->lt.outline_color.h, 219.9f, 0.05f);
     EXPECT_FALSE(p.SetRgb({255, 0, 128}));
-    EXPECT_TRUE(p.SetRgb({90, 90, 90}));
-    EXPECT_FLOAT_EQ(p.color().h, 160.0f);
-    EXPECT_FLOAT_EQ(p.color().s, 0.0f);
-    EXPECT_NEAR(p.HueFraction(), 160.0f / 239, 1e-5);
+    EXPECT_NEAR(lf.obj[lf.cur]->lt.outline_color.h, 219.9f, 0.05f);
+    EXPECT_NEAR(p.HueFraction(), 219.9f / 239, 1e-3);
 }
 
 TEST_F(ColorPickerTest, ViewsWriteTheirComponentsAndReloadTheRgb) {

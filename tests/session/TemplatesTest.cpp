@@ -58,36 +58,27 @@ TEST(LoadingScreen, TheWaitIsOverAfter5001MsAlsoAcrossTheClockWrap) {
     }
 }
 
-// A session with one text object, named, as one undo step; the template is
-// text, shape, shape, text, whose topmost shape is index 2.
-class TemplateChoice : public test::SessionTest {
-protected:
-    void SetUp() override {
-        test::AddObjectsOfKinds(s.lf, {TEXT_OBJECT});
-        s.doc_name = "/home/me/mine.zeb";
-        s.Track();
-    }
+using TemplateChoice = test::SessionTest;
+
+// The template is text, shape, shape, text: its topmost shape is index 2.
+TEST_F(TemplateChoice, TakesTheTemplateAsTheFirstUndoStepAtStartAndAsAStepFromTheMenu) {
     const LeFile tmpl =
         test::DocumentOfKinds({TEXT_OBJECT, SHAPE_OBJECT, SHAPE_OBJECT, TEXT_OBJECT}, 0);
-};
-
-TEST_F(TemplateChoice, AtStartTheChoiceIsTheFirstUndoStepWithItsTopmostShapeSelected) {
-    StartWith(s, tmpl, "/home/me/project.zeb");
-    EXPECT_EQ(s.lf.objs, 4);
-    EXPECT_EQ(s.lf.cur, 2);
-    EXPECT_EQ(s.doc_name, "/home/me/project.zeb");
-    EXPECT_FALSE(s.Undo());
-    StartWith(s, tmpl, "");
-    EXPECT_EQ(s.Caption(), "Vexo Logo: New Logo Project");
-}
-
-TEST_F(TemplateChoice, FromTheMenuTheTemplateIsAnUnnamedProjectAndOneUndoStep) {
+    Start({TEXT_OBJECT});
+    s.doc_name = "/home/me/mine.zeb";
     ReplaceWithTemplate(s, tmpl);
-    EXPECT_EQ(s.lf.objs, 4);
     EXPECT_EQ(s.lf.cur, 2);
     EXPECT_TRUE(s.doc_name.empty());
     ASSERT_TRUE(s.Undo());
     EXPECT_EQ(s.lf.objs, 1);
+
+    StartWith(s, tmpl, "/home/me/project.zeb");
+    EXPECT_EQ(s.lf.objs, 4);
+    EXPECT_EQ(s.lf.cur, 2);
+    EXPECT_EQ(s.doc_name, "/home/me/project.zeb");
+    EXPECT_FALSE(s.Undo() || s.Redo());
+    StartWith(s, tmpl, "");
+    EXPECT_EQ(s.Caption(), "Vexo Logo: New Logo Project");
 }
 
 using TemplateSaveTest = test::RecordingTest;
