@@ -4,7 +4,6 @@
 #include "session/ObjLibRules.h"
 #include "session/ShippedFaces.h"
 #include "support/SessionFixture.h"
-#include "support/TempDir.h"
 
 namespace vx {
 namespace {
@@ -43,7 +42,6 @@ TEST_F(SessionTest, ABarForANewObjectAddsItOnOkAndTakesOnlyItOnCancel) {
 
 TEST_F(SessionTest, AFullDocumentIsNeverGivenA101stObject) {
     for (int n = 0; n < MAX_OBJS; ++n) Start({TEXT_OBJECT});
-    const test::TempDir dir;
     const std::string png = test::WriteTestPng(dir.Path("a.png"), 4, 4);
     EXPECT_FALSE(s.PreBarModal(TEXT_OBJECT));
     EXPECT_FALSE(s.bar_modal);
@@ -58,7 +56,6 @@ TEST_F(SessionTest, AFullDocumentIsNeverGivenA101stObject) {
 
 TEST_F(SessionTest, ImportAddsThePictureAtTheBackAsOneUndoStep) {
     Start({TEXT_OBJECT});
-    const test::TempDir dir;
     ASSERT_TRUE(s.Import(test::WriteTestPng(dir.Path("a.png"), 6, 3)));
     ASSERT_EQ(s.lf.objs, 2);
     EXPECT_EQ(s.lf.obj[0]->type, BITMAP_OBJECT);
@@ -74,7 +71,6 @@ TEST_F(SessionTest, ImportAddsThePictureAtTheBackAsOneUndoStep) {
 
 TEST_F(SessionTest, LoadNamesTheProjectOnlyWhenItWasReadWhole) {
     const LeFile file = test::DocumentOfKinds({SHAPE_OBJECT, TEXT_OBJECT}, 1);
-    const test::TempDir dir;
     const std::string good = dir.Path("logo.zeb");
     ASSERT_TRUE(WriteProjectFile(good, file));
     s.utrack.Track(s.lf);
@@ -95,9 +91,8 @@ TEST_F(SessionTest, LoadNamesTheProjectOnlyWhenItWasReadWhole) {
     EXPECT_EQ(s.Caption(), "Vexo Logo: New Logo Project");
     EXPECT_EQ(rec.messages.size(), 2u);
 
-    const test::TempDir other;
-    ASSERT_TRUE(s.Save(other.Path("a.zeb")));
-    EXPECT_FALSE(s.Save(other.Path("no/such/folder/b.zeb")));  // keeps the name
+    ASSERT_TRUE(s.Save(dir.Path("a.zeb")));
+    EXPECT_FALSE(s.Save(dir.Path("no/such/folder/b.zeb")));  // keeps the name
     EXPECT_EQ(s.DocTitle(), "a.zeb");
     EXPECT_EQ(rec.messages.size(), 3u);
 }
