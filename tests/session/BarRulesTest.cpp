@@ -98,9 +98,10 @@ TEST(BarRules, CanvasSidesStayIn5To3000AndFixingTakesTheShownCanvas) {
     EXPECT_EQ(lf.canvas_h, 170);
 }
 
-// 2500 shapes at 100 per page (10 columns, 10 full rows of a 400 x 415 list).
+// 2500 shapes at 100 per page: 10 columns, the last partly shown, by 10 full
+// rows of a 390 x 415 list.
 TEST(ShapePaging, WholePagesOnlyWithLabelsAndTabs) {
-    const ShapePages p = PageShapes(400, 415, 2500, 1050);
+    const ShapePages p = PageShapes(390, 415, 2500, 1050);
     EXPECT_EQ(p.itmpp, 100);
     EXPECT_EQ(p.pages, 25);
     EXPECT_EQ(p.page, 10);
@@ -108,7 +109,7 @@ TEST(ShapePaging, WholePagesOnlyWithLabelsAndTabs) {
     EXPECT_EQ(ShapePageLabel(p), "Shapes 1001-1100 of 2500 (Page 11 of 25)");
     EXPECT_EQ(ShapeTabCaption(24, 100), "2401 - 2500");
     // Beyond the last whole page: the last page, nothing selected.
-    const ShapePages last = PageShapes(400, 415, 2550, 2520);
+    const ShapePages last = PageShapes(390, 415, 2550, 2520);
     EXPECT_EQ(last.page, 24);
     EXPECT_EQ(last.sel, -1);
     EXPECT_EQ(PageShapes(50, 400, 2500, 0).itmpp, 0);
