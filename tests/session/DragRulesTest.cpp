@@ -1,30 +1,29 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "session/DragRules.h"
-#include "support/ObjectKinds.h"
+#include "support/SessionFixture.h"
 
 namespace vx {
 namespace {
 
 TEST(DragRulesTest, PickTakesTheFrontObjectAndIncludesTheEdges) {
-    LeFile lf;
-    test::AddObjectsOfKinds(lf, {TEXT_OBJECT, SHAPE_OBJECT}, 40, 20);  // both -20..20, -10..10
-    lf.obj[1]->x = 30;                                                 // 10..50
+    LeFile lf = test::DocumentOfKinds({TEXT_OBJECT, SHAPE_OBJECT}, 1);  // -20..20, -10..10
+    lf.obj[1]->x = 30;                                                  // 10..50
     const struct {
         int cx, cy, hit;
     } cases[] = {{15, 0, 1}, {-20, -10, 0}, {20, 10, 1}, {50, 10, 1}, {51, 0, -1}, {0, 11, -1}};
     for (const auto& c : cases) EXPECT_EQ(PickObject(lf, c.cx, c.cy), c.hit) << c.cx << "," << c.cy;
 }
 
+// 801 x 600: centres from -400 to 401 and from -300 to 300.
 TEST(DragRulesTest, ADroppedCentreStaysInsideTheWindow) {
-    int x = 5000, y = -5000;
-    ClampToWindow(x, y, 801, 600);
-    EXPECT_EQ(x, 401);
-    EXPECT_EQ(y, -300);
-    x = 12, y = 7;
-    ClampToWindow(x, y, 801, 600);
-    EXPECT_EQ(x, 12);
-    EXPECT_EQ(y, 7);
+    for (auto [x, y, cx, cy] :
+         {std::array{5000, -5000, 401, -300}, {-5000, 5000, -400, 300}, {12, 7, 12, 7}}) {
+        ClampToWindow(x, y, 801, 600);
+        EXPECT_EQ(std::pair(x, y), std::pair(cx, cy));
+    }
 }
 
 TEST(DragRulesTest, ResizeScalesBothAndKeepsEachInsideItsLimits) {

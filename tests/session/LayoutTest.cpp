@@ -17,35 +17,30 @@ TEST(MainLayoutTest, ANarrowWindowHidesTheLogoAndStopsAfterIt) {
 }
 
 TEST(MainLayoutTest, PlacesAtTheSmallestAndAWideWindow) {
-    struct Case {
-        int cx, cy;
-        Rect out, lib, second_nav, quick;
-        std::size_t styles;
+    const struct {
+        int cx, cy, id;
+        Rect place;
+    } cases[] = {
+        {620, 400, IDC_OUT_WND, {217, 44, 396, 306}},
+        {620, 400, IDC_OBJ_LIB, {7, 166, 200, 184}},
+        {620, 400, IDC_NAV2, {297, 7, 75, 30}},
+        {620, 400, IDC_QUICK_TEXT, {7, 361, 200, 20}},
+        {1600, 1000, IDC_OUT_WND, {217, 44, 1376, 906}},
+        {1600, 1000, IDC_OBJ_LIB, {7, 286, 200, 664}},
+        {1600, 1000, IDC_NAV2, {328, 7, 106, 30}},
+        {1600, 1000, IDC_QUICK_TEXT, {7, 961, 200, 20}},
     };
-    const Case cases[] = {
-        {620, 400, {217, 44, 396, 306}, {7, 166, 200, 184}, {297, 7, 75, 30}, {7, 361, 200, 20}, 5},
-        {1600,
-         1000,
-         {217, 44, 1376, 906},
-         {7, 286, 200, 664},
-         {328, 7, 106, 30},
-         {7, 961, 200, 20},
-         10},
-    };
-    for (const Case& c : cases) {
-        const MainLayout l = LayoutMainWindow(c.cx, c.cy);
-        ASSERT_TRUE(l.complete) << c.cx;
-        EXPECT_EQ(l.PlaceOf(IDC_OUT_WND), c.out) << c.cx;
-        EXPECT_EQ(l.PlaceOf(IDC_OBJ_LIB), c.lib) << c.cx;
-        EXPECT_EQ(l.PlaceOf(IDC_NAV2), c.second_nav) << c.cx;
-        EXPECT_EQ(l.PlaceOf(IDC_QUICK_TEXT), c.quick) << c.cx;
-        EXPECT_EQ(l.style_buttons.size(), c.styles) << c.cx;
-        EXPECT_EQ(l.style_buttons.front().x, 416);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(LayoutMainWindow(c.cx, c.cy).PlaceOf(c.id), c.place) << c.cx << " " << c.id;
+    const MainLayout small = LayoutMainWindow(620, 400);
     const MainLayout wide = LayoutMainWindow(1600, 1000);
+    EXPECT_TRUE(small.complete && wide.complete);
+    ASSERT_EQ(small.style_buttons.size(), 5u);
+    ASSERT_EQ(wide.style_buttons.size(), 10u);
+    EXPECT_EQ(small.style_buttons[0].x, 416);
+    EXPECT_EQ(wide.style_buttons[9].x, 720);  // 416 + 9 x (32 + 16/9)
     EXPECT_EQ(wide.logo_shown, true);
     EXPECT_EQ(wide.logo, (Rect{767, 7, 826, 30}));
-    EXPECT_EQ(wide.style_buttons[9].x, 720);  // 416 + 9 x (32 + 16/9)
 }
 
 TEST(MainLayoutTest, ALowWindowStopsBeforeTheLibrary) {

@@ -1,30 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "document/ProjectFile.h"
-#include "session/Session.h"
+#include "session/ObjLibRules.h"
 #include "session/ShippedFaces.h"
-#include "support/ObjectKinds.h"
-#include "support/Recorders.h"
-#include "support/TempDir.h"
+#include "support/SessionFixture.h"
 
 namespace vx {
 namespace {
 
-class SessionTest : public test::RecordingTest {
-protected:
-    // The session holding `kinds`, committed as the state to undo to.
-    void Start(std::initializer_list<int> kinds) {
-        test::AddObjectsOfKinds(s.lf, kinds);
-        s.utrack.Reset(s.lf);
-    }
-    Session s;
-    test::TempDir dir;
-};
+using test::SessionTest;
 
 TEST_F(SessionTest, CancelledBarRestoresTheDocumentAndRedoBringsTheEditBack) {
     Start({TEXT_OBJECT});
     ASSERT_TRUE(s.PreBarModal(-1));
-    EXPECT_TRUE(s.bar_modal);
+    EXPECT_FALSE(s.QuickTextChanged("ignored while a bar is open"));
     s.lf.obj[0]->lt.size = 99;
     s.PostBarModal(false);
     EXPECT_FALSE(s.bar_modal);
@@ -34,23 +23,21 @@ TEST_F(SessionTest, CancelledBarRestoresTheDocumentAndRedoBringsTheEditBack) {
     EXPECT_EQ(s.lf.obj[0]->lt.size, 99);
 }
 
-TEST_F(SessionTest, CancellingANewObjectsBarKeepsTheTypingBeforeIt) {
+// Typing before the bar is a step of its own: Cancel takes only the new object.
+TEST_F(SessionTest, ABarForANewObjectAddsItOnOkAndTakesOnlyItOnCancel) {
     Start({TEXT_OBJECT});
     s.QuickTextChanged("typed");
-    ASSERT_TRUE(s.PreBarModal(TEXT_OBJECT));
+    ASSERT_TRUE(s.PreBarModal(SHAPE_OBJECT));
     s.PostBarModal(false);
     EXPECT_EQ(s.lf.objs, 1);
     EXPECT_EQ(s.lf.obj[0]->lt.str, "typed");
-}
-
-TEST_F(SessionTest, ABarForANewShapeAddsTheStarburstAndOneUndoStep) {
     ASSERT_TRUE(s.PreBarModal(SHAPE_OBJECT));
     s.PostBarModal(true);
-    ASSERT_EQ(s.lf.objs, 1);
-    EXPECT_EQ(s.lf.obj[0]->type, SHAPE_OBJECT);
-    EXPECT_EQ(s.lf.obj[0]->lt.font, NEW_SHAPE_FACE);
-    EXPECT_EQ(s.lf.obj[0]->lt.shape, NEW_SHAPE_GLYPH);
-    EXPECT_EQ(s.utrack.undoes, 1);
+    ASSERT_EQ(s.lf.objs, 2);
+    EXPECT_EQ(s.lf.obj[1]->type, SHAPE_OBJECT);
+    EXPECT_EQ(s.lf.obj[1]->lt.font, NEW_SHAPE_FACE);
+    EXPECT_EQ(s.lf.obj[1]->lt.shape, NEW_SHAPE_GLYPH);
+    EXPECT_EQ(s.utrack.undoes, 2);
 }
 
 TEST_F(SessionTest, AFullDocumentIsNeverGivenA101stObject) {
@@ -60,6 +47,7 @@ TEST_F(SessionTest, AFullDocumentIsNeverGivenA101stObject) {
     EXPECT_FALSE(s.bar_modal);
     EXPECT_FALSE(s.Import(png));
     EXPECT_FALSE(s.DuplicateObject());
+    EXPECT_FALSE(PutLibraryShape(s, NEW_SHAPE_FACE, NEW_SHAPE_GLYPH));  // a text is current
     s.lf.cur = -1;
     EXPECT_EQ(s.QuickTextFocus(), Session::QuickFocus::SELECTED);
     EXPECT_EQ(s.lf.objs, MAX_OBJS);
@@ -82,8 +70,7 @@ TEST_F(SessionTest, ImportAddsThePictureAtTheBackAsOneUndoStep) {
 }
 
 TEST_F(SessionTest, LoadNamesTheProjectOnlyWhenItWasReadWhole) {
-    LeFile file;
-    test::AddObjectsOfKinds(file, {SHAPE_OBJECT, TEXT_OBJECT});
+    const LeFile file = test::DocumentOfKinds({SHAPE_OBJECT, TEXT_OBJECT}, 1);
     const std::string good = dir.Path("logo.zeb");
     ASSERT_TRUE(WriteProjectFile(good, file));
     s.utrack.Track(s.lf);
@@ -103,13 +90,11 @@ TEST_F(SessionTest, LoadNamesTheProjectOnlyWhenItWasReadWhole) {
     EXPECT_EQ(s.lf.objs, 1);
     EXPECT_EQ(s.Caption(), "Vexo Logo: New Logo Project");
     EXPECT_EQ(rec.messages.size(), 2u);
-}
 
-TEST_F(SessionTest, AFailedSaveKeepsTheProjectName) {
     ASSERT_TRUE(s.Save(dir.Path("a.zeb")));
-    EXPECT_FALSE(s.Save(dir.Path("no/such/folder/b.zeb")));
+    EXPECT_FALSE(s.Save(dir.Path("no/such/folder/b.zeb")));  // keeps the name
     EXPECT_EQ(s.DocTitle(), "a.zeb");
-    EXPECT_EQ(rec.messages.size(), 1u);
+    EXPECT_EQ(rec.messages.size(), 3u);
 }
 
 TEST_F(SessionTest, QuickTextFocusSelectsTheFirstTextObjectOrAddsOne) {
@@ -117,34 +102,22 @@ TEST_F(SessionTest, QuickTextFocusSelectsTheFirstTextObjectOrAddsOne) {
     EXPECT_EQ(s.lf.objs, 1);
     EXPECT_EQ(s.utrack.undoes, 1);
 
-    Session other;
-    test::AddObjectsOfKinds(other.lf, {SHAPE_OBJECT, TEXT_OBJECT, TEXT_OBJECT});
-    other.lf.cur = 0;
-    EXPECT_EQ(other.QuickTextFocus(), Session::QuickFocus::SELECTED);
-    EXPECT_EQ(other.lf.cur, 1);
-    EXPECT_EQ(other.QuickTextFocus(), Session::QuickFocus::NONE);
+    s.lf = test::DocumentOfKinds({SHAPE_OBJECT, TEXT_OBJECT, TEXT_OBJECT}, 0);
+    EXPECT_EQ(s.QuickTextFocus(), Session::QuickFocus::SELECTED);
+    EXPECT_EQ(s.lf.cur, 1);
+    EXPECT_EQ(s.QuickTextFocus(), Session::QuickFocus::NONE);
 }
 
-TEST_F(SessionTest, TypedTextIsFilteredPerCharacterCutAndOneUndoStep) {
-    Start({TEXT_OBJECT});
-    EXPECT_TRUE(
-        s.QuickTextChanged("Gr\xC3\xBC\xC3\x9F"
-                           "e \xE2\x98\x83!"));  // snowman dropped
-    EXPECT_EQ(s.QuickText(),
-              "Gr\xFC\xDF"
-              "e !");
-    EXPECT_TRUE(s.QuickTextChanged(std::string(600, 'x')));
-    EXPECT_EQ(s.QuickText().size(), 499u);
+// A text left blank goes; the shape below it becomes current.
+TEST_F(SessionTest, TypedTextIsFilteredCutAndOneStepAndABlankTextIsRemoved) {
+    Start({SHAPE_OBJECT, TEXT_OBJECT});
+    // Filtered as the code page holds it (the snowman goes), then cut.
+    EXPECT_TRUE(s.QuickTextChanged("\xC3\xA9\xE2\x98\x83" + std::string(600, 'x')));
+    EXPECT_EQ(s.QuickText(), "\xE9" + std::string(498, 'x'));
     EXPECT_EQ(s.utrack.undoes, 0);
     EXPECT_TRUE(s.QuickTextLeft());
     EXPECT_EQ(s.utrack.undoes, 1);
 
-    s.PreBarModal(-1);
-    EXPECT_FALSE(s.QuickTextChanged("ignored while a bar is open"));
-}
-
-TEST_F(SessionTest, LeavingABlankTextObjectRemovesIt) {
-    Start({SHAPE_OBJECT, TEXT_OBJECT});
     s.QuickTextChanged("  ");
     EXPECT_TRUE(s.QuickTextLeft());
     EXPECT_EQ(s.lf.objs, 1);
