@@ -85,21 +85,6 @@ TEST_F(ExportDlgTest, EachFormatEnablesQualityAndTransparencyAsItCan) {
     EXPECT_EQ(ExportDlg::FileFilter(ImageFormat::PNG24, true), "SVG (vector) (*.svg)");
 }
 
-TEST_F(ExportDlgTest, SvgSavesADocumentOfTheShownSizeAndCancelLeavesNothing) {
-    LeFile lf = FixedCanvas(200, 80);
-    ExportDlg dlg(&lf);
-    dlg.scale_edit()->setValue(150);
-    dlg.svg_radio()->click();
-    TempDir tmp;
-    EXPECT_FALSE(dlg.SaveTo(QString::fromStdString(tmp.Path("cancelled.svg")), 1));
-    EXPECT_TRUE(fs::is_empty(tmp.path()));
-    ASSERT_TRUE(dlg.SaveTo(QString::fromStdString(tmp.Path("logo.svg"))));
-    std::ifstream in(tmp.Path("logo.svg"));
-    const std::string text{std::istreambuf_iterator<char>(in), {}};
-    EXPECT_NE(text.find("width=\"300\" height=\"120\""), std::string::npos);
-    EXPECT_TRUE(rec.messages.empty());
-}
-
 TEST_F(ExportDlgTest, TheArrowsStepWithinTheSpinRangeButAnyNumberCanBeTyped) {
     LeFile lf = FixedCanvas(10, 10);
     ExportDlg dlg(&lf);
@@ -120,21 +105,28 @@ TEST_F(ExportDlgTest, AnEmptyLogoCannotBeSaved) {
     EXPECT_EQ(Shown(dlg), QSize(0, 0));
 }
 
-TEST_F(ExportDlgTest, SaveWritesTheFileAndCancelLeavesNothing) {
+// The SVG document takes the shown size; a cancel, while drawing (after object
+// 1) or while encoding, leaves no file.
+TEST_F(ExportDlgTest, SaveWritesTheShownSizeAndCancelLeavesNothing) {
     TempDir tmp;
-    LeFile lf;
-    lf.AddObj(TextObject("Saved", SANS, 40, 0, 0));
-    lf.AddObj(TextObject("Twice", SANS, 30, 0, 50));
-    for (int stop : {1, 3}) {  // while drawing (after object 1), and while encoding
-        ExportDlg dlg(&lf);
-        EXPECT_FALSE(dlg.SaveTo(QString::fromStdString(tmp.Path("cancelled.png")), stop));
-    }
+    const auto path = [&](const char* name) { return QString::fromStdString(tmp.Path(name)); };
+    LeFile lf = FixedCanvas(200, 80);
+    lf.AddObj(TextObject("Twice", SANS, 30, 0, 20));
+    for (int stop : {1, 3}) EXPECT_FALSE(ExportDlg(&lf).SaveTo(path("cancelled.png"), stop));
+    ExportDlg svg(&lf);
+    svg.scale_edit()->setValue(150);
+    svg.svg_radio()->click();
+    EXPECT_FALSE(svg.SaveTo(path("cancelled.svg"), 1));
     EXPECT_TRUE(fs::is_empty(tmp.path()));
-    ExportDlg dlg(&lf);
-    dlg.radio(ImageFormat::BMP24)->click();
-    ASSERT_TRUE(dlg.SaveTo(QString::fromStdString(tmp.Path("logo.bmp"))));
+    ASSERT_TRUE(svg.SaveTo(path("logo.svg")));
+    std::ifstream in(tmp.Path("logo.svg"));
+    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_NE(text.find("width=\"300\" height=\"120\""), std::string::npos);
+    ExportDlg bmp(&lf);
+    bmp.radio(ImageFormat::BMP24)->click();
+    ASSERT_TRUE(bmp.SaveTo(path("logo.bmp")));
     EXPECT_GT(fs::file_size(tmp.Path("logo.bmp")), 54u);
-    EXPECT_EQ(dlg.QDialog::result(), QDialog::Accepted);
+    EXPECT_EQ(bmp.QDialog::result(), QDialog::Accepted);
     EXPECT_TRUE(rec.messages.empty());
 }
 

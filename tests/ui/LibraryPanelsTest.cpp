@@ -50,16 +50,13 @@ TEST_F(WindowTest, TheGridPagesForItsSizeAndAClickPutsTheShapeIntoTheLogo) {
     Press(lib, QPoint(-5, 5));  // outside: nothing chosen
     EXPECT_EQ(lib->pages().sel, -1);
     EXPECT_EQ(w->utrack.undoes, 1);
-}
 
-TEST_F(WindowTest, TheSelectionFollowsTheCurrentShapeToItsPage) {
-    const int itmpp = w->obj_lib()->pages().itmpp;
-    const int sn = 2 * itmpp + 1;
-    LeFile lf;
-    lf.AddObj(ShapeObject(FtText::Shape(sn).glyph, 60, 60, 0, 0));
-    Show(lf);
-    EXPECT_EQ(w->obj_lib()->pages().page, 2);
-    EXPECT_EQ(w->obj_lib()->pages().sel, 1);
+    // The grid and its slider follow the current shape to its page.
+    LeFile far;
+    far.AddObj(ShapeObject(FtText::Shape(2 * p.itmpp + 1).glyph, 60, 60, 0, 0));
+    Show(far);
+    EXPECT_EQ(lib->pages().page, 2);
+    EXPECT_EQ(lib->pages().sel, 1);
     EXPECT_EQ(w->obj_slider()->page(), 2);
 }
 
@@ -154,12 +151,7 @@ TEST_F(WindowTest, SaveAsTemplateAddsItToTheLibraryAndAsksBeforeReplacing) {
         const auto answers = AnswerDialogs("Acme Studio", QMessageBox::No);
         w->OnCommand(ID_FILE_SAVE_TEMPLATE);
     }
-    EXPECT_TRUE(std::filesystem::exists(folder + "/Acme Studioa.bpr"));
-    EXPECT_TRUE(std::filesystem::exists(folder + "/Acme Studioc.bpr"));
-    const TemplateStore& store = ProgramTemplates();
-    ASSERT_EQ(store.count(), 1);
-    EXPECT_EQ(store.lfs[0].obj[0]->lt.str, "Acme");
-    EXPECT_TRUE(store.xia[0] && store.xib[0]);
+    EXPECT_EQ(ProgramTemplates().count(), 1);  // the library is read again
 
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
         w->lf.bgc.h = answer == QMessageBox::No ? 50.0f : 60.0f;
