@@ -15,12 +15,10 @@ namespace vx::test {
 
 void BarTest::SetUp() {
     WindowTest::SetUp();
-    LeFile lf;
-    lf.AddObj(TextObject("Title", SANS, 40, 0, -30));
     const SymEntry& shape = FtText::Shape(0);
-    auto o = ShapeObject(shape.glyph, 60, 60, 0, 30);
-    o->lt.font = shape.font;
-    lf.AddObj(std::move(o));
+    LeFile lf =
+        Holding(TextObject("Title", SANS, 40, 0, -30), ShapeObject(shape.glyph, 60, 60, 0, 30));
+    lf.obj[1]->lt.font = shape.font;
     lf.cur = 0;
     Show(std::move(lf));
 }

@@ -11,49 +11,62 @@
 namespace vx::test {
 namespace {
 
-struct Opening {
-    const char* name;
-    bool shape;    // on the shape object
-    bool effects;  // with gradient, outline and shadow on
-    int property;  // the object's property bar k, or -1 for `command`
-    int command;
-};
+using Open = std::function<void(CZebDlg&)>;
+Open Property(int k) {
+    return [k](CZebDlg& w) { w.ObjectCmd(k); };
+}
+Open Command(int id) {
+    return [id](CZebDlg& w) { w.OnCommand(id); };
+}
 
+// Every bar from its command, on the object current before, with the object
+// whose bar it is current after: the current object's property bars, the
+// window menu's entries (40000 + object * 10 + property) and the document's bars.
 TEST_F(BarTest, EveryBarOpensFromItsCommandAndDraws) {
+    struct Opening {
+        const char* name;
+        int cur;
+        Open open;
+        int after;
+        bool effects;  // with gradient, outline and shadow on
+        const char* bar;
+    };
     const Opening openings[] = {
-        {"text", false, false, 0, 0},
-        {"effects", false, false, 1, 0},
-        {"gradient", false, false, 2, 0},
-        {"transform", false, false, 3, 0},
-        {"colors", false, false, 4, 0},
-        {"image_object", true, false, 0, 0},
-        {"image", true, false, 1, 0},
-        {"logo", false, false, -1, ID_WINDOW_LOGOIMAGE},
-        {"background", false, false, -1, IDM_EDIT_BACKGROUDCOLOR},
-        {"gradient_on", false, true, 2, 0},
-        {"effects_on", false, true, 1, 0},
+        {"text", 0, Property(0), 0, false, "vx::TextBar"},
+        {"effects", 0, Property(1), 0, false, "vx::EffectsBar"},
+        {"gradient", 0, Property(2), 0, false, "vx::GradientBar"},
+        {"transform", 0, Property(3), 0, false, "vx::TransformBar"},
+        {"colors", 0, Property(4), 0, false, "vx::ColorBar"},
+        {"image_object", 1, Property(0), 1, false, "vx::Imopt"},
+        {"image", 1, Property(1), 1, false, "vx::ImageBar"},
+        {"menu_image", 0, Command(ID_WINDOW_FIRST + 10 * 1 + 1), 1, false, "vx::ImageBar"},
+        {"menu_transform", 1, Command(ID_WINDOW_FIRST + 3), 0, false, "vx::TransformBar"},
+        {"logo", 1, Command(ID_WINDOW_LOGOIMAGE), 1, false, "vx::LogoBar"},
+        {"background", 1, Command(IDM_EDIT_BACKGROUDCOLOR), 1, false, "vx::ColorBar"},
+        {"gradient_on", 0, Property(2), 0, true, "vx::GradientBar"},
+        {"effects_on", 0, Property(1), 0, true, "vx::EffectsBar"},
     };
     const QString dir = qEnvironmentVariable("VX_SHOT_DIR");
     for (const Opening& o : openings) {
-        if (o.shape) SelectShape();
+        SCOPED_TRACE(o.name);
+        w->lf.cur = o.cur;
+        w->UpdateOutWnd();
         if (o.effects) Cur().grad = Cur().has_outline = Cur().has_shadow = 1;
-        if (o.property >= 0) {
-            w->ObjectCmd(o.property);
-        } else {
-            w->OnCommand(o.command);
-        }
+        o.open(*w);
         QWidget* bar = w->bar();
-        ASSERT_NE(bar, nullptr) << o.name;
-        EXPECT_TRUE(bar->isVisible()) << o.name;
+        ASSERT_NE(bar, nullptr);
+        EXPECT_STREQ(bar->metaObject()->className(), o.bar);
+        EXPECT_EQ(w->lf.cur, o.after);
+        EXPECT_TRUE(bar->isVisible());
         const QImage shot = bar->grab().toImage();
-        EXPECT_GT(shot.width(), 100) << o.name;
+        EXPECT_GT(shot.width(), 100);
         if (!dir.isEmpty()) {
             shot.save(QDir(dir).filePath(QString(o.name) + ".png"));
             w->grab().toImage().save(QDir(dir).filePath(QString(o.name) + "_main.png"));
         }
         Key(bar, Qt::Key_Escape);
-        EXPECT_FALSE(bar->isVisible()) << o.name;
-        EXPECT_FALSE(w->s.bar_modal) << o.name;
+        EXPECT_FALSE(bar->isVisible());
+        EXPECT_FALSE(w->s.bar_modal);
     }
 }
 
@@ -126,16 +139,6 @@ TEST_F(BarTest, CancellingTheBarOfANewObjectRemovesIt) {
     EXPECT_EQ(w->lf.obj[w->lf.cur]->type, SHAPE_OBJECT);
     Key(w->bar(), Qt::Key_Escape);
     EXPECT_EQ(w->lf.objs, objs);
-}
-
-TEST_F(BarTest, TheWindowMenuOpensTheBarOfItsObject) {
-    w->OnCommand(40000 + 10 * 1 + 1);  // "Shape: " of object 1
-    EXPECT_EQ(w->lf.cur, 1);
-    EXPECT_NE(Bar<ImageBar>(), nullptr);
-    Key(w->bar(), Qt::Key_Return);
-    w->OnCommand(40000 + 3);  // "Transform: " of object 0
-    EXPECT_EQ(w->lf.cur, 0);
-    EXPECT_NE(Bar<TransformBar>(), nullptr);
 }
 
 }  // namespace

@@ -25,8 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 
 LeFile FixedCanvas(int w, int h) {
-    LeFile lf;
-    lf.AddObj(TextObject("Sized", SANS, 40, 37, -11));
+    LeFile lf = Holding(TextObject("Sized", SANS, 40, 37, -11));
     lf.fixed_canvas = 1;
     lf.canvas_w = w;
     lf.canvas_h = h;
@@ -42,8 +41,7 @@ using ExportDlgTest = RecordingTest;
 // The size rule and its clamps are the export's; the dialog shows its result
 // for the edits, and a logo holding a picture locks the scale.
 TEST_F(ExportDlgTest, TheShownSizeFollowsTheEditsUnlessAPictureLocksTheScale) {
-    LeFile fixed = FixedCanvas(200, 80), picture;
-    picture.AddObj(BitmapObject(40, 20, 60, 30));
+    LeFile fixed = FixedCanvas(200, 80), picture = Holding(BitmapObject(40, 20, 60, 30));
     ExportDlg dlg(&fixed), locked(&picture);
     EXPECT_EQ(Shown(dlg), QSize(200, 80));  // 100 %, no margins
     EXPECT_TRUE(dlg.scale_edit()->isEnabled());

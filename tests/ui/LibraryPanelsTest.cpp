@@ -52,9 +52,7 @@ TEST_F(WindowTest, TheGridPagesForItsSizeAndAClickPutsTheShapeIntoTheLogo) {
     EXPECT_EQ(w->utrack.undoes, 1);
 
     // The grid and its slider follow the current shape to its page.
-    LeFile far;
-    far.AddObj(ShapeObject(FtText::Shape(2 * p.itmpp + 1).glyph, 60, 60, 0, 0));
-    Show(far);
+    Show(Holding(ShapeObject(FtText::Shape(2 * p.itmpp + 1).glyph, 60, 60, 0, 0)));
     EXPECT_EQ(lib->pages().page, 2);
     EXPECT_EQ(lib->pages().sel, 1);
     EXPECT_EQ(w->obj_slider()->page(), 2);
@@ -67,9 +65,7 @@ TEST_F(WindowTest, AnEmptyStyleLibraryLeavesAnEmptyRowThatOnlyMovesTheMark) {
     const std::vector<StyleBtn*>& row = w->style_buttons();
     ASSERT_GE(row.size(), 2u);
     EXPECT_TRUE(row[0]->selected());
-    LeFile lf;
-    lf.AddObj(TextObject("Title", SANS, 40, 0, 0));
-    Show(lf);
+    Show(Holding(TextObject("Title", SANS, 40, 0, 0)));
     const LeFile before = w->lf;
     Press(row[1], QPoint(5, 5));
     EXPECT_TRUE(row[1]->selected());
@@ -109,9 +105,7 @@ TEST_F(StyleRowTest, ButtonsShowThePageInHueVariantsAndAClickStylesTheCurrentObj
     EXPECT_EQ(row[1]->lt().color.h, StyleVariant(w->styles()[0], 1, nb).color.h);
 
     // What a style keeps of the object is the session's rule.
-    LeFile lf;
-    lf.AddObj(TextObject("Title", SANS, 40, 0, 0));
-    Show(lf);
+    Show(Holding(TextObject("Title", SANS, 40, 0, 0)));
     Press(row[1], QPoint(5, 5));
     EXPECT_EQ(w->lf.obj[0]->lt.color.h, row[1]->lt().color.h);
     EXPECT_EQ(w->lf.obj[0]->lt.has_outline, 1);
@@ -143,8 +137,7 @@ std::unique_ptr<QTimer> AnswerDialogs(const QString& name, QMessageBox::Standard
 TEST_F(WindowTest, SaveAsTemplateAddsItToTheLibraryAndAsksBeforeReplacing) {
     const std::string folder = ep + "/templates";
     rec.messages.clear();  // the empty style library's
-    LeFile lf;
-    lf.AddObj(TextObject("Acme", SANS, 40, 0, 0));
+    LeFile lf = Holding(TextObject("Acme", SANS, 40, 0, 0));
     lf.bgc = {10, 20, 30};
     Show(lf);
     {

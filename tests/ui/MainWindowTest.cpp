@@ -16,10 +16,7 @@ namespace vx::test {
 namespace {
 
 LeFile TextThenShape() {
-    LeFile lf;
-    lf.AddObj(TextObject("Title", SANS, 40, 0, -30));
-    lf.AddObj(ShapeObject(40, 60, 60, 0, 30));
-    return lf;
+    return Holding(TextObject("Title", SANS, 40, 0, -30), ShapeObject(40, 60, 60, 0, 30));
 }
 
 // What the field keeps of the typing is the session's rule; the field shows it.

@@ -10,10 +10,8 @@ namespace {
 
 // Two 100 x 40 boxes overlapping between x 0 and 50.
 LeFile TwoOverlapping() {
-    LeFile lf;
-    lf.AddObj(BitmapObject(-25, 0, 100, 40, 0xFFCC3333));
-    lf.AddObj(BitmapObject(25, 0, 100, 40, 0xFF3333CC));
-    return lf;
+    return Holding(BitmapObject(-25, 0, 100, 40, 0xFFCC3333),
+                   BitmapObject(25, 0, 100, 40, 0xFF3333CC));
 }
 
 TEST_F(WindowTest, PickTakesTheFrontObjectAndTheEdgesHit) {
@@ -65,8 +63,7 @@ TEST_F(WindowTest, WhileABarIsOpenAClickKeepsTheCurrentObjectAndADragRecordsNoth
 }
 
 TEST_F(WindowTest, TheOutputWindowShowsTheEnginesCanvasPixelForPixel) {
-    LeFile lf;
-    lf.AddObj(TextObject("Logo", SANS, 60, 0, 0));
+    LeFile lf = Holding(TextObject("Logo", SANS, 60, 0, 0));
     lf.obj[0]->lt.has_shadow = 1;
     Show(lf);
     const QImage shown = w->out_wnd()->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -85,9 +82,7 @@ TEST_F(WindowTest, TheOutputWindowShowsTheEnginesCanvasPixelForPixel) {
 }
 
 TEST_F(WindowTest, PreviewResizeKeepsEachValueInsideItsLimitsAndIsOneUndoStep) {
-    LeFile lf;
-    lf.AddObj(ShapeObject(40, 2500, 6, 0, 0));
-    Show(lf);
+    Show(Holding(ShapeObject(40, 2500, 6, 0, 0)));
     ObjWnd* ow = w->obj_wnd();
     const int W = ow->width();
     Press(ow, QPoint(W / 2, 10));

@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "support/Recorders.h"
 #include "ui/CZebDlg.h"
@@ -18,6 +19,14 @@ namespace vx::test {
 
 // '1' or '0' per widget, enabled or not, so that an enabling reads as one string.
 std::string Enabled(std::initializer_list<const QWidget*> widgets);
+
+// A document of `objects` in order, the last one current.
+template <class... Objects>
+LeFile Holding(Objects... objects) {
+    LeFile lf;
+    (lf.AddObj(std::move(objects)), ...);
+    return lf;
+}
 
 class WindowTest : public RecordingTest {
 protected:
