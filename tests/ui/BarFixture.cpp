@@ -31,9 +31,9 @@ void BarTest::SelectShape() const {
 void BarTest::DragSlider(NumberTrio* t, int x) {
     Slider* s = t->slider();
     const QPoint from(s->width() / 2, 5);
-    Press(s, from);
-    Move(s, QPoint(x, 5));
-    Release(s, QPoint(x, 5));
+    QTest::mousePress(s, Qt::LeftButton, {}, from);
+    QTest::mouseMove(s, QPoint(x, 5));
+    QTest::mouseRelease(s, Qt::LeftButton, {}, QPoint(x, 5));
 }
 
 void BarTest::DragSliderToEnd(NumberTrio* t, bool right) {

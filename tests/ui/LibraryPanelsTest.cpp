@@ -40,14 +40,15 @@ TEST_F(WindowTest, TheGridPagesForItsSizeAndAClickPutsTheShapeIntoTheLogo) {
     QTest::mouseClick(w->obj_arrow(+1), Qt::LeftButton);
     QTest::mouseClick(w->obj_arrow(-1), Qt::LeftButton);
     EXPECT_EQ(lib->pages().page, 1);
-    Press(lib, lib->CellCentre(3));  // an empty logo: its first shape
+    QTest::mouseClick(lib, Qt::LeftButton, {},
+                      lib->CellCentre(3));  // an empty logo: its first shape
     ASSERT_EQ(w->lf.objs, 1);
     EXPECT_EQ(w->lf.obj[0]->type, SHAPE_OBJECT);
     EXPECT_EQ(w->lf.obj[0]->lt.shape, FtText::Shape(p.itmpp + 3).glyph);
     EXPECT_EQ(lib->pages().sel, 3);
     EXPECT_EQ(w->utrack.undoes, 1);
 
-    Press(lib, QPoint(-5, 5));  // outside: nothing chosen
+    QTest::mouseClick(lib, Qt::LeftButton, {}, QPoint(-5, 5));  // outside: nothing chosen
     EXPECT_EQ(lib->pages().sel, -1);
     EXPECT_EQ(w->utrack.undoes, 1);
 
@@ -67,7 +68,7 @@ TEST_F(WindowTest, AnEmptyStyleLibraryLeavesAnEmptyRowThatOnlyMovesTheMark) {
     EXPECT_TRUE(row[0]->selected());
     Show(Holding(TextObject("Title", SANS, 40, 0, 0)));
     const LeFile before = w->lf;
-    Press(row[1], QPoint(5, 5));
+    QTest::mouseClick(row[1], Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(row[1]->selected());
     EXPECT_FALSE(row[0]->selected());
     EXPECT_EQ(w->selected_style(), 1);
@@ -106,7 +107,7 @@ TEST_F(StyleRowTest, ButtonsShowThePageInHueVariantsAndAClickStylesTheCurrentObj
 
     // What a style keeps of the object is the session's rule.
     Show(Holding(TextObject("Title", SANS, 40, 0, 0)));
-    Press(row[1], QPoint(5, 5));
+    QTest::mouseClick(row[1], Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(w->lf.obj[0]->lt.color.h, row[1]->lt().color.h);
     EXPECT_EQ(w->lf.obj[0]->lt.has_outline, 1);
     EXPECT_EQ(w->utrack.undoes, 1);

@@ -1,7 +1,6 @@
 #include "WindowFixture.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QTest>
 
 #include "support/TestFonts.h"
@@ -38,27 +37,6 @@ void WindowTest::Show(LeFile doc) {
 
 QPoint WindowTest::OutPoint(int x, int y) const {
     return QPoint(x + w->out_wnd()->width() / 2, y + w->out_wnd()->height() / 2);
-}
-
-namespace {
-
-void Send(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButtons held) {
-    const QPointF local(p);
-    QMouseEvent e(type, local, w->mapToGlobal(local),
-                  type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-}  // namespace
-
-void WindowTest::Press(QWidget* w, QPoint p) {
-    Send(w, QEvent::MouseButtonPress, p, Qt::LeftButton);
-}
-void WindowTest::Move(QWidget* w, QPoint p) {
-    Send(w, QEvent::MouseMove, p, Qt::LeftButton);
-}
-void WindowTest::Release(QWidget* w, QPoint p) {
-    Send(w, QEvent::MouseButtonRelease, p, Qt::NoButton);
 }
 
 void WindowTest::OpenBar() {

@@ -37,10 +37,6 @@ protected:
     void Show(LeFile doc);
     // The point of the output window over document point (x, y).
     QPoint OutPoint(int x, int y) const;
-    // Mouse events sent straight to `w`, the left button held from press to release.
-    static void Press(QWidget* w, QPoint p);
-    static void Move(QWidget* w, QPoint p);
-    static void Release(QWidget* w, QPoint p);
     // Opens a stand-in property bar (a plain widget) through the bar protocol.
     void OpenBar();
 
