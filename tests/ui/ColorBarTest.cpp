@@ -67,28 +67,27 @@ TEST_F(BarTest, ModalPickerCancelRestoresTheWholeDocument) {
     w->EditEffects();
     auto* effects = Bar<EffectsBar>();
     const LeFile before = w->lf;
-    WithModal(
-        [&](QWidget* modal) {
-            auto* picker = dynamic_cast<ColorBar*>(modal);
-            ASSERT_NE(picker, nullptr);
-            EXPECT_EQ(picker->selector()->count(), 1);
-            EXPECT_FALSE(picker->selector()->isEnabled());
-            HLPicker* palette = picker->palette_view();
-            for (int c = 0; c < 17; c += 3)
-                QTest::mouseClick(palette, Qt::LeftButton, {}, palette->CellCentre(c, 5));
-            EXPECT_FLOAT_EQ(w->lf.obj[0]->lt.outline_color.s, 240.0f);
-            picker->cancel_button()->click();
-        },
-        [&] { QTest::mouseClick(effects->outline_swatch(), Qt::LeftButton); });
+    // Opens the picker from the outline swatch, clicks palette cells (column, row)
+    // and leaves with Ok or Cancel; the cells of row 5 are all fully saturated.
+    const auto pick = [&](std::initializer_list<QPoint> cells, bool ok) {
+        WithModal(
+            [&](QWidget* modal) {
+                auto* picker = dynamic_cast<ColorBar*>(modal);
+                ASSERT_NE(picker, nullptr);
+                EXPECT_EQ(picker->selector()->count(), 1);
+                EXPECT_FALSE(picker->selector()->isEnabled());
+                HLPicker* palette = picker->palette_view();
+                for (QPoint c : cells)
+                    QTest::mouseClick(palette, Qt::LeftButton, {},
+                                      palette->CellCentre(c.x(), c.y()));
+                if (!ok) EXPECT_FLOAT_EQ(Cur().outline_color.s, 240.0f) << "edited live";
+                (ok ? picker->ok_button() : picker->cancel_button())->click();
+            },
+            [&] { QTest::mouseClick(effects->outline_swatch(), Qt::LeftButton); });
+    };
+    pick({{0, 5}, {3, 5}, {6, 5}, {9, 5}, {12, 5}, {15, 5}}, false);
     EXPECT_TRUE(SameStoredDocument(w->lf, before));
-    WithModal(
-        [&](QWidget* modal) {
-            auto* picker = dynamic_cast<ColorBar*>(modal);
-            QTest::mouseClick(picker->palette_view(), Qt::LeftButton, {},
-                              picker->palette_view()->CellCentre(0, 0));
-            picker->ok_button()->click();
-        },
-        [&] { QTest::mouseClick(effects->outline_swatch(), Qt::LeftButton); });
+    pick({{0, 0}}, true);
     EXPECT_FLOAT_EQ(Cur().outline_color.l, 0.0f);
     EXPECT_EQ(effects->outline_swatch()->color(), QColor(Qt::black));
 }

@@ -25,8 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 
 LeFile FixedCanvas(int w, int h) {
-    LeFile lf;
-    lf.AddObj(TextObject("Sized", SANS, 40, 37, -11));
+    LeFile lf = Holding(TextObject("Sized", SANS, 40, 37, -11));
     lf.fixed_canvas = 1;
     lf.canvas_w = w;
     lf.canvas_h = h;
@@ -40,13 +39,14 @@ QSize Shown(const ExportDlg& dlg) {
 using ExportDlgTest = RecordingTest;
 
 // The size rule and its clamps are the export's; the dialog shows its result
-// for the edits, and a logo holding a picture locks the scale.
+// for the edits, and a logo holding a picture locks the scale. An empty logo
+// has no size and cannot be saved.
 TEST_F(ExportDlgTest, TheShownSizeFollowsTheEditsUnlessAPictureLocksTheScale) {
-    LeFile fixed = FixedCanvas(200, 80), picture;
-    picture.AddObj(BitmapObject(40, 20, 60, 30));
-    ExportDlg dlg(&fixed), locked(&picture);
+    LeFile fixed = FixedCanvas(200, 80), picture = Holding(BitmapObject(40, 20, 60, 30)), empty;
+    ExportDlg dlg(&fixed), locked(&picture), none(&empty);
     EXPECT_EQ(Shown(dlg), QSize(200, 80));  // 100 %, no margins
-    EXPECT_TRUE(dlg.scale_edit()->isEnabled());
+    EXPECT_EQ(Shown(none), QSize(0, 0));
+    EXPECT_EQ(Enabled({dlg.scale_edit(), dlg.save_button(), none.save_button()}), "110");
     for (ExportDlg* d : {&dlg, &locked}) {
         d->scale_edit()->setValue(150);
         d->margin_edit()->setValue(10);
@@ -85,21 +85,6 @@ TEST_F(ExportDlgTest, EachFormatEnablesQualityAndTransparencyAsItCan) {
     EXPECT_EQ(ExportDlg::FileFilter(ImageFormat::PNG24, true), "SVG (vector) (*.svg)");
 }
 
-TEST_F(ExportDlgTest, SvgSavesADocumentOfTheShownSizeAndCancelLeavesNothing) {
-    LeFile lf = FixedCanvas(200, 80);
-    ExportDlg dlg(&lf);
-    dlg.scale_edit()->setValue(150);
-    dlg.svg_radio()->click();
-    TempDir tmp;
-    EXPECT_FALSE(dlg.SaveTo(QString::fromStdString(tmp.Path("cancelled.svg")), 1));
-    EXPECT_TRUE(fs::is_empty(tmp.path()));
-    ASSERT_TRUE(dlg.SaveTo(QString::fromStdString(tmp.Path("logo.svg"))));
-    std::ifstream in(tmp.Path("logo.svg"));
-    const std::string text{std::istreambuf_iterator<char>(in), {}};
-    EXPECT_NE(text.find("width=\"300\" height=\"120\""), std::string::npos);
-    EXPECT_TRUE(rec.messages.empty());
-}
-
 TEST_F(ExportDlgTest, TheArrowsStepWithinTheSpinRangeButAnyNumberCanBeTyped) {
     LeFile lf = FixedCanvas(10, 10);
     ExportDlg dlg(&lf);
@@ -113,28 +98,28 @@ TEST_F(ExportDlgTest, TheArrowsStepWithinTheSpinRangeButAnyNumberCanBeTyped) {
     EXPECT_EQ(scale->value(), 10);
 }
 
-TEST_F(ExportDlgTest, AnEmptyLogoCannotBeSaved) {
-    LeFile lf;
-    ExportDlg dlg(&lf);
-    EXPECT_FALSE(dlg.save_button()->isEnabled());
-    EXPECT_EQ(Shown(dlg), QSize(0, 0));
-}
-
-TEST_F(ExportDlgTest, SaveWritesTheFileAndCancelLeavesNothing) {
+// The SVG document takes the shown size; a cancel, while drawing (after object
+// 1) or while encoding, leaves no file.
+TEST_F(ExportDlgTest, SaveWritesTheShownSizeAndCancelLeavesNothing) {
     TempDir tmp;
-    LeFile lf;
-    lf.AddObj(TextObject("Saved", SANS, 40, 0, 0));
-    lf.AddObj(TextObject("Twice", SANS, 30, 0, 50));
-    for (int stop : {1, 3}) {  // while drawing (after object 1), and while encoding
-        ExportDlg dlg(&lf);
-        EXPECT_FALSE(dlg.SaveTo(QString::fromStdString(tmp.Path("cancelled.png")), stop));
-    }
+    const auto path = [&](const char* name) { return QString::fromStdString(tmp.Path(name)); };
+    LeFile lf = FixedCanvas(200, 80);
+    lf.AddObj(TextObject("Twice", SANS, 30, 0, 20));
+    for (int stop : {1, 3}) EXPECT_FALSE(ExportDlg(&lf).SaveTo(path("cancelled.png"), stop));
+    ExportDlg svg(&lf);
+    svg.scale_edit()->setValue(150);
+    svg.svg_radio()->click();
+    EXPECT_FALSE(svg.SaveTo(path("cancelled.svg"), 1));
     EXPECT_TRUE(fs::is_empty(tmp.path()));
-    ExportDlg dlg(&lf);
-    dlg.radio(ImageFormat::BMP24)->click();
-    ASSERT_TRUE(dlg.SaveTo(QString::fromStdString(tmp.Path("logo.bmp"))));
+    ASSERT_TRUE(svg.SaveTo(path("logo.svg")));
+    std::ifstream in(tmp.Path("logo.svg"));
+    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_NE(text.find("width=\"300\" height=\"120\""), std::string::npos);
+    ExportDlg bmp(&lf);
+    bmp.radio(ImageFormat::BMP24)->click();
+    ASSERT_TRUE(bmp.SaveTo(path("logo.bmp")));
     EXPECT_GT(fs::file_size(tmp.Path("logo.bmp")), 54u);
-    EXPECT_EQ(dlg.QDialog::result(), QDialog::Accepted);
+    EXPECT_EQ(bmp.QDialog::result(), QDialog::Accepted);
     EXPECT_TRUE(rec.messages.empty());
 }
 

@@ -40,26 +40,22 @@ TEST_F(WindowTest, TheGridPagesForItsSizeAndAClickPutsTheShapeIntoTheLogo) {
     QTest::mouseClick(w->obj_arrow(+1), Qt::LeftButton);
     QTest::mouseClick(w->obj_arrow(-1), Qt::LeftButton);
     EXPECT_EQ(lib->pages().page, 1);
-    Press(lib, lib->CellCentre(3));  // an empty logo: its first shape
+    QTest::mouseClick(lib, Qt::LeftButton, {},
+                      lib->CellCentre(3));  // an empty logo: its first shape
     ASSERT_EQ(w->lf.objs, 1);
     EXPECT_EQ(w->lf.obj[0]->type, SHAPE_OBJECT);
     EXPECT_EQ(w->lf.obj[0]->lt.shape, FtText::Shape(p.itmpp + 3).glyph);
     EXPECT_EQ(lib->pages().sel, 3);
     EXPECT_EQ(w->utrack.undoes, 1);
 
-    Press(lib, QPoint(-5, 5));  // outside: nothing chosen
+    QTest::mouseClick(lib, Qt::LeftButton, {}, QPoint(-5, 5));  // outside: nothing chosen
     EXPECT_EQ(lib->pages().sel, -1);
     EXPECT_EQ(w->utrack.undoes, 1);
-}
 
-TEST_F(WindowTest, TheSelectionFollowsTheCurrentShapeToItsPage) {
-    const int itmpp = w->obj_lib()->pages().itmpp;
-    const int sn = 2 * itmpp + 1;
-    LeFile lf;
-    lf.AddObj(ShapeObject(FtText::Shape(sn).glyph, 60, 60, 0, 0));
-    Show(lf);
-    EXPECT_EQ(w->obj_lib()->pages().page, 2);
-    EXPECT_EQ(w->obj_lib()->pages().sel, 1);
+    // The grid and its slider follow the current shape to its page.
+    Show(Holding(ShapeObject(FtText::Shape(2 * p.itmpp + 1).glyph, 60, 60, 0, 0)));
+    EXPECT_EQ(lib->pages().page, 2);
+    EXPECT_EQ(lib->pages().sel, 1);
     EXPECT_EQ(w->obj_slider()->page(), 2);
 }
 
@@ -70,11 +66,9 @@ TEST_F(WindowTest, AnEmptyStyleLibraryLeavesAnEmptyRowThatOnlyMovesTheMark) {
     const std::vector<StyleBtn*>& row = w->style_buttons();
     ASSERT_GE(row.size(), 2u);
     EXPECT_TRUE(row[0]->selected());
-    LeFile lf;
-    lf.AddObj(TextObject("Title", SANS, 40, 0, 0));
-    Show(lf);
+    Show(Holding(TextObject("Title", SANS, 40, 0, 0)));
     const LeFile before = w->lf;
-    Press(row[1], QPoint(5, 5));
+    QTest::mouseClick(row[1], Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(row[1]->selected());
     EXPECT_FALSE(row[0]->selected());
     EXPECT_EQ(w->selected_style(), 1);
@@ -112,10 +106,8 @@ TEST_F(StyleRowTest, ButtonsShowThePageInHueVariantsAndAClickStylesTheCurrentObj
     EXPECT_EQ(row[1]->lt().color.h, StyleVariant(w->styles()[0], 1, nb).color.h);
 
     // What a style keeps of the object is the session's rule.
-    LeFile lf;
-    lf.AddObj(TextObject("Title", SANS, 40, 0, 0));
-    Show(lf);
-    Press(row[1], QPoint(5, 5));
+    Show(Holding(TextObject("Title", SANS, 40, 0, 0)));
+    QTest::mouseClick(row[1], Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(w->lf.obj[0]->lt.color.h, row[1]->lt().color.h);
     EXPECT_EQ(w->lf.obj[0]->lt.has_outline, 1);
     EXPECT_EQ(w->utrack.undoes, 1);
@@ -146,20 +138,14 @@ std::unique_ptr<QTimer> AnswerDialogs(const QString& name, QMessageBox::Standard
 TEST_F(WindowTest, SaveAsTemplateAddsItToTheLibraryAndAsksBeforeReplacing) {
     const std::string folder = ep + "/templates";
     rec.messages.clear();  // the empty style library's
-    LeFile lf;
-    lf.AddObj(TextObject("Acme", SANS, 40, 0, 0));
+    LeFile lf = Holding(TextObject("Acme", SANS, 40, 0, 0));
     lf.bgc = {10, 20, 30};
     Show(lf);
     {
         const auto answers = AnswerDialogs("Acme Studio", QMessageBox::No);
         w->OnCommand(ID_FILE_SAVE_TEMPLATE);
     }
-    EXPECT_TRUE(std::filesystem::exists(folder + "/Acme Studioa.bpr"));
-    EXPECT_TRUE(std::filesystem::exists(folder + "/Acme Studioc.bpr"));
-    const TemplateStore& store = ProgramTemplates();
-    ASSERT_EQ(store.count(), 1);
-    EXPECT_EQ(store.lfs[0].obj[0]->lt.str, "Acme");
-    EXPECT_TRUE(store.xia[0] && store.xib[0]);
+    EXPECT_EQ(ProgramTemplates().count(), 1);  // the library is read again
 
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
         w->lf.bgc.h = answer == QMessageBox::No ? 50.0f : 60.0f;

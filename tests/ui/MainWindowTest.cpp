@@ -16,19 +16,23 @@ namespace vx::test {
 namespace {
 
 LeFile TextThenShape() {
-    LeFile lf;
-    lf.AddObj(TextObject("Title", SANS, 40, 0, -30));
-    lf.AddObj(ShapeObject(40, 60, 60, 0, 30));
-    return lf;
+    return Holding(TextObject("Title", SANS, 40, 0, -30), ShapeObject(40, 60, 60, 0, 30));
 }
 
-TEST_F(WindowTest, FocusInTheQuickTextFieldCreatesATextObjectAndEmptyingItRemovesIt) {
+// What the field keeps of the typing is the session's rule; the field shows it.
+TEST_F(WindowTest, TheQuickTextFieldCreatesShowsAndRemovesItsTextObject) {
     QLineEdit* field = w->quick_text();
     field->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return field->hasFocus(); }));
     ASSERT_EQ(w->lf.objs, 1);
     EXPECT_EQ(w->lf.obj[0]->type, TEXT_OBJECT);
-    EXPECT_EQ(field->text(), "New Text");
+    EXPECT_EQ(field->maxLength(), 499);
+    for (const char* typed : {" ", "\xC3\xA9", "\xE2\x98\x83"}) {  // é kept, snowman not
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8(typed));
+        QApplication::sendEvent(field, &key);
+    }
+    EXPECT_EQ(w->lf.obj[0]->lt.str, "New Text \xE9");
+    EXPECT_EQ(field->text(), QString::fromUtf8("New Text \xC3\xA9"));
 
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Backspace);
@@ -36,21 +40,6 @@ TEST_F(WindowTest, FocusInTheQuickTextFieldCreatesATextObjectAndEmptyingItRemove
     w->out_wnd()->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !field->hasFocus(); }));
     EXPECT_EQ(w->lf.objs, 0);
-}
-
-TEST_F(WindowTest, TypedTextKeepsOnlyWhatTheFilesCanHold) {
-    Show(TextThenShape());
-    w->lf.cur = 0;
-    w->UpdateLibSel();
-    QLineEdit* field = w->quick_text();
-    field->setFocus();
-    for (const char* typed : {" ", "\xC3\xA9", "\xE2\x98\x83"}) {  // é kept, snowman not
-        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8(typed));
-        QApplication::sendEvent(field, &key);
-    }
-    EXPECT_EQ(w->lf.obj[0]->lt.str, "Title \xE9");
-    EXPECT_EQ(field->text(), QString::fromUtf8("Title \xC3\xA9"));
-    EXPECT_EQ(field->maxLength(), 499);
 }
 
 TEST_F(WindowTest, AcceleratorsWorkWithFocusInTheQuickTextField) {

@@ -1,4 +1,5 @@
 #include <QImage>
+#include <QTest>
 
 #include "WindowFixture.h"
 #include "support/TestFonts.h"
@@ -10,10 +11,8 @@ namespace {
 
 // Two 100 x 40 boxes overlapping between x 0 and 50.
 LeFile TwoOverlapping() {
-    LeFile lf;
-    lf.AddObj(BitmapObject(-25, 0, 100, 40, 0xFFCC3333));
-    lf.AddObj(BitmapObject(25, 0, 100, 40, 0xFF3333CC));
-    return lf;
+    return Holding(BitmapObject(-25, 0, 100, 40, 0xFFCC3333),
+                   BitmapObject(25, 0, 100, 40, 0xFF3333CC));
 }
 
 TEST_F(WindowTest, PickTakesTheFrontObjectAndTheEdgesHit) {
@@ -22,14 +21,12 @@ TEST_F(WindowTest, PickTakesTheFrontObjectAndTheEdgesHit) {
     const struct { int x, y, cur; } cases[] = {{10, 0, 1}, {-75, -20, 0}, {75, 20, 1}, {-75, 0, 0}};
     for (const auto& c : cases) {
         w->lf.cur = -1;
-        Press(out, OutPoint(c.x, c.y));
-        Release(out, OutPoint(c.x, c.y));
+        QTest::mouseClick(out, Qt::LeftButton, {}, OutPoint(c.x, c.y));
         EXPECT_EQ(w->lf.cur, c.cur) << c.x << "," << c.y;
     }
     const int undoes = w->utrack.undoes;
     w->lf.cur = 0;
-    Press(out, OutPoint(76, 0));  // beyond the right edge: nothing
-    Release(out, OutPoint(76, 0));
+    QTest::mouseClick(out, Qt::LeftButton, {}, OutPoint(76, 0));  // beyond the right edge: nothing
     EXPECT_EQ(w->lf.cur, 0);
     EXPECT_EQ(w->utrack.undoes, undoes);
 }
@@ -37,13 +34,13 @@ TEST_F(WindowTest, PickTakesTheFrontObjectAndTheEdgesHit) {
 TEST_F(WindowTest, ADragMovesWithTheGrabOffsetAndIsOneUndoStepClampedOnRelease) {
     Show(TwoOverlapping());
     OutWnd* out = w->out_wnd();
-    Press(out, OutPoint(-60, 5));  // 35 left of object 0's centre
-    Move(out, OutPoint(-40, 15));
+    QTest::mousePress(out, Qt::LeftButton, {}, OutPoint(-60, 5));  // 35 left of object 0's centre
+    QTest::mouseMove(out, OutPoint(-40, 15));
     EXPECT_EQ(w->lf.obj[0]->x, -5);
     EXPECT_EQ(w->lf.obj[0]->y, 10);
     EXPECT_EQ(w->utrack.undoes, 0);
-    Move(out, QPoint(-4000, 9000));
-    Release(out, QPoint(-4000, 9000));
+    QTest::mouseMove(out, QPoint(-4000, 9000));
+    QTest::mouseRelease(out, Qt::LeftButton, {}, QPoint(-4000, 9000));
     EXPECT_EQ(w->lf.obj[0]->x, -(out->width() / 2));
     EXPECT_EQ(w->lf.obj[0]->y, out->height() - out->height() / 2);
     EXPECT_EQ(w->utrack.undoes, 1);
@@ -56,17 +53,16 @@ TEST_F(WindowTest, WhileABarIsOpenAClickKeepsTheCurrentObjectAndADragRecordsNoth
     w->lf.cur = 1;
     OpenBar();
     OutWnd* out = w->out_wnd();
-    Press(out, OutPoint(-60, 0));
-    Move(out, OutPoint(-50, 0));
-    Release(out, OutPoint(-50, 0));
+    QTest::mousePress(out, Qt::LeftButton, {}, OutPoint(-60, 0));
+    QTest::mouseMove(out, OutPoint(-50, 0));
+    QTest::mouseRelease(out, Qt::LeftButton, {}, OutPoint(-50, 0));
     EXPECT_EQ(w->lf.cur, 1);
     EXPECT_EQ(w->lf.obj[0]->x, -15);  // dragged all the same
     EXPECT_EQ(w->utrack.undoes, 0);
 }
 
 TEST_F(WindowTest, TheOutputWindowShowsTheEnginesCanvasPixelForPixel) {
-    LeFile lf;
-    lf.AddObj(TextObject("Logo", SANS, 60, 0, 0));
+    LeFile lf = Holding(TextObject("Logo", SANS, 60, 0, 0));
     lf.obj[0]->lt.has_shadow = 1;
     Show(lf);
     const QImage shown = w->out_wnd()->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -85,24 +81,22 @@ TEST_F(WindowTest, TheOutputWindowShowsTheEnginesCanvasPixelForPixel) {
 }
 
 TEST_F(WindowTest, PreviewResizeKeepsEachValueInsideItsLimitsAndIsOneUndoStep) {
-    LeFile lf;
-    lf.AddObj(ShapeObject(40, 2500, 6, 0, 0));
-    Show(lf);
+    Show(Holding(ShapeObject(40, 2500, 6, 0, 0)));
     ObjWnd* ow = w->obj_wnd();
     const int W = ow->width();
-    Press(ow, QPoint(W / 2, 10));
-    Move(ow, QPoint(1, 10));  // nearly half the width to the left: x 1.5
+    QTest::mousePress(ow, Qt::LeftButton, {}, QPoint(W / 2, 10));
+    QTest::mouseMove(ow, QPoint(1, 10));  // nearly half the width to the left: x 1.5
     const LogoParams& lt = w->lf.obj[0]->lt;
     EXPECT_EQ(lt.width, 2500);  // 3700 and more is refused
     EXPECT_GT(lt.size, 6);
-    Move(ow, QPoint(W, 10));  // the edge itself is ignored
-    Release(ow, QPoint(W, 10));
+    QTest::mouseMove(ow, QPoint(W, 10));  // the edge itself is ignored
+    QTest::mouseRelease(ow, Qt::LeftButton, {}, QPoint(W, 10));
     EXPECT_EQ(w->utrack.undoes, 1);
 
     w->lf.cur = -1;  // as a project may be saved: no drag, and no fault
-    Press(ow, QPoint(W / 2, 10));
-    Move(ow, QPoint(1, 10));
-    Release(ow, QPoint(1, 10));
+    QTest::mousePress(ow, Qt::LeftButton, {}, QPoint(W / 2, 10));
+    QTest::mouseMove(ow, QPoint(1, 10));
+    QTest::mouseRelease(ow, Qt::LeftButton, {}, QPoint(1, 10));
     EXPECT_EQ(w->utrack.undoes, 1);
 }
 
