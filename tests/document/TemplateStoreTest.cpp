@@ -110,7 +110,7 @@ TEST_F(TemplateStoreTest, PicturesFallBackAndWhatCannotBeReadIsReported) {
     store.Reload(dir, LoadMark);
     ASSERT_EQ(store.count(), 4);
     EXPECT_EQ(store.lfs[0].objs, 0);
-    EXPECT_EQ(store.xib[0]->w, 1);
+    EXPECT_EQ(store.xib[0] ? store.xib[0]->w : 0, 1);
     store.Free();
     EXPECT_EQ(store.count(), 0);
     EXPECT_TRUE(store.xia.empty() && store.xib.empty());
