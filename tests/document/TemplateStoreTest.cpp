@@ -35,12 +35,6 @@ bool LoadMark(const std::string& path, TemplatePicture& out) {
 
 class TemplateStoreTest : public test::RecordingTest {
 protected:
-    std::vector<std::string> Titles(const std::string& folder) {
-        std::vector<std::string> titles;
-        for (const TemplateFile& f : TemplateStore::List(folder)) titles.push_back(f.title);
-        return titles;
-    }
-
     test::TempDir tmp;
     const std::string dir = tmp.path().string();
 };
@@ -57,12 +51,13 @@ TEST_F(TemplateStoreTest, ProjectFilesMakeTheFirstThousandTitlesByteWise) {
         std::snprintf(name, sizeof name, "t%04d.zeb", n);
         std::ofstream(tmp.Path(name)).put('\0');  // a plain write: a thousand fsyncs are slow
     }
-    const std::vector<std::string> titles = Titles(dir);
+    std::vector<std::string> titles;
+    for (const TemplateFile& f : TemplateStore::List(dir)) titles.push_back(f.title);
     ASSERT_EQ(titles.size(), static_cast<std::size_t>(MAX_TMPS));
     EXPECT_EQ(std::vector<std::string>(titles.begin(), titles.begin() + 6),
               (std::vector<std::string>{"Alpha", "Beta", "Caps", "_under", "alpha", "t0000"}));
     EXPECT_EQ(titles.back(), "t0994");
-    EXPECT_TRUE(Titles(tmp.Path("missing")).empty());
+    EXPECT_TRUE(TemplateStore::List(tmp.Path("missing")).empty());
 }
 
 // Each template with its pictures "a" and "c" (marked 1 and 2) or without:
