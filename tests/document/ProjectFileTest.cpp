@@ -14,17 +14,19 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 // The invariants every document keeps, whatever a file held: its objects, of
-// the kinds the program knows, fill the first slots; the current one is one of them or -1.
+// kinds the program knows, fill the first slots; the current one is one of
+// them or -1.
 ::testing::AssertionResult Consistent(const LeFile& lf) {
     if (lf.objs < 0 || lf.objs > MAX_OBJS)
         return ::testing::AssertionFailure() << "objs " << lf.objs;
-    for (int n = 0; n < MAX_OBJS; ++n)
+    for (int n = 0; n < MAX_OBJS; ++n) {
         if ((lf.obj[n] != nullptr) != (n < lf.objs))
             return ::testing::AssertionFailure()
                    << "slot " << n << " does not match objs " << lf.objs;
-        else if (n < lf.objs && (lf.obj[n]->type < TEXT_OBJECT || lf.obj[n]->type > BITMAP_OBJECT))
+        if (lf.obj[n] && (lf.obj[n]->type < TEXT_OBJECT || lf.obj[n]->type > BITMAP_OBJECT))
             return ::testing::AssertionFailure()
                    << "object " << n << " of kind " << lf.obj[n]->type;
+    }
     if (lf.cur < -1 || lf.cur >= lf.objs) return ::testing::AssertionFailure() << "cur " << lf.cur;
     return ::testing::AssertionSuccess();
 }
