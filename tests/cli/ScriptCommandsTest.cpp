@@ -53,6 +53,7 @@ TEST_F(ScriptCommands, RefusalsNameTheFileAndWriteNothing) {
          {"to-json", 2, "Usage: vexologo-cli to-json"},
          {"fonts extra", 2, "Usage: vexologo-cli fonts"},
          {"no-such-command", 2, "unknown command 'no-such-command'"},
+         {"fonts", 1, "Installation package corrupted. Please reinstall Vexo Logo"},
          {"shapes", 1, "Installation package corrupted. Please reinstall Vexo Logo"}});
     EXPECT_FALSE(fs::exists(Path("never")));
     EXPECT_EQ(Run("help"), 0);
