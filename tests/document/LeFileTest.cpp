@@ -34,6 +34,7 @@ using LeFileTest = test::RecordingTest;
 // current object before it, with the checked conditions it fails.
 TEST_F(LeFileTest, SelectionAndStackingOrderSteps) {
     using Step = int (LeFile::*)();
+    const std::string full(MAX_OBJS, 'A');
     const struct {
         const char* what;
         std::string names;
@@ -58,14 +59,8 @@ TEST_F(LeFileTest, SelectionAndStackingOrderSteps) {
         {"to the front from the front", "BCA", 2, &LeFile::Bring2Front, "BCA", 2},
         {"to the back", "BCA", 1, &LeFile::Send2Back, "CBA", 0},
         {"duplicate goes to the front", "AB", 0, &LeFile::DuplicateCur, "ABA", 2},
-        // Making the document adds one object too many, then the step another.
-        {"duplicate when full",
-         std::string(MAX_OBJS + 1, 'A'),
-         0,
-         &LeFile::DuplicateCur,
-         std::string(MAX_OBJS, 'A'),
-         0,
-         {"objs<MAX_OBJS", "objs<MAX_OBJS"}},
+        // Making the document adds one object too many, the step another: two failures.
+        {"duplicate, full", full + "A", 0, &LeFile::DuplicateCur, full, 0, {2, "objs<MAX_OBJS"}},
         {"delete selects the backmost", "ABC", 2, &LeFile::DeleteCur, "AB", 0},
         {"delete the last one", "A", 0, &LeFile::DeleteCur, "", -1},
         {"first shape, none there: unchanged", "AB", 0, &LeFile::SelFstObj, "AB", 0},
