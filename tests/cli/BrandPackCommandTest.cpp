@@ -5,7 +5,6 @@
 
 #include <filesystem>
 
-#include "export/BrandPack.h"
 #include "export/LogoExport.h"
 #include "support/ToolTest.h"
 
@@ -16,12 +15,11 @@ namespace fs = std::filesystem;
 
 using BrandPackCommand = test::ToolTest;
 
-TEST_F(BrandPackCommand, WritesEveryFileIntoTheFolderItCreates) {
+// The pack's files are the export tests' concern; here, the pack is written
+// into the folder, which the command creates: logo.png is the logo at its own
+// size on its background, as Save draws it.
+TEST_F(BrandPackCommand, WritesThePackIntoTheFolderItCreates) {
     ASSERT_EQ(Run("brand-pack " + zeb + " " + Path("out/pack")), 0) << err;
-    for (const BrandPackFile& file : BrandPackFiles())
-        EXPECT_TRUE(fs::is_regular_file(Path("out/pack/") + file.name)) << file.name;
-
-    // logo.png is the logo at its own size on its background, as Save draws it.
     ExportImage drawn;
     ASSERT_TRUE(DrawLogoImage(lf, OpenExport(lf), {}, drawn));
     ExpectPng("out/pack/logo.png", drawn.px, drawn.w, drawn.h);

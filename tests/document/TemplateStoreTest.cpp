@@ -16,9 +16,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A project whose background hue tells templates apart.
+// A project of one object whose background hue tells templates apart.
 std::vector<std::uint8_t> Project(float hue) {
     LeFile lf;
+    lf.AddObj(std::make_unique<LogoObject>());
     lf.bgc = {hue, 100, 100};
     return EncodeProject(lf);
 }
@@ -34,12 +35,6 @@ bool LoadMark(const std::string& path, TemplatePicture& out) {
 
 class TemplateStoreTest : public test::RecordingTest {
 protected:
-    std::vector<std::string> Titles(const std::string& folder) {
-        std::vector<std::string> titles;
-        for (const TemplateFile& f : TemplateStore::List(folder)) titles.push_back(f.title);
-        return titles;
-    }
-
     test::TempDir tmp;
     const std::string dir = tmp.path().string();
 };
@@ -56,63 +51,61 @@ TEST_F(TemplateStoreTest, ProjectFilesMakeTheFirstThousandTitlesByteWise) {
         std::snprintf(name, sizeof name, "t%04d.zeb", n);
         std::ofstream(tmp.Path(name)).put('\0');  // a plain write: a thousand fsyncs are slow
     }
-    const std::vector<std::string> titles = Titles(dir);
+    std::vector<std::string> titles;
+    for (const TemplateFile& f : TemplateStore::List(dir)) titles.push_back(f.title);
     ASSERT_EQ(titles.size(), static_cast<std::size_t>(MAX_TMPS));
     EXPECT_EQ(std::vector<std::string>(titles.begin(), titles.begin() + 6),
               (std::vector<std::string>{"Alpha", "Beta", "Caps", "_under", "alpha", "t0000"}));
     EXPECT_EQ(titles.back(), "t0994");
-    EXPECT_TRUE(Titles(tmp.Path("missing")).empty());
+    EXPECT_TRUE(TemplateStore::List(tmp.Path("missing")).empty());
 }
 
-TEST_F(TemplateStoreTest, PicturesFallBackAndMissingOnesAreReported) {
-    // Which of Ta.bpr (marked 1) and Tc.bpr (marked 2) exist, the pictures the
-    // template ends with (0: none) and the messages shown.
+// Each template with its pictures "a" and "c" (marked 1 and 2) or without:
+// "c" falls back to "a" silently; without "a" neither is kept and "a" is
+// reported. A document that cannot be read stays as what was read.
+TEST_F(TemplateStoreTest, PicturesFallBackAndWhatCannotBeReadIsReported) {
     const struct {
+        const char* title;
         bool a, c;
-        int xia, xib;
-        std::vector<std::string> messages;
+        int xia, xib;  // 0: no picture
     } cases[] = {
-        {true, true, 1, 2, {}},
-        {true, false, 1, 1, {}},  // "c" falls back to "a" silently
-        {false, true, 0, 0, {"File could not be opened: " + tmp.Path("Ta.bpr")}},
-        {false, false, 0, 0, {"File could not be opened: " + tmp.Path("Ta.bpr")}},
+        {"Both", true, true, 1, 2},
+        {"Broken", true, false, 1, 1},  // its document ends inside the header
+        {"Neither", false, false, 0, 0},
+        {"OnlyA", true, false, 1, 1},  // "c" is a copy of "a"
+        {"OnlyC", false, true, 0, 0},  // "c" is not read without "a"
     };
-    tmp.Write("T.zeb", Project(33));
-    for (const auto& c : cases) {
-        fs::remove(tmp.Path("Ta.bpr"));
-        fs::remove(tmp.Path("Tc.bpr"));
-        if (c.a) tmp.Write("Ta.bpr", {1});
-        if (c.c) tmp.Write("Tc.bpr", {2});
-        rec.messages.clear();
-        TemplateStore store;
-        EXPECT_EQ(store.Reload(dir, LoadMark), 0);
-        ASSERT_EQ(store.count(), 1);
-        EXPECT_EQ(store.lfs[0].bgc.h, 33);
-        EXPECT_EQ(store.xia[0] ? store.xia[0]->w : 0, c.xia) << c.a << c.c;
-        EXPECT_EQ(store.xib[0] ? store.xib[0]->w : 0, c.xib) << c.a << c.c;
-        EXPECT_EQ(rec.messages, c.messages);
+    for (int n = 0; n < 5; ++n) {
+        const std::string title = cases[n].title;
+        tmp.Write(title + ".zeb", Project(static_cast<float>(n + 1)));
+        if (cases[n].a) tmp.Write(title + "a.bpr", {1});
+        if (cases[n].c) tmp.Write(title + "c.bpr", {2});
     }
-}
-
-TEST_F(TemplateStoreTest, AnUnreadableTemplateStaysAsWhatWasReadAndReloadReplaces) {
-    const std::vector<std::uint8_t> broken = Project(5);
-    tmp.Write("Broken.zeb", {broken.begin(), broken.begin() + 6});
-    tmp.Write("Good.zeb", Project(7));
+    tmp.Write("Broken.zeb", {0xDF, 0x39, 0, 0, 2, 0});
     TemplateStore store;
     std::vector<std::pair<int, int>> progress;
-    store.Reload(dir, LoadMark, [&](int done, int count) { progress.emplace_back(done, count); });
-    ASSERT_EQ(store.count(), 2);
-    EXPECT_EQ(store.lfs[0].objs, 0);
-    EXPECT_EQ(store.lfs[1].bgc.h, 7);
-    EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 2}, {2, 2}}));
+    EXPECT_EQ(store.Reload(dir, LoadMark,
+                           [&](int done, int count) { progress.emplace_back(done, count); }),
+              0);
+    ASSERT_EQ(store.count(), 5);
+    for (int n = 0; n < 5; ++n) {
+        const auto& c = cases[n];
+        EXPECT_EQ(store.lfs[n].objs, n == 1 ? 0 : 1) << c.title;
+        if (n != 1) EXPECT_EQ(store.lfs[n].bgc.h, n + 1) << c.title;
+        EXPECT_EQ(store.xia[n] ? store.xia[n]->w : 0, c.xia) << c.title;
+        EXPECT_EQ(store.xib[n] ? store.xib[n]->w : 0, c.xib) << c.title;
+    }
+    EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 5}, {2, 5}, {3, 5}, {4, 5}, {5, 5}}));
     EXPECT_EQ(rec.messages, (std::vector<std::string>{MSG_CANNOT_OPEN + tmp.Path("Broken.zeb"),
-                                                      MSG_CANNOT_OPEN + tmp.Path("Brokena.bpr"),
-                                                      MSG_CANNOT_OPEN + tmp.Path("Gooda.bpr")}));
+                                                      MSG_CANNOT_OPEN + tmp.Path("Neithera.bpr"),
+                                                      MSG_CANNOT_OPEN + tmp.Path("OnlyCa.bpr")}));
 
-    fs::remove(tmp.Path("Broken.zeb"));
+    // Reloading replaces the library; freeing empties it.
+    fs::remove(tmp.Path("Both.zeb"));
     store.Reload(dir, LoadMark);
-    ASSERT_EQ(store.count(), 1);
-    EXPECT_EQ(store.lfs[0].bgc.h, 7);
+    ASSERT_EQ(store.count(), 4);
+    EXPECT_EQ(store.lfs[0].objs, 0);
+    EXPECT_EQ(store.xib[0] ? store.xib[0]->w : 0, 1);
     store.Free();
     EXPECT_EQ(store.count(), 0);
     EXPECT_TRUE(store.xia.empty() && store.xib.empty());

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "codecs/PngDecoder.h"
-#include "codecs/PngWriter.h"
 #include "document/LeFile.h"
 #include "support/Recorders.h"
 #include "support/TestFonts.h"
