@@ -19,10 +19,7 @@ using test::TestFont;
 
 class AddUserFontTest : public test::LibraryTest {
 protected:
-    void SetUp() override {
-        folder.WriteAll({Record("sym-a.ttf")}, {Record("text-b.ttf")}, {});
-        FtText::InitFt();
-    }
+    void SetUp() override { Load({Record("sym-a.ttf")}, {Record("text-b.ttf")}, {}); }
     // Adds a file picked outside the program's folders, as the file dialog picks it.
     Result Add(const std::string& file, const test::Bytes& bytes, std::string& name) {
         return AddUserFont(folder.WriteRaw("picked/" + file, bytes), UserFontFolder(), name);

@@ -26,10 +26,8 @@ std::string ShapeTable() {
 using FtTextLibrary = test::LibraryTest;
 
 TEST_F(FtTextLibrary, FacesLoadInOrderWithTheCategoryOfTheirFile) {
-    folder.WriteAll({Record("sym-a.ttf", "Stars")}, {Record("text-a.ttf", "A")},
-                    {Record("text-b.ttf", "B")});
     folder.Write("embedded/emb3.gld", {Record("text-c.ttf", "DE")});
-    FtText::InitFt();
+    Load({Record("sym-a.ttf", "Stars")}, {Record("text-a.ttf", "A")}, {Record("text-b.ttf", "B")});
 
     ASSERT_EQ(FtText::n_fonts, 4);
     EXPECT_EQ(FtText::n_symfonts, 1);
@@ -60,32 +58,23 @@ TEST_F(FtTextLibrary, ShapesInterleaveByGlyphIndexSkippingEmptyAndExcludedGlyphs
          "Drac Bold:1 Drac Bold:2 Drac Bold:3 Drac Bold:4 Drac Bold:6 Drac Bold:7"},
     };
     for (const auto& [symbols, expected] : cases) {
-        folder.WriteAll(symbols, {Record("text-a.ttf")}, {});
-        FtText::InitFt();
+        Load(symbols, {Record("text-a.ttf")}, {});
         EXPECT_EQ(ShapeTable(), expected);
         FtText::FreeFt();
     }
 }
-TEST_F(FtTextLibrary, LookupFindsTheFirstFaceOfANameInLoadOrder) {
+
+// A name finds the first face of that exact name in load order; any other name
+// the first text font.
+TEST_F(FtTextLibrary, LookupFindsTheFirstFaceOfANameElseTheFirstTextFont) {
     // Three faces named "Dup Regular", told apart by their glyph counts.
-    folder.WriteAll({Record("dup-2.ttf")}, {Record("dup-4.ttf")}, {Record("dup-6.ttf")});
-    FtText::InitFt();
+    Load({Record("dup-2.ttf")}, {Record("dup-4.ttf"), Record("text-a.ttf")},
+         {Record("dup-6.ttf"), Record("text-b.ttf")});
     ASSERT_NE(FtText::FindFace("Dup Regular"), nullptr);
     EXPECT_EQ(FtText::FindFace("Dup Regular")->num_glyphs, 2);  // the symbol face
-    FtText::FreeFt();
-
-    folder.WriteAll({}, {Record("dup-4.ttf")}, {Record("dup-6.ttf")});
-    FtText::InitFt();
-    EXPECT_EQ(FtText::FindFace("Dup Regular")->num_glyphs, 4);  // category 0 before 1
-}
-
-TEST_F(FtTextLibrary, UnknownFaceNamesFallBackToTheFirstTextFont) {
-    folder.WriteAll({Record("sym-a.ttf")}, {Record("text-a.ttf"), Record("text-b.ttf")}, {});
-    FtText::InitFt();
     EXPECT_EQ(FtText::FindFace("Zekton Italic"), FtText::TextFont(0).face);
     EXPECT_EQ(FtText::FindFace("text a regular"), FtText::TextFont(0).face);  // case counts
-    EXPECT_EQ(FtText::FindFace("Text B Regular"), FtText::TextFont(1).face);
-    EXPECT_EQ(FtText::FindFace("Sym A Regular"), FtText::fonts[0].face);
+    EXPECT_EQ(FtText::FindFace("Text B Regular"), FtText::TextFont(3).face);
 }
 
 // Empty or faulty libraries: each fault is reported, and after Retry the program
@@ -106,7 +95,7 @@ TEST_F(FtTextLibrary, FaultsAreReportedAndTheGoodFacesKept) {
         Bytes cat0;
         std::optional<Bytes> cat1;  // nothing: the file is missing
         Expressions reports;
-        int fonts;
+        int fonts;  // all of them Text A
     } cases[] = {
         {"libraries with no faces", none, none, {}, 0},
         {"a missing library", PackLibrary({Record("text-a.ttf")}), {}, {"open:" + cat1}, 1},
@@ -135,21 +124,14 @@ TEST_F(FtTextLibrary, FaultsAreReportedAndTheGoodFacesKept) {
         rec.reports.clear();
         EXPECT_EQ(FtText::n_fonts, c.fonts);
         EXPECT_EQ(static_cast<int>(FtText::fonts.size()), c.fonts);
+        for (const FontData& fd : FtText::fonts) EXPECT_EQ(fd.name, "Text A Regular");
         EXPECT_EQ(FtText::ShapeCount(), 0);
-        if (c.fonts == 0) {
-            EXPECT_EQ(FtText::FindFace("Anything"), nullptr);  // no text font to fall back on
-        }
-        if (c.fonts == 1) {
-            EXPECT_EQ(FtText::fonts[0].name, "Text A Regular");
-        }
         FtText::FreeFt();
     }
 }
 
 TEST_F(FtTextLibrary, AFaceFreeTypeRefusesIsReportedOnceWhenFirstNeededAndSkipped) {
-    folder.WriteAll({}, {{"L", test::Unopenable("text-a.ttf")}, Record("text-b.ttf")},
-                    {Record("text-a.ttf")});
-    FtText::InitFt();
+    Load({}, {{"L", test::Unopenable("text-a.ttf")}, Record("text-b.ttf")}, {Record("text-a.ttf")});
     EXPECT_TRUE(rec.reports.empty());
     ASSERT_EQ(FtText::TextFontCount(), 3);
     EXPECT_EQ(FtText::TextFontEntry(0).name, "Text A Regular");
@@ -164,8 +146,7 @@ TEST_F(FtTextLibrary, AFaceFreeTypeRefusesIsReportedOnceWhenFirstNeededAndSkippe
 }
 
 TEST_F(FtTextLibrary, ALibraryCutShortAfterLoadingIsReportedWhenAFaceIsRead) {
-    folder.WriteAll({}, {Record("text-a.ttf")}, {});
-    FtText::InitFt();
+    Load({}, {Record("text-a.ttf")}, {});
     std::filesystem::resize_file(folder.Path("embedded/emb1.gld"), 100);
     EXPECT_EQ(FtText::FindFace("Text A Regular"), nullptr);
     EXPECT_EQ(rec.FailedExpressions(), Expressions{"iar.Read(fd->fdt,ffl)==ffl"});
@@ -177,7 +158,6 @@ using FtTextLibraryDeathTest = FtTextLibrary;
 TEST_F(FtTextLibraryDeathTest, AWrongMagicEndsTheProgramWithCodeZero) {
     std::vector<std::uint8_t> bytes = PackLibrary({});
     bytes[0] ^= 0x01;  // unscrambles to another magic
-    folder.WriteAll({}, {}, {});
     folder.WriteRaw("basgl.bgd", bytes);
     SetMessageHandler({});  // the message goes to stderr, where the death test reads it
     EXPECT_EXIT(FtText::InitFt(), testing::ExitedWithCode(0),
@@ -185,10 +165,8 @@ TEST_F(FtTextLibraryDeathTest, AWrongMagicEndsTheProgramWithCodeZero) {
 }
 
 TEST_F(FtTextLibrary, TheShapeTableNeverGrowsPastItsCapacity) {
-    folder.WriteAll({Record("many.ttf")}, {Record("text-a.ttf")}, {});  // 10002 shapes
-    FtText::InitFt();
-    EXPECT_EQ(FtText::TextFontCount(), 1);  // the text libraries load
-    EXPECT_TRUE(rec.reports.empty());       // the table is built when first asked for
+    Load({Record("many.ttf")}, {Record("text-a.ttf")}, {});  // 10002 shapes
+    EXPECT_TRUE(rec.reports.empty());  // the table is built when first asked for
     EXPECT_EQ(FtText::ShapeCount(), MAX_SYMS);
     EXPECT_EQ(rec.FailedExpressions(), Expressions{"syms<MAX_SYMS"});
     rec.reports.clear();
@@ -197,8 +175,7 @@ TEST_F(FtTextLibrary, TheShapeTableNeverGrowsPastItsCapacity) {
 }
 
 TEST_F(FtTextLibrary, AccessOutsideTheTablesIsReportedAndHarmless) {
-    folder.WriteAll({Record("sym-a.ttf")}, {Record("text-a.ttf")}, {});
-    FtText::InitFt();
+    Load({Record("sym-a.ttf")}, {Record("text-a.ttf")}, {});
     EXPECT_EQ(FtText::TextFont(1).face, nullptr);
     EXPECT_EQ(FtText::TextFont(-1).face, nullptr);
     EXPECT_EQ(FtText::Shape(FtText::ShapeCount()).glyph, 0);
@@ -207,9 +184,7 @@ TEST_F(FtTextLibrary, AccessOutsideTheTablesIsReportedAndHarmless) {
 }
 
 TEST_F(FtTextLibrary, FreeFtEmptiesTheTablesSoTheLibrariesCanLoadAgain) {
-    folder.WriteAll({Record("sym-a.ttf")}, {Record("text-a.ttf")}, {});
-    FtText::InitFt();
-    ASSERT_EQ(FtText::n_fonts, 2);
+    Load({Record("sym-a.ttf")}, {Record("text-a.ttf")}, {});
     ASSERT_EQ(FtText::ShapeCount(), 2);
     FtText::FreeFt();
     EXPECT_EQ(FtText::n_fonts, 0);

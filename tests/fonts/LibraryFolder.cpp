@@ -63,12 +63,4 @@ std::string LibraryFolder::WriteRaw(const std::string& relative, const Bytes& by
     return dir_.Write(relative, bytes);
 }
 
-void LibraryFolder::WriteAll(const std::vector<LibraryRecord>& symbols,
-                             const std::vector<LibraryRecord>& cat0,
-                             const std::vector<LibraryRecord>& cat1) {
-    Write("basgl.bgd", symbols);
-    Write("embedded/emb1.gld", cat0);
-    Write("embedded/emb0.gld", cat1);
-}
-
 }  // namespace vx::test

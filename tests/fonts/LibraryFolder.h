@@ -41,9 +41,6 @@ public:
     // data build, or as the raw bytes given; returns its path.
     void Write(const std::string& relative, const std::vector<LibraryRecord>& records);
     std::string WriteRaw(const std::string& relative, const Bytes& bytes);
-    // The three files the program always reads, as libraries of these records.
-    void WriteAll(const std::vector<LibraryRecord>& symbols, const std::vector<LibraryRecord>& cat0,
-                  const std::vector<LibraryRecord>& cat1);
     // Writes a file into the user's fonts folder; returns its path.
     std::string WriteUserFont(const std::string& file, const Bytes& bytes) {
         return WriteRaw("share/Vexo Logo/fonts/" + file, bytes);
@@ -64,6 +61,15 @@ protected:
     void TearDown() override {
         FtText::FreeFt();
         RecordingTest::TearDown();
+    }
+    // Writes the three files the program always reads, as libraries of these
+    // records, and loads them.
+    void Load(const std::vector<LibraryRecord>& symbols, const std::vector<LibraryRecord>& cat0,
+              const std::vector<LibraryRecord>& cat1) {
+        folder.Write("basgl.bgd", symbols);
+        folder.Write("embedded/emb1.gld", cat0);
+        folder.Write("embedded/emb0.gld", cat1);
+        FtText::InitFt();
     }
     LibraryFolder folder;
 };

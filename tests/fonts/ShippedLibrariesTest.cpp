@@ -2,6 +2,7 @@
 // names, the characters logos are typed with, and the program's defaults.
 
 #include <gtest/gtest.h>
+#include <strings.h>
 
 #include <algorithm>
 #include <cctype>
@@ -54,33 +55,19 @@ TEST_F(ShippedTextFaces, TheDefaultsTheProgramNamesExist) {
 }
 
 // Faces are named from their tables before FreeType opens them: every name
-// must be the one FreeType gives the opened face.
-TEST_F(ShippedTextFaces, EveryFaceOpensUnderTheNameItWasListedBy) {
+// must be the one FreeType gives the opened face, and no two alike.
+TEST_F(ShippedTextFaces, EveryFaceOpensUnderTheUniqueNameItWasListedBy) {
+    std::set<std::string> seen;
     for (FontData& fd : FtText::fonts) {
+        EXPECT_TRUE(seen.insert(fd.name).second) << fd.name << " is listed twice";
         FT_Face face = FtText::OpenFace(fd);
         ASSERT_NE(face, nullptr) << fd.name;
         EXPECT_EQ(std::string(face->family_name) + " " + face->style_name, fd.name);
     }
 }
 
-TEST_F(ShippedTextFaces, FaceNamesAreUniqueAndSortedWithinTheirTab) {
-    std::set<std::string> seen;
-    for (const FontData& fd : FtText::fonts) EXPECT_TRUE(seen.insert(fd.name).second) << fd.name;
-    const auto lower = [](std::string s) {
-        std::transform(s.begin(), s.end(), s.begin(),
-                       [](unsigned char c) { return std::tolower(c); });
-        return s;
-    };
-    for (int nf = 1; nf < FtText::TextFontCount(); ++nf) {
-        const FontData& a = FtText::TextFont(nf - 1);
-        const FontData& b = FtText::TextFont(nf);
-        if (a.cat == b.cat) {
-            EXPECT_LE(lower(a.name), lower(b.name)) << a.name << " / " << b.name;
-        }
-    }
-}
-
-TEST_F(ShippedTextFaces, NamesAreTidyAndEachFamilyIsSpelledOneWay) {
+// Names are tidy, sorted within their tab, and each family is spelled one way.
+TEST_F(ShippedTextFaces, NamesAreTidyAndSortedWithinTheirTab) {
     std::map<std::string, std::set<std::string>> spellings;
     for (int nf = 0; nf < FtText::TextFontCount(); ++nf) {
         const FontData& fd = FtText::TextFont(nf);
@@ -91,6 +78,10 @@ TEST_F(ShippedTextFaces, NamesAreTidyAndEachFamilyIsSpelledOneWay) {
         for (std::string word; words >> word;)
             EXPECT_FALSE(std::islower(static_cast<unsigned char>(word[0]))) << fd.name;
         spellings[FamilyKey(fd.face->family_name)].insert(fd.face->family_name);
+        const FontData& before = FtText::TextFontEntry(std::max(nf - 1, 0));
+        if (before.cat == fd.cat) {
+            EXPECT_LE(strcasecmp(before.name.c_str(), fd.name.c_str()), 0) << before.name;
+        }
     }
     for (const auto& [key, names] : spellings) EXPECT_EQ(names.size(), 1u) << *names.begin();
 }

@@ -16,7 +16,8 @@ using test::TestFont;
 
 class UserFonts : public test::LibraryTest {
 protected:
-    void SetUp() override { folder.WriteAll({Record("sym-a.ttf")}, {Record("text-b.ttf")}, {}); }
+    // The libraries hold a symbol face and Text B.
+    void LoadAll() { Load({Record("sym-a.ttf")}, {Record("text-b.ttf")}, {}); }
 };
 
 TEST_F(UserFonts, LoadAfterTheLibrariesInTheTabOfTheirNameSkippingWhatCannotBeUsed) {
@@ -26,7 +27,7 @@ TEST_F(UserFonts, LoadAfterTheLibrariesInTheTabOfTheirNameSkippingWhatCannotBeUs
     const std::string junk = folder.WriteUserFont("junk.TTF", test::Bytes(99, 7));
     folder.WriteUserFont("same-name.ttf", TestFont("text-a.ttf"));  // before zz.ttf by file name
     folder.WriteUserFont("notes.txt", {'h', 'i'});                  // not a font file: ignored
-    FtText::InitFt();
+    LoadAll();
 
     EXPECT_EQ(rec.messages, (std::vector<std::string>{
                                 MSG_FONT_NAME_TAKEN + std::string("Text B Regular (") + dup + ")",
@@ -46,7 +47,7 @@ TEST_F(UserFonts, LoadAfterTheLibrariesInTheTabOfTheirNameSkippingWhatCannotBeUs
 
 TEST_F(UserFonts, AFileFreeTypeRefusesLaterIsAMessageAndIsPassedOver) {
     const std::string path = folder.WriteUserFont("broken.ttf", test::Unopenable("text-a.ttf"));
-    FtText::InitFt();
+    LoadAll();
     EXPECT_TRUE(rec.messages.empty());
     EXPECT_EQ(FtText::FindFace("Text A Regular"), FtText::TextFont(0).face);  // the fallback
     EXPECT_EQ(FtText::FindFace("Text A Regular"), FtText::TextFont(0).face);
@@ -55,7 +56,7 @@ TEST_F(UserFonts, AFileFreeTypeRefusesLaterIsAMessageAndIsPassedOver) {
 }
 
 TEST_F(UserFonts, MissingFacesAreNamedOnceInObjectOrder) {
-    FtText::InitFt();
+    LoadAll();
     LeFile lf;
     for (const char* font :
          {"Nope Regular", "Sym A Regular", "Text B Regular", "Nope Regular", "Gone Bold"})
