@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 
 #include "shell/ProgramFolder.h"
@@ -23,21 +22,6 @@ Bytes TestFont(const std::string& name) {
 
 LibraryRecord Record(const std::string& name, const std::string& label) {
     return LibraryRecord{label, TestFont(name)};
-}
-
-std::size_t TableEntry(const Bytes& font, const char* tag) {
-    for (std::size_t at = 12; at + 16 <= font.size(); at += 16)
-        if (std::memcmp(font.data() + at, tag, 4) == 0) return at;
-    return 0;
-}
-
-Bytes RenameTable(Bytes font, const char* tag) {
-    if (const std::size_t at = TableEntry(font, tag)) font[at] ^= 0x20;  // "head" -> "Head"
-    return font;
-}
-
-Bytes Unopenable(const std::string& name) {
-    return RenameTable(TestFont(name), "head");
 }
 
 LibraryFolder::LibraryFolder() : old_ep_(ep) {

@@ -22,13 +22,6 @@ Bytes FileBytes(const std::string& path);
 Bytes TestFont(const std::string& name);
 // A record of `label` holding the test font `name`.
 LibraryRecord Record(const std::string& name, const std::string& label = "L");
-// Where the table directory of `font` lists table `tag` ("name"); 0 if nowhere.
-std::size_t TableEntry(const Bytes& font, const char* tag);
-// `font` with its table `tag` renamed, as if the table were missing.
-Bytes RenameTable(Bytes font, const char* tag);
-// The test font without its `head` table: its other tables still name it, but
-// FreeType cannot open it.
-Bytes Unopenable(const std::string& name);
 
 class LibraryFolder {
 public:

@@ -1,8 +1,13 @@
+// The user's own fonts: loaded after the libraries at start, added while the
+// program runs (Add Fonts), and the faces a logo names that none of them has.
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "LibraryFolder.h"
+#include "render/AddUserFont.h"
 #include "render/FtText.h"
 #include "render/MissingFaces.h"
 #include "render/UserFonts.h"
@@ -11,6 +16,7 @@
 namespace vx {
 namespace {
 
+using test::FileBytes;
 using test::Record;
 using test::TestFont;
 
@@ -18,6 +24,10 @@ class UserFonts : public test::LibraryTest {
 protected:
     // The libraries hold a symbol face and Text B.
     void LoadAll() { Load({Record("sym-a.ttf")}, {Record("text-b.ttf")}, {}); }
+    // Adds a file picked outside the program's folders, as the file dialog picks it.
+    Result Add(const std::string& file, const test::Bytes& bytes, std::string& name) {
+        return AddUserFont(folder.WriteRaw("picked/" + file, bytes), UserFontFolder(), name);
+    }
 };
 
 TEST_F(UserFonts, LoadAfterTheLibrariesInTheTabOfTheirNameSkippingWhatCannotBeUsed) {
@@ -46,7 +56,7 @@ TEST_F(UserFonts, LoadAfterTheLibrariesInTheTabOfTheirNameSkippingWhatCannotBeUs
 }
 
 TEST_F(UserFonts, AFileFreeTypeRefusesLaterIsAMessageAndIsPassedOver) {
-    const std::string path = folder.WriteUserFont("broken.ttf", test::Unopenable("text-a.ttf"));
+    const std::string path = folder.WriteUserFont("broken.ttf", TestFont("text-a-no-head.ttf"));
     LoadAll();
     EXPECT_TRUE(rec.messages.empty());
     EXPECT_EQ(FtText::FindFace("Text A Regular"), FtText::TextFont(0).face);  // the fallback
@@ -64,6 +74,65 @@ TEST_F(UserFonts, MissingFacesAreNamedOnceInObjectOrder) {
     lf.AddObj(test::BitmapObject(0, 0, 2, 2));  // draws no face: never missing
     EXPECT_EQ(MissingFaces(lf), (std::vector<std::string>{"Nope Regular", "Gone Bold"}));
     EXPECT_EQ(FallbackFaceName(), "Text B Regular");
+}
+
+using AddUserFontTest = UserFonts;
+
+TEST_F(AddUserFontTest, TheFaceIsUsableAtOnceAndItsFileCopied) {
+    LoadAll();
+    std::string name;
+    ASSERT_TRUE(Add("Text A.TTF", TestFont("text-a.ttf"), name));
+    EXPECT_EQ(name, "Text A Regular");
+    ASSERT_EQ(FtText::TextFontCount(), 2);
+    const FontData& fd = FtText::TextFontEntry(1);
+    EXPECT_EQ(std::tie(fd.name, fd.cat, fd.own), std::make_tuple("Text A Regular", 10, true));
+    EXPECT_EQ(fd.path, UserFontFolder() + "/Text A.TTF");
+    EXPECT_EQ(FileBytes(fd.path), TestFont("text-a.ttf"));
+    EXPECT_NE(FtText::FindFace("Text A Regular"), nullptr);
+    EXPECT_EQ(FtText::FindFace("Text A Regular"), FtText::TextFont(1).face);
+    EXPECT_TRUE(rec.messages.empty());
+
+    // After a restart the copy loads like every user font.
+    FtText::FreeFt();
+    FtText::InitFt();
+    EXPECT_TRUE(FtText::HasFace("Text A Regular"));
+}
+
+TEST_F(AddUserFontTest, RefusedFilesSayWhyAndCopyNothing) {
+    LoadAll();
+    const struct {
+        std::string file;
+        test::Bytes bytes;
+        std::string before, after;  // the message, around the file's path
+    } cases[] = {
+        {"junk.ttf", test::Bytes(99, 7), MSG_FONT_NOT_OPENED, ""},
+        {"empty.otf", {}, MSG_FONT_NOT_OPENED, ""},
+        // Named by its tables, but FreeType cannot draw with it.
+        {"broken.ttf", TestFont("text-a-no-head.ttf"), MSG_FONT_NOT_OPENED, ""},
+        {"again.ttf", TestFont("text-b.ttf"), MSG_FONT_NAME_TAKEN + std::string("Text B Regular ("),
+         ")"},
+    };
+    for (const auto& c : cases) {
+        std::string name;
+        const Result added = Add(c.file, c.bytes, name);
+        EXPECT_FALSE(added) << c.file;
+        EXPECT_EQ(added.message(), c.before + folder.Path("picked/" + c.file) + c.after);
+    }
+    std::string name;
+    EXPECT_FALSE(AddUserFont(folder.Path("picked/none.ttf"), UserFontFolder(), name));
+    EXPECT_EQ(FtText::TextFontCount(), 1);
+    EXPECT_FALSE(std::filesystem::exists(UserFontFolder()));
+}
+
+TEST_F(AddUserFontTest, AFileNameInUseGetsANumberInsteadOfReplacingIt) {
+    LoadAll();
+    // A file left out at start (its face name was taken) keeps its place.
+    const std::string left_out = folder.WriteUserFont("font.ttf", TestFont("text-b.ttf"));
+    std::string name;
+    ASSERT_TRUE(Add("font.ttf", TestFont("text-a.ttf"), name));
+    EXPECT_EQ(FileBytes(left_out), TestFont("text-b.ttf"));
+    EXPECT_EQ(FtText::TextFontEntry(1).path, UserFontFolder() + "/font (2).ttf");
+    EXPECT_EQ(FileBytes(UserFontFolder() + "/font (2).ttf"), TestFont("text-a.ttf"));
 }
 
 TEST(UserFontFolder, FollowsTheDataHomeAndSortsNamesIntoLetterTabs) {
