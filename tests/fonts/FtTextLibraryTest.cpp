@@ -14,6 +14,10 @@ namespace {
 using test::Record;
 using Expressions = std::vector<std::string>;
 
+// What the reports of a font that cannot be read or opened say.
+const std::string READ_SHORT = "iar.Read(fd->fdt,ffl)==ffl";
+const std::string FT_REFUSED = "FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)";
+
 // The shape table as "face:glyph" words.
 std::string ShapeTable() {
     std::string out;
@@ -85,11 +89,11 @@ TEST_F(FtTextLibrary, FaultsAreReportedAndTheGoodFacesKept) {
     Bytes cut = PackLibrary({Record("text-a.ttf"), Record("text-b.ttf")});
     cut.resize(cut.size() - 10);  // the second font is cut short
     Bytes count = PackLibrary({Record("text-a.ttf")});
-    UnscrambleLibrary(count);
-    count[4] = 0xFF;  // 255 records in a file of one
-    ScrambleLibrary(count);
+    count[4] += 0xFE;  // 255 records in a file of one (scrambling adds, so sums carry through)
+    const Bytes junk = PackLibrary({{"junk", Bytes(64, 0x5A)}});
     const Bytes many = PackLibrary(std::vector(MAX_FONTS + 1, Record("text-a.ttf")));
     const std::string cat1 = folder.Path("embedded/emb0.gld");
+    const std::string full = "n_fonts+count<=MAX_FONTS";
     const struct {
         const char* what;
         Bytes cat0;
@@ -99,17 +103,9 @@ TEST_F(FtTextLibrary, FaultsAreReportedAndTheGoodFacesKept) {
     } cases[] = {
         {"libraries with no faces", none, none, {}, 0},
         {"a missing library", PackLibrary({Record("text-a.ttf")}), {}, {"open:" + cat1}, 1},
-        {"a cut and an unreadable record",
-         cut,
-         PackLibrary({{"junk", Bytes(64, 0x5A)}}),
-         {"iar.Read(fd->fdt,ffl)==ffl", "FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)"},
-         1},
+        {"a cut and an unreadable record", cut, junk, {READ_SHORT, FT_REFUSED}, 1},
         {"a count beyond the file", count, none, {"count>=0&&count<=remaining/5"}, 0},
-        {"too many faces",
-         many,
-         PackLibrary({Record("text-b.ttf")}),
-         {"n_fonts+count<=MAX_FONTS", "n_fonts+count<=MAX_FONTS"},
-         MAX_FONTS},
+        {"too many faces", many, PackLibrary({Record("text-b.ttf")}), {full, full}, MAX_FONTS},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -140,8 +136,7 @@ TEST_F(FtTextLibrary, AFaceFreeTypeRefusesIsReportedOnceWhenFirstNeededAndSkippe
     EXPECT_EQ(FtText::FindFace("Text A Regular"), FtText::TextFont(2).face);
     EXPECT_EQ(FtText::FindFace("Unknown"), FtText::TextFont(1).face);
     EXPECT_EQ(FtText::TextFont(0).face, nullptr);
-    EXPECT_EQ(rec.FailedExpressions(),
-              Expressions{"FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)"});
+    EXPECT_EQ(rec.FailedExpressions(), Expressions{FT_REFUSED});
     rec.reports.clear();
 }
 
@@ -149,7 +144,7 @@ TEST_F(FtTextLibrary, ALibraryCutShortAfterLoadingIsReportedWhenAFaceIsRead) {
     Load({}, {Record("text-a.ttf")}, {});
     std::filesystem::resize_file(folder.Path("embedded/emb1.gld"), 100);
     EXPECT_EQ(FtText::FindFace("Text A Regular"), nullptr);
-    EXPECT_EQ(rec.FailedExpressions(), Expressions{"iar.Read(fd->fdt,ffl)==ffl"});
+    EXPECT_EQ(rec.FailedExpressions(), Expressions{READ_SHORT});
     rec.reports.clear();
 }
 

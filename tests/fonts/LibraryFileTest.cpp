@@ -79,6 +79,7 @@ private:
 // keeping the whole records before the fault. Counts the file cannot hold are
 // refused before any record is read; a failed read is told apart from a short file.
 TEST(LibraryFile, MalformedStreamsAreRefusedKeepingTheRecordsBefore) {
+    using enum LibraryStatus;
     const Bytes good = Stream(LIBRARY_MAGIC, 2, {Bytes(4, 1), Bytes(40, 2)});
     const std::size_t second_head = 8 + 6 + 4 + 4;  // where the second record starts
     const Bytes header = Stream(LIBRARY_MAGIC, 0, {});
@@ -89,26 +90,20 @@ TEST(LibraryFile, MalformedStreamsAreRefusedKeepingTheRecordsBefore) {
         std::size_t kept;
         std::uint64_t broken_at = UINT64_MAX;  // where reads start to fail
     } cases[] = {
-        {"count zero is an empty library", header, LibraryStatus::OK, 0},
-        {"wrong magic", Stream(LIBRARY_MAGIC + 1, 0, {}), LibraryStatus::BAD_MAGIC, 0},
-        {"too short for the header", Bytes(header.begin(), header.begin() + 7),
-         LibraryStatus::BAD_MAGIC, 0},
-        {"negative count", Stream(LIBRARY_MAGIC, -1, {}), LibraryStatus::BAD_COUNT, 0},
+        {"count zero is an empty library", header, OK, 0},
+        {"wrong magic", Stream(LIBRARY_MAGIC + 1, 0, {}), BAD_MAGIC, 0},
+        {"too short for the header", Bytes(header.begin(), header.begin() + 7), BAD_MAGIC, 0},
+        {"negative count", Stream(LIBRARY_MAGIC, -1, {}), BAD_COUNT, 0},
         // the 12 bytes of one record could hold at most two minimal records
-        {"count 3 in 12 bytes", Stream(LIBRARY_MAGIC, 3, {Bytes{1, 2}}), LibraryStatus::BAD_COUNT,
-         0},
-        {"count 2^31 - 1", Stream(LIBRARY_MAGIC, 0x7FFFFFFF, {Bytes{1}}), LibraryStatus::BAD_COUNT,
-         0},
-        {"second font one byte short", Bytes(good.begin(), good.end() - 1),
-         LibraryStatus::BAD_RECORD_BODY, 1},
+        {"count 3 in 12 bytes", Stream(LIBRARY_MAGIC, 3, {Bytes{1, 2}}), BAD_COUNT, 0},
+        {"count 2^31 - 1", Stream(LIBRARY_MAGIC, 0x7FFFFFFF, {Bytes{1}}), BAD_COUNT, 0},
+        {"second font one byte short", Bytes(good.begin(), good.end() - 1), BAD_RECORD_BODY, 1},
         {"ends inside the second label", Bytes(good.begin(), good.begin() + second_head + 3),
-         LibraryStatus::BAD_RECORD_HEAD, 1},
-        {"negative font length", Stream(LIBRARY_MAGIC, 1, {Bytes(8, 1)}, -4),
-         LibraryStatus::BAD_RECORD_BODY, 0},
-        {"the header cannot be read", good, LibraryStatus::READ_FAILED, 0, 3},
-        {"the second head cannot be read", good, LibraryStatus::READ_FAILED, 1, second_head + 2},
-        {"skipping a font file reads nothing of it", good, LibraryStatus::OK, 2,
-         second_head + 6 + 4},
+         BAD_RECORD_HEAD, 1},
+        {"negative font length", Stream(LIBRARY_MAGIC, 1, {Bytes(8, 1)}, -4), BAD_RECORD_BODY, 0},
+        {"the header cannot be read", good, READ_FAILED, 0, 3},
+        {"the second head cannot be read", good, READ_FAILED, 1, second_head + 2},
+        {"skipping a font file reads nothing of it", good, OK, 2, second_head + 6 + 4},
     };
     for (const auto& c : cases) {
         std::vector<LibraryEntry> entries;

@@ -70,14 +70,10 @@ std::unique_ptr<LogoObject> TextObject(const std::string& str, const char* font,
 }
 
 std::unique_ptr<LogoObject> ShapeObject(int glyph, int width, int height, int x, int y) {
-    auto o = std::make_unique<LogoObject>();
+    auto o = TextObject(DEFAULT_TEXT, SYMBOLS, height, x, y);
     o->type = SHAPE_OBJECT;
-    o->lt.font = SYMBOLS;
     o->lt.shape = glyph;
     o->lt.width = width;
-    o->lt.size = height;
-    o->x = x;
-    o->y = y;
     return o;
 }
 
