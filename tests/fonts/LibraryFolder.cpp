@@ -38,10 +38,6 @@ LibraryFolder::~LibraryFolder() {
         unsetenv("XDG_DATA_HOME");
 }
 
-void LibraryFolder::Write(const std::string& relative, const std::vector<LibraryRecord>& records) {
-    WriteRaw(relative, PackLibrary(records));
-}
-
 std::string LibraryFolder::WriteRaw(const std::string& relative, const Bytes& bytes) {
     std::filesystem::create_directories(std::filesystem::path(Path(relative)).parent_path());
     return dir_.Write(relative, bytes);

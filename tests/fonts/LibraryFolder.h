@@ -32,7 +32,9 @@ public:
 
     // Writes `relative` ("basgl.bgd", "embedded/emb1.gld") as packed by the
     // data build, or as the raw bytes given; returns its path.
-    void Write(const std::string& relative, const std::vector<LibraryRecord>& records);
+    void Write(const std::string& relative, const std::vector<LibraryRecord>& records) {
+        WriteRaw(relative, PackLibrary(records));
+    }
     std::string WriteRaw(const std::string& relative, const Bytes& bytes);
     // Writes a file into the user's fonts folder; returns its path.
     std::string WriteUserFont(const std::string& file, const Bytes& bytes) {

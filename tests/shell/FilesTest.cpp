@@ -63,18 +63,16 @@ TEST_F(FilesTest, ReadRefusesFoldersFifosMissingAndOversizedFiles) {
     EXPECT_EQ(ReadWholeFile(fifo.string(), 100, out).message(), "not a regular file");
     EXPECT_FALSE(ReadWholeFile((dir / "missing").string(), 100, out));
 
-    const fs::path file = dir / "f";
-    ASSERT_TRUE(WriteFileAtomically(file.string(), Bytes("hello")));
-    EXPECT_FALSE(ReadWholeFile(file.string(), 4, out));
-    ASSERT_TRUE(ReadWholeFile(file.string(), 5, out));
+    const std::string file = tmp.Write("f", Bytes("hello"));
+    EXPECT_FALSE(ReadWholeFile(file, 4, out));
+    ASSERT_TRUE(ReadWholeFile(file, 5, out));
     EXPECT_EQ(out, Bytes("hello"));
 }
 
 // The temporary goes with the AtomicFile that was not committed, as when a
 // writer fails half-way.
 TEST_F(FilesTest, AFailedWriteKeepsThePreviousFileAndLeavesNoTemporary) {
-    const fs::path file = dir / "doc.zeb";
-    ASSERT_TRUE(WriteFileAtomically(file.string(), Bytes("old")));
+    const std::string file = tmp.Write("doc.zeb", Bytes("old"));
     // A file size limit makes the write fail half-way, as a full disk would.
     rlimit old_limit{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
@@ -82,7 +80,7 @@ TEST_F(FilesTest, AFailedWriteKeepsThePreviousFileAndLeavesNoTemporary) {
     rlimit small = old_limit;
     small.rlim_cur = 16;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const Result written = WriteFileAtomically(file.string(), std::vector<std::uint8_t>(4096, 'x'));
+    const Result written = WriteFileAtomically(file, std::vector<std::uint8_t>(4096, 'x'));
     setrlimit(RLIMIT_FSIZE, &old_limit);
     signal(SIGXFSZ, old_handler);
 
@@ -111,9 +109,7 @@ TEST_F(FilesTest, SavingThroughALinkWritesItsTargetAndKeepsTheLink) {
         {"pointing nowhere", {{dir / "e.zeb", "e-new.zeb"}}, dir / "e-new.zeb", false},
     };
     for (const Case& c : cases) {
-        if (c.target_exists) {
-            ASSERT_TRUE(WriteFileAtomically(c.target.string(), Bytes("old")));
-        }
+        if (c.target_exists) tmp.Write(c.target.string(), Bytes("old"));  // an absolute path
         for (const auto& [link, to] : c.links) fs::create_symlink(to, link);
         const fs::path first = c.links.front().first;
         const int entries = Entries(dir) + Entries(other);
