@@ -76,7 +76,7 @@ TEST_F(UserFonts, MissingFacesAreNamedOnceInObjectOrder) {
 
 using AddUserFontTest = UserFonts;
 
-TEST_F(AddUserFontTest, TheFaceIsUsableAtOnceAndItsFileCopied) {
+TEST_F(AddUserFontTest, TheFaceIsUsableAtOnceAndItsFileCopiedUnderAFreeName) {
     LoadAll();
     std::string name;
     ASSERT_TRUE(Add("Text A.TTF", TestFont("text-a.ttf"), name));
@@ -85,8 +85,12 @@ TEST_F(AddUserFontTest, TheFaceIsUsableAtOnceAndItsFileCopied) {
     const FontData& fd = FtText::TextFontEntry(1);
     EXPECT_EQ(std::tie(fd.name, fd.cat, fd.own), std::make_tuple("Text A Regular", 10, true));
     EXPECT_EQ(fd.path, UserFontFolder() + "/Text A.TTF");
-    EXPECT_EQ(FileBytes(fd.path), TestFont("text-a.ttf"));
     EXPECT_EQ(FtText::FindFace("Text A Regular"), FtText::TextFont(1).face);  // not the fallback
+
+    // A file name in use gets a number rather than replacing the file.
+    ASSERT_TRUE(Add("Text A.TTF", TestFont("text-c.ttf"), name));
+    EXPECT_EQ(FtText::TextFontEntry(2).path, UserFontFolder() + "/Text A (2).TTF");
+    EXPECT_EQ(FileBytes(UserFontFolder() + "/Text A.TTF"), TestFont("text-a.ttf"));  // kept
 
     // After a restart the copy loads like every user font.
     FtText::FreeFt();
@@ -118,16 +122,6 @@ TEST_F(AddUserFontTest, RefusedFilesSayWhyAndCopyNothing) {
     EXPECT_FALSE(AddUserFont(folder.Path("picked/none.ttf"), UserFontFolder(), name));
     EXPECT_EQ(FtText::TextFontCount(), 1);
     EXPECT_FALSE(std::filesystem::exists(UserFontFolder()));
-}
-
-TEST_F(AddUserFontTest, AFileNameInUseGetsANumberInsteadOfReplacingIt) {
-    LoadAll();
-    // A file left out at start (its face name was taken) keeps its place.
-    const std::string left_out = folder.WriteUserFont("font.ttf", TestFont("text-b.ttf"));
-    std::string name;
-    ASSERT_TRUE(Add("font.ttf", TestFont("text-a.ttf"), name));
-    EXPECT_EQ(FileBytes(left_out), TestFont("text-b.ttf"));
-    EXPECT_EQ(FtText::TextFontEntry(1).path, UserFontFolder() + "/font (2).ttf");
 }
 
 TEST(UserFontFolder, FollowsTheDataHomeAndSortsNamesIntoLetterTabs) {
