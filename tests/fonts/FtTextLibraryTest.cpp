@@ -45,6 +45,7 @@ TEST_F(FtTextLibrary, FacesLoadInOrderWithTheCategoryOfTheirFile) {
         EXPECT_EQ(std::tie(fd.name, fd.label, fd.cat), expected[n]);
         EXPECT_EQ(fd.face, nullptr);  // named from its tables, opened on first use
     }
+    EXPECT_NE(FtText::TextFont(0).face, nullptr);  // opened when first asked for
     EXPECT_EQ(FtText::Shape(0).label, "Stars");
 }
 

@@ -27,7 +27,6 @@ std::size_t Count(const std::string& text, const std::string& part) {
 // The last report: the frames outermost first, the line in error, errno signed,
 // one place per frame, and the support address; no frame is left on the stack.
 TEST(FatalReport, TheReportNamesTheFramesTheLineInErrorAndTheErrorCode) {
-    const std::string file = __FILE__;
     const struct {
         const char* what;
         std::function<void()> fail;
@@ -38,7 +37,7 @@ TEST(FatalReport, TheReportNamesTheFramesTheLineInErrorAndTheErrorCode) {
          [] { VX_CALL(InnerCheckFails(), "LoadProject(doc_name,lf)"); },
          "Error sequence: LoadProject(doc_name,lf) -> obj[n]==NULL\r\n\r\n"
          "Error in line: obj[n]==NULL\r\n\r\nError code: 0\r\n\r\nFile: " +
-             file + "; line: ",
+             std::string(__FILE__) + "; line: ",
          2},
         {"a single frame and a negative errno",
          [] {
