@@ -14,6 +14,10 @@ namespace {
 using test::Record;
 using Expressions = std::vector<std::string>;
 
+// What the reports of a font that cannot be read or opened say.
+const std::string READ_SHORT = "iar.Read(fd->fdt,ffl)==ffl";
+const std::string FT_REFUSED = "FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)";
+
 // The shape table as "face:glyph" words.
 std::string ShapeTable() {
     std::string out;
@@ -26,10 +30,8 @@ std::string ShapeTable() {
 using FtTextLibrary = test::LibraryTest;
 
 TEST_F(FtTextLibrary, FacesLoadInOrderWithTheCategoryOfTheirFile) {
-    folder.WriteAll({Record("sym-a.ttf", "Stars")}, {Record("text-a.ttf", "A")},
-                    {Record("text-b.ttf", "B")});
     folder.Write("embedded/emb3.gld", {Record("text-c.ttf", "DE")});
-    FtText::InitFt();
+    Load({Record("sym-a.ttf", "Stars")}, {Record("text-a.ttf", "A")}, {Record("text-b.ttf", "B")});
 
     ASSERT_EQ(FtText::n_fonts, 4);
     EXPECT_EQ(FtText::n_symfonts, 1);
@@ -43,8 +45,7 @@ TEST_F(FtTextLibrary, FacesLoadInOrderWithTheCategoryOfTheirFile) {
         EXPECT_EQ(std::tie(fd.name, fd.label, fd.cat), expected[n]);
         EXPECT_EQ(fd.face, nullptr);  // named from its tables, opened on first use
     }
-    EXPECT_EQ(FtText::TextFont(0).name, "Text A Regular");
-    EXPECT_NE(FtText::TextFont(0).face, nullptr);
+    EXPECT_NE(FtText::TextFont(0).face, nullptr);  // opened when first asked for
     EXPECT_EQ(FtText::Shape(0).label, "Stars");
 }
 
@@ -60,32 +61,23 @@ TEST_F(FtTextLibrary, ShapesInterleaveByGlyphIndexSkippingEmptyAndExcludedGlyphs
          "Drac Bold:1 Drac Bold:2 Drac Bold:3 Drac Bold:4 Drac Bold:6 Drac Bold:7"},
     };
     for (const auto& [symbols, expected] : cases) {
-        folder.WriteAll(symbols, {Record("text-a.ttf")}, {});
-        FtText::InitFt();
+        Load(symbols, {Record("text-a.ttf")}, {});
         EXPECT_EQ(ShapeTable(), expected);
         FtText::FreeFt();
     }
 }
-TEST_F(FtTextLibrary, LookupFindsTheFirstFaceOfANameInLoadOrder) {
+
+// A name finds the first face of that exact name in load order; any other name
+// the first text font.
+TEST_F(FtTextLibrary, LookupFindsTheFirstFaceOfANameElseTheFirstTextFont) {
     // Three faces named "Dup Regular", told apart by their glyph counts.
-    folder.WriteAll({Record("dup-2.ttf")}, {Record("dup-4.ttf")}, {Record("dup-6.ttf")});
-    FtText::InitFt();
+    Load({Record("dup-2.ttf")}, {Record("dup-4.ttf"), Record("text-a.ttf")},
+         {Record("dup-6.ttf"), Record("text-b.ttf")});
     ASSERT_NE(FtText::FindFace("Dup Regular"), nullptr);
     EXPECT_EQ(FtText::FindFace("Dup Regular")->num_glyphs, 2);  // the symbol face
-    FtText::FreeFt();
-
-    folder.WriteAll({}, {Record("dup-4.ttf")}, {Record("dup-6.ttf")});
-    FtText::InitFt();
-    EXPECT_EQ(FtText::FindFace("Dup Regular")->num_glyphs, 4);  // category 0 before 1
-}
-
-TEST_F(FtTextLibrary, UnknownFaceNamesFallBackToTheFirstTextFont) {
-    folder.WriteAll({Record("sym-a.ttf")}, {Record("text-a.ttf"), Record("text-b.ttf")}, {});
-    FtText::InitFt();
     EXPECT_EQ(FtText::FindFace("Zekton Italic"), FtText::TextFont(0).face);
     EXPECT_EQ(FtText::FindFace("text a regular"), FtText::TextFont(0).face);  // case counts
-    EXPECT_EQ(FtText::FindFace("Text B Regular"), FtText::TextFont(1).face);
-    EXPECT_EQ(FtText::FindFace("Sym A Regular"), FtText::fonts[0].face);
+    EXPECT_EQ(FtText::FindFace("Text B Regular"), FtText::TextFont(3).face);
 }
 
 // Empty or faulty libraries: each fault is reported, and after Retry the program
@@ -96,31 +88,23 @@ TEST_F(FtTextLibrary, FaultsAreReportedAndTheGoodFacesKept) {
     Bytes cut = PackLibrary({Record("text-a.ttf"), Record("text-b.ttf")});
     cut.resize(cut.size() - 10);  // the second font is cut short
     Bytes count = PackLibrary({Record("text-a.ttf")});
-    UnscrambleLibrary(count);
-    count[4] = 0xFF;  // 255 records in a file of one
-    ScrambleLibrary(count);
+    count[4] += 0xFE;  // 255 records in a file of one (scrambling adds, so sums carry through)
+    const Bytes junk = PackLibrary({{"junk", Bytes(64, 0x5A)}});
     const Bytes many = PackLibrary(std::vector(MAX_FONTS + 1, Record("text-a.ttf")));
     const std::string cat1 = folder.Path("embedded/emb0.gld");
+    const std::string full = "n_fonts+count<=MAX_FONTS";
     const struct {
         const char* what;
         Bytes cat0;
         std::optional<Bytes> cat1;  // nothing: the file is missing
         Expressions reports;
-        int fonts;
+        int fonts;  // all of them Text A
     } cases[] = {
         {"libraries with no faces", none, none, {}, 0},
         {"a missing library", PackLibrary({Record("text-a.ttf")}), {}, {"open:" + cat1}, 1},
-        {"a cut and an unreadable record",
-         cut,
-         PackLibrary({{"junk", Bytes(64, 0x5A)}}),
-         {"iar.Read(fd->fdt,ffl)==ffl", "FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)"},
-         1},
+        {"a cut and an unreadable record", cut, junk, {READ_SHORT, FT_REFUSED}, 1},
         {"a count beyond the file", count, none, {"count>=0&&count<=remaining/5"}, 0},
-        {"too many faces",
-         many,
-         PackLibrary({Record("text-b.ttf")}),
-         {"n_fonts+count<=MAX_FONTS", "n_fonts+count<=MAX_FONTS"},
-         MAX_FONTS},
+        {"too many faces", many, PackLibrary({Record("text-b.ttf")}), {full, full}, MAX_FONTS},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -135,21 +119,14 @@ TEST_F(FtTextLibrary, FaultsAreReportedAndTheGoodFacesKept) {
         rec.reports.clear();
         EXPECT_EQ(FtText::n_fonts, c.fonts);
         EXPECT_EQ(static_cast<int>(FtText::fonts.size()), c.fonts);
+        for (const FontData& fd : FtText::fonts) EXPECT_EQ(fd.name, "Text A Regular");
         EXPECT_EQ(FtText::ShapeCount(), 0);
-        if (c.fonts == 0) {
-            EXPECT_EQ(FtText::FindFace("Anything"), nullptr);  // no text font to fall back on
-        }
-        if (c.fonts == 1) {
-            EXPECT_EQ(FtText::fonts[0].name, "Text A Regular");
-        }
         FtText::FreeFt();
     }
 }
 
 TEST_F(FtTextLibrary, AFaceFreeTypeRefusesIsReportedOnceWhenFirstNeededAndSkipped) {
-    folder.WriteAll({}, {{"L", test::Unopenable("text-a.ttf")}, Record("text-b.ttf")},
-                    {Record("text-a.ttf")});
-    FtText::InitFt();
+    Load({}, {Record("text-a-no-head.ttf"), Record("text-b.ttf")}, {Record("text-a.ttf")});
     EXPECT_TRUE(rec.reports.empty());
     ASSERT_EQ(FtText::TextFontCount(), 3);
     EXPECT_EQ(FtText::TextFontEntry(0).name, "Text A Regular");
@@ -158,17 +135,15 @@ TEST_F(FtTextLibrary, AFaceFreeTypeRefusesIsReportedOnceWhenFirstNeededAndSkippe
     EXPECT_EQ(FtText::FindFace("Text A Regular"), FtText::TextFont(2).face);
     EXPECT_EQ(FtText::FindFace("Unknown"), FtText::TextFont(1).face);
     EXPECT_EQ(FtText::TextFont(0).face, nullptr);
-    EXPECT_EQ(rec.FailedExpressions(),
-              Expressions{"FT_New_Memory_Face(library,fd->fdt,ffl,0,&fd->face)"});
+    EXPECT_EQ(rec.FailedExpressions(), Expressions{FT_REFUSED});
     rec.reports.clear();
 }
 
 TEST_F(FtTextLibrary, ALibraryCutShortAfterLoadingIsReportedWhenAFaceIsRead) {
-    folder.WriteAll({}, {Record("text-a.ttf")}, {});
-    FtText::InitFt();
+    Load({}, {Record("text-a.ttf")}, {});
     std::filesystem::resize_file(folder.Path("embedded/emb1.gld"), 100);
     EXPECT_EQ(FtText::FindFace("Text A Regular"), nullptr);
-    EXPECT_EQ(rec.FailedExpressions(), Expressions{"iar.Read(fd->fdt,ffl)==ffl"});
+    EXPECT_EQ(rec.FailedExpressions(), Expressions{READ_SHORT});
     rec.reports.clear();
 }
 
@@ -177,7 +152,6 @@ using FtTextLibraryDeathTest = FtTextLibrary;
 TEST_F(FtTextLibraryDeathTest, AWrongMagicEndsTheProgramWithCodeZero) {
     std::vector<std::uint8_t> bytes = PackLibrary({});
     bytes[0] ^= 0x01;  // unscrambles to another magic
-    folder.WriteAll({}, {}, {});
     folder.WriteRaw("basgl.bgd", bytes);
     SetMessageHandler({});  // the message goes to stderr, where the death test reads it
     EXPECT_EXIT(FtText::InitFt(), testing::ExitedWithCode(0),
@@ -185,20 +159,16 @@ TEST_F(FtTextLibraryDeathTest, AWrongMagicEndsTheProgramWithCodeZero) {
 }
 
 TEST_F(FtTextLibrary, TheShapeTableNeverGrowsPastItsCapacity) {
-    folder.WriteAll({Record("many.ttf")}, {Record("text-a.ttf")}, {});  // 10002 shapes
-    FtText::InitFt();
-    EXPECT_EQ(FtText::TextFontCount(), 1);  // the text libraries load
-    EXPECT_TRUE(rec.reports.empty());       // the table is built when first asked for
+    Load({Record("many.ttf")}, {Record("text-a.ttf")}, {});  // 10002 shapes
+    EXPECT_TRUE(rec.reports.empty());  // the table is built when first asked for
     EXPECT_EQ(FtText::ShapeCount(), MAX_SYMS);
     EXPECT_EQ(rec.FailedExpressions(), Expressions{"syms<MAX_SYMS"});
     rec.reports.clear();
-    EXPECT_EQ(FtText::ShapeCount(), MAX_SYMS);  // built once
-    EXPECT_TRUE(rec.reports.empty());
+    EXPECT_EQ(FtText::ShapeCount(), MAX_SYMS);  // built once: reported once
 }
 
 TEST_F(FtTextLibrary, AccessOutsideTheTablesIsReportedAndHarmless) {
-    folder.WriteAll({Record("sym-a.ttf")}, {Record("text-a.ttf")}, {});
-    FtText::InitFt();
+    Load({Record("sym-a.ttf")}, {Record("text-a.ttf")}, {});
     EXPECT_EQ(FtText::TextFont(1).face, nullptr);
     EXPECT_EQ(FtText::TextFont(-1).face, nullptr);
     EXPECT_EQ(FtText::Shape(FtText::ShapeCount()).glyph, 0);
@@ -206,20 +176,16 @@ TEST_F(FtTextLibrary, AccessOutsideTheTablesIsReportedAndHarmless) {
     rec.reports.clear();
 }
 
-TEST_F(FtTextLibrary, FreeFtEmptiesTheTablesSoTheLibrariesCanLoadAgain) {
-    folder.WriteAll({Record("sym-a.ttf")}, {Record("text-a.ttf")}, {});
-    FtText::InitFt();
-    ASSERT_EQ(FtText::n_fonts, 2);
+// Loading again after FreeFt is done by the tests that load several libraries
+// in turn; in between nothing may reach a released face.
+TEST_F(FtTextLibrary, FreeFtEmptiesTheTables) {
+    Load({Record("sym-a.ttf")}, {Record("text-a.ttf")}, {});
     ASSERT_EQ(FtText::ShapeCount(), 2);
     FtText::FreeFt();
-    EXPECT_EQ(FtText::n_fonts, 0);
+    EXPECT_TRUE(FtText::fonts.empty());
     EXPECT_EQ(FtText::n_symfonts, 0);
     EXPECT_EQ(FtText::ShapeCount(), 0);
-    EXPECT_TRUE(FtText::fonts.empty());
-    EXPECT_EQ(FtText::FindFace("Text A Regular"), nullptr);  // no released face is handed out
-    FtText::InitFt();                                        // "n_fonts==0" holds again
-    EXPECT_EQ(FtText::n_fonts, 2);
-    EXPECT_EQ(FtText::ShapeCount(), 2);  // the table is built again for the new faces
+    EXPECT_EQ(FtText::FindFace("Text A Regular"), nullptr);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 
 #include "shell/ProgramFolder.h"
@@ -25,21 +24,6 @@ LibraryRecord Record(const std::string& name, const std::string& label) {
     return LibraryRecord{label, TestFont(name)};
 }
 
-std::size_t TableEntry(const Bytes& font, const char* tag) {
-    for (std::size_t at = 12; at + 16 <= font.size(); at += 16)
-        if (std::memcmp(font.data() + at, tag, 4) == 0) return at;
-    return 0;
-}
-
-Bytes RenameTable(Bytes font, const char* tag) {
-    if (const std::size_t at = TableEntry(font, tag)) font[at] ^= 0x20;  // "head" -> "Head"
-    return font;
-}
-
-Bytes Unopenable(const std::string& name) {
-    return RenameTable(TestFont(name), "head");
-}
-
 LibraryFolder::LibraryFolder() : old_ep_(ep) {
     ep = dir_.path().string();
     if (const char* old = std::getenv("XDG_DATA_HOME")) old_data_home_ = old;
@@ -54,21 +38,9 @@ LibraryFolder::~LibraryFolder() {
         unsetenv("XDG_DATA_HOME");
 }
 
-void LibraryFolder::Write(const std::string& relative, const std::vector<LibraryRecord>& records) {
-    WriteRaw(relative, PackLibrary(records));
-}
-
 std::string LibraryFolder::WriteRaw(const std::string& relative, const Bytes& bytes) {
     std::filesystem::create_directories(std::filesystem::path(Path(relative)).parent_path());
     return dir_.Write(relative, bytes);
-}
-
-void LibraryFolder::WriteAll(const std::vector<LibraryRecord>& symbols,
-                             const std::vector<LibraryRecord>& cat0,
-                             const std::vector<LibraryRecord>& cat1) {
-    Write("basgl.bgd", symbols);
-    Write("embedded/emb1.gld", cat0);
-    Write("embedded/emb0.gld", cat1);
 }
 
 }  // namespace vx::test

@@ -22,13 +22,6 @@ Bytes FileBytes(const std::string& path);
 Bytes TestFont(const std::string& name);
 // A record of `label` holding the test font `name`.
 LibraryRecord Record(const std::string& name, const std::string& label = "L");
-// Where the table directory of `font` lists table `tag` ("name"); 0 if nowhere.
-std::size_t TableEntry(const Bytes& font, const char* tag);
-// `font` with its table `tag` renamed, as if the table were missing.
-Bytes RenameTable(Bytes font, const char* tag);
-// The test font without its `head` table: its other tables still name it, but
-// FreeType cannot open it.
-Bytes Unopenable(const std::string& name);
 
 class LibraryFolder {
 public:
@@ -39,11 +32,10 @@ public:
 
     // Writes `relative` ("basgl.bgd", "embedded/emb1.gld") as packed by the
     // data build, or as the raw bytes given; returns its path.
-    void Write(const std::string& relative, const std::vector<LibraryRecord>& records);
+    void Write(const std::string& relative, const std::vector<LibraryRecord>& records) {
+        WriteRaw(relative, PackLibrary(records));
+    }
     std::string WriteRaw(const std::string& relative, const Bytes& bytes);
-    // The three files the program always reads, as libraries of these records.
-    void WriteAll(const std::vector<LibraryRecord>& symbols, const std::vector<LibraryRecord>& cat0,
-                  const std::vector<LibraryRecord>& cat1);
     // Writes a file into the user's fonts folder; returns its path.
     std::string WriteUserFont(const std::string& file, const Bytes& bytes) {
         return WriteRaw("share/Vexo Logo/fonts/" + file, bytes);
@@ -64,6 +56,15 @@ protected:
     void TearDown() override {
         FtText::FreeFt();
         RecordingTest::TearDown();
+    }
+    // Writes the three files the program always reads, as libraries of these
+    // records, and loads them.
+    void Load(const std::vector<LibraryRecord>& symbols, const std::vector<LibraryRecord>& cat0,
+              const std::vector<LibraryRecord>& cat1) {
+        folder.Write("basgl.bgd", symbols);
+        folder.Write("embedded/emb1.gld", cat0);
+        folder.Write("embedded/emb0.gld", cat1);
+        FtText::InitFt();
     }
     LibraryFolder folder;
 };

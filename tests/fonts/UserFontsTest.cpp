@@ -1,8 +1,13 @@
+// The user's own fonts: loaded after the libraries at start, added while the
+// program runs (Add Fonts), and the faces a logo names that none of them has.
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "LibraryFolder.h"
+#include "render/AddUserFont.h"
 #include "render/FtText.h"
 #include "render/MissingFaces.h"
 #include "render/UserFonts.h"
@@ -11,12 +16,18 @@
 namespace vx {
 namespace {
 
+using test::FileBytes;
 using test::Record;
 using test::TestFont;
 
 class UserFonts : public test::LibraryTest {
 protected:
-    void SetUp() override { folder.WriteAll({Record("sym-a.ttf")}, {Record("text-b.ttf")}, {}); }
+    // The libraries hold a symbol face and Text B.
+    void LoadAll() { Load({Record("sym-a.ttf")}, {Record("text-b.ttf")}, {}); }
+    // Adds a file picked outside the program's folders, as the file dialog picks it.
+    Result Add(const std::string& file, const test::Bytes& bytes, std::string& name) {
+        return AddUserFont(folder.WriteRaw("picked/" + file, bytes), UserFontFolder(), name);
+    }
 };
 
 TEST_F(UserFonts, LoadAfterTheLibrariesInTheTabOfTheirNameSkippingWhatCannotBeUsed) {
@@ -26,7 +37,7 @@ TEST_F(UserFonts, LoadAfterTheLibrariesInTheTabOfTheirNameSkippingWhatCannotBeUs
     const std::string junk = folder.WriteUserFont("junk.TTF", test::Bytes(99, 7));
     folder.WriteUserFont("same-name.ttf", TestFont("text-a.ttf"));  // before zz.ttf by file name
     folder.WriteUserFont("notes.txt", {'h', 'i'});                  // not a font file: ignored
-    FtText::InitFt();
+    LoadAll();
 
     EXPECT_EQ(rec.messages, (std::vector<std::string>{
                                 MSG_FONT_NAME_TAKEN + std::string("Text B Regular (") + dup + ")",
@@ -40,13 +51,11 @@ TEST_F(UserFonts, LoadAfterTheLibrariesInTheTabOfTheirNameSkippingWhatCannotBeUs
         EXPECT_EQ(std::tie(fd.name, fd.cat, fd.own), expected[nf]) << nf;
     }
     EXPECT_EQ(FtText::TextFontEntry(1).path, typo);
-    EXPECT_EQ(FtText::FindFace("Names Typo Light"), FtText::TextFont(1).face);
-    EXPECT_NE(FtText::TextFont(1).face, nullptr);
 }
 
 TEST_F(UserFonts, AFileFreeTypeRefusesLaterIsAMessageAndIsPassedOver) {
-    const std::string path = folder.WriteUserFont("broken.ttf", test::Unopenable("text-a.ttf"));
-    FtText::InitFt();
+    const std::string path = folder.WriteUserFont("broken.ttf", TestFont("text-a-no-head.ttf"));
+    LoadAll();
     EXPECT_TRUE(rec.messages.empty());
     EXPECT_EQ(FtText::FindFace("Text A Regular"), FtText::TextFont(0).face);  // the fallback
     EXPECT_EQ(FtText::FindFace("Text A Regular"), FtText::TextFont(0).face);
@@ -55,7 +64,7 @@ TEST_F(UserFonts, AFileFreeTypeRefusesLaterIsAMessageAndIsPassedOver) {
 }
 
 TEST_F(UserFonts, MissingFacesAreNamedOnceInObjectOrder) {
-    FtText::InitFt();
+    LoadAll();
     LeFile lf;
     for (const char* font :
          {"Nope Regular", "Sym A Regular", "Text B Regular", "Nope Regular", "Gone Bold"})
@@ -63,6 +72,56 @@ TEST_F(UserFonts, MissingFacesAreNamedOnceInObjectOrder) {
     lf.AddObj(test::BitmapObject(0, 0, 2, 2));  // draws no face: never missing
     EXPECT_EQ(MissingFaces(lf), (std::vector<std::string>{"Nope Regular", "Gone Bold"}));
     EXPECT_EQ(FallbackFaceName(), "Text B Regular");
+}
+
+using AddUserFontTest = UserFonts;
+
+TEST_F(AddUserFontTest, TheFaceIsUsableAtOnceAndItsFileCopiedUnderAFreeName) {
+    LoadAll();
+    std::string name;
+    ASSERT_TRUE(Add("Text A.TTF", TestFont("text-a.ttf"), name));
+    EXPECT_EQ(name, "Text A Regular");
+    ASSERT_EQ(FtText::TextFontCount(), 2);
+    const FontData& fd = FtText::TextFontEntry(1);
+    EXPECT_EQ(std::tie(fd.name, fd.cat, fd.own), std::make_tuple("Text A Regular", 10, true));
+    EXPECT_EQ(fd.path, UserFontFolder() + "/Text A.TTF");
+    EXPECT_EQ(FtText::FindFace("Text A Regular"), FtText::TextFont(1).face);  // not the fallback
+
+    // A file name in use gets a number rather than replacing the file.
+    ASSERT_TRUE(Add("Text A.TTF", TestFont("text-c.ttf"), name));
+    EXPECT_EQ(FtText::TextFontEntry(2).path, UserFontFolder() + "/Text A (2).TTF");
+    EXPECT_EQ(FileBytes(UserFontFolder() + "/Text A.TTF"), TestFont("text-a.ttf"));  // kept
+
+    // After a restart the copy loads like every user font.
+    FtText::FreeFt();
+    FtText::InitFt();
+    EXPECT_TRUE(FtText::HasFace("Text A Regular"));
+}
+
+TEST_F(AddUserFontTest, RefusedFilesSayWhyAndCopyNothing) {
+    LoadAll();
+    const struct {
+        std::string file;
+        test::Bytes bytes;
+        std::string before, after;  // the message, around the file's path
+    } cases[] = {
+        {"junk.ttf", test::Bytes(99, 7), MSG_FONT_NOT_OPENED, ""},
+        {"empty.otf", {}, MSG_FONT_NOT_OPENED, ""},
+        // Named by its tables, but FreeType cannot draw with it.
+        {"broken.ttf", TestFont("text-a-no-head.ttf"), MSG_FONT_NOT_OPENED, ""},
+        {"again.ttf", TestFont("text-b.ttf"), MSG_FONT_NAME_TAKEN + std::string("Text B Regular ("),
+         ")"},
+    };
+    for (const auto& c : cases) {
+        std::string name;
+        const Result added = Add(c.file, c.bytes, name);
+        EXPECT_FALSE(added) << c.file;
+        EXPECT_EQ(added.message(), c.before + folder.Path("picked/" + c.file) + c.after);
+    }
+    std::string name;
+    EXPECT_FALSE(AddUserFont(folder.Path("picked/none.ttf"), UserFontFolder(), name));
+    EXPECT_EQ(FtText::TextFontCount(), 1);
+    EXPECT_FALSE(std::filesystem::exists(UserFontFolder()));
 }
 
 TEST(UserFontFolder, FollowsTheDataHomeAndSortsNamesIntoLetterTabs) {

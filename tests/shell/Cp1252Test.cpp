@@ -8,9 +8,7 @@ namespace {
 TEST(Cp1252, EveryByteRoundTripsThroughUtf8) {
     std::string all;
     for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
-    const std::optional<std::string> back = Utf8ToCp1252(Cp1252ToUtf8(all));
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(*back, all);
+    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), std::optional<std::string>(all));
 }
 
 // The high controls' characters both ways; the undefined bytes keep their value.
@@ -33,15 +31,11 @@ TEST(Cp1252, RefusesWhatTheCodePageCannotHoldAndBrokenUtf8) {
     EXPECT_FALSE(Utf8ToCp1252("\xC3").has_value()) << "truncated sequence";
     EXPECT_FALSE(Utf8ToCp1252("\xC0\xAF").has_value()) << "overlong form";
     EXPECT_FALSE(Utf8ToCp1252("\xED\xA0\x80").has_value()) << "surrogate";
-    EXPECT_EQ(Utf8ToCp1252("caf\xC3\xA9"), std::optional<std::string>("caf\xE9"));
 }
 
 TEST(Cp1252, FilteringDropsOnlyTheCharactersItCannotHold) {
     EXPECT_EQ(Utf8ToCp1252Filtered("caf\xC3\xA9 \xE2\x98\x83 \xE2\x82\xAC"), "caf\xE9  \x80");
-    EXPECT_EQ(Utf8ToCp1252Filtered("a\xC3"
-                                   "b\xED\xA0\x80"
-                                   "c"),
-              "abc");
+    EXPECT_EQ(Utf8ToCp1252Filtered("a\303b\355\240\200c"), "abc");  // a cut sequence, a surrogate
 }
 
 }  // namespace

@@ -18,15 +18,15 @@ namespace fs = std::filesystem;
 
 const char* const DEJAVU = "/usr/share/fonts/truetype/dejavu/";
 
-LibraryRecord Record(const char* file) {
-    LibraryRecord r{file, {}};
-    const std::string path = std::string(DEJAVU) + file;
-    if (!ReadWholeFile(path, 1 << 24, r.font))
-        throw std::runtime_error("missing test font " + path);
-    return r;
-}
-
-void WriteLibrary(const fs::path& path, const std::vector<LibraryRecord>& records) {
+// Packs the DejaVu `files` into the library at `path`, each labelled with its file name.
+void WriteLibrary(const fs::path& path, std::initializer_list<const char*> files) {
+    std::vector<LibraryRecord> records;
+    for (const char* file : files) {
+        records.push_back({file, {}});
+        const std::string font = std::string(DEJAVU) + file;
+        if (!ReadWholeFile(font, 1 << 24, records.back().font))
+            throw std::runtime_error("missing test font " + font);
+    }
     fs::create_directories(path.parent_path());
     if (!WriteFileAtomically(path.string(), PackLibrary(records)))
         throw std::runtime_error("cannot write " + path.string());
@@ -38,10 +38,9 @@ std::string WriteTestLibraries() {
     std::string pattern = (fs::temp_directory_path() / "vexo-fonts-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     const fs::path dir = pattern;
-    WriteLibrary(dir / "basgl.bgd", {Record("DejaVuSansMono.ttf")});
-    WriteLibrary(dir / "embedded" / "emb1.gld",
-                 {Record("DejaVuSans.ttf"), Record("DejaVuSerif.ttf")});
-    WriteLibrary(dir / "embedded" / "emb0.gld", {Record("DejaVuSans-Bold.ttf")});
+    WriteLibrary(dir / "basgl.bgd", {"DejaVuSansMono.ttf"});
+    WriteLibrary(dir / "embedded" / "emb1.gld", {"DejaVuSans.ttf", "DejaVuSerif.ttf"});
+    WriteLibrary(dir / "embedded" / "emb0.gld", {"DejaVuSans-Bold.ttf"});
     return dir.string();
 }
 
@@ -70,14 +69,10 @@ std::unique_ptr<LogoObject> TextObject(const std::string& str, const char* font,
 }
 
 std::unique_ptr<LogoObject> ShapeObject(int glyph, int width, int height, int x, int y) {
-    auto o = std::make_unique<LogoObject>();
+    auto o = TextObject(DEFAULT_TEXT, SYMBOLS, height, x, y);
     o->type = SHAPE_OBJECT;
-    o->lt.font = SYMBOLS;
     o->lt.shape = glyph;
     o->lt.width = width;
-    o->lt.size = height;
-    o->x = x;
-    o->y = y;
     return o;
 }
 
