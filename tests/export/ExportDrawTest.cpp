@@ -113,10 +113,14 @@ TEST_F(ExportDraw, ScaledExportsReducedMatchTheOneHundredPercentExport) {
     }
 }
 
+// Margins are background, also where objects reach past a fixed canvas.
 TEST_F(ExportDraw, MarginsAreBackground) {
     test::TypicalLogo(lf);
     lf.bgc = {0, 240, 180};
-    for (int n = 0; n < lf.objs; ++n) lf.obj[n]->lt.shadow_distance = 40;  // far out
+    lf.fixed_canvas = 1;
+    lf.canvas_w = 400;  // the shapes at either side reach past it
+    lf.canvas_h = 160;
+    for (int n = 0; n < lf.objs; ++n) lf.obj[n]->lt.grad = 0;  // no dither, cut differently
     const ExportLogo logo = OpenExport(lf);
     const ExportImage plain = DrawExport(lf, logo, {.scale = 200});
     const ExportImage framed = DrawExport(lf, logo, {.scale = 200, .margin = 12});
