@@ -118,7 +118,7 @@ TEST_F(ExportDraw, MarginsAreBackground) {
     test::TypicalLogo(lf);
     lf.bgc = {0, 240, 180};
     lf.fixed_canvas = 1;
-    lf.canvas_w = 400;  // the shapes at either side reach past it
+    lf.canvas_w = 400;  // the logo reaches past it on every side
     lf.canvas_h = 160;
     for (int n = 0; n < lf.objs; ++n) lf.obj[n]->lt.grad = 0;  // no dither, cut differently
     const ExportLogo logo = OpenExport(lf);

@@ -31,6 +31,7 @@ protected:
 TEST_F(TemplatePreview, DrawnFromACopyFitsTheLogoInTheCellAndGrowsItWhenHighlighted) {
     LeFile::ob.dta.assign(6, 0x123456);
     LeFile::ob.dw = 3;
+    LeFile::ob.dh = 2;
     const LeFile before(lf);
     TemplatePreviews out;
     ASSERT_TRUE(DrawTemplatePreviews(lf, out));
