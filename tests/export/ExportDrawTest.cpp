@@ -208,8 +208,8 @@ TEST_F(ExportDraw, AScaledExportDrawsTheGlyphsOfALineCutOnScreen) {
 }
 
 // Exports beyond the limits, in all or in one object (objects are drawn whole
-// before the picture cuts them), are refused before anything is drawn; at the
-// limits they are drawn whole.
+// before the picture cuts them), or asking a format for what it cannot hold,
+// are refused before anything is drawn; at the limits they are drawn whole.
 TEST_F(ExportDraw, ExportsBeyondTheLimitsAreRefusedAndAtThemDrawnWhole) {
     lf.AddObj(test::TextObject("A rather wide logo line", test::SANS, 60, 0, 0));
     const ExportSize size = OutputSize(OpenExport(lf), 10000, 0);
@@ -228,18 +228,20 @@ TEST_F(ExportDraw, ExportsBeyondTheLimitsAreRefusedAndAtThemDrawnWhole) {
     bound.obj[0]->lt.spacing += 16383 - bound.obj[0]->w;
     const struct {
         LeFile& doc;
-        int percent;
+        ExportOptions options;
         std::string refusal;
     } cases[] = {
-        {lf, 10000,
+        {lf,
+         {.scale = 10000},
          "The image would be " + std::to_string(size.w) + " x " + std::to_string(size.h)},
-        {small, 4000, "At 4000 % an object of the logo would be"},
-        {edge, 401, "The image would be 16424 x 160 pixels"},
-        {bound, 101, "The image would be 16546 x "},
+        {small, {.scale = 4000}, "At 4000 % an object of the logo would be"},
+        {edge, {.scale = 401}, "The image would be 16424 x 160 pixels"},
+        {bound, {.scale = 101}, "The image would be 16546 x "},
+        {lf, {.format = ImageFormat::JPEG, .transparent = true}, "JPEG cannot hold a transparent"},
     };
     for (const auto& c : cases) {
         ExportImage img;
-        const Result r = DrawLogoImage(c.doc, OpenExport(c.doc), {.scale = c.percent}, img);
+        const Result r = DrawLogoImage(c.doc, OpenExport(c.doc), c.options, img);
         EXPECT_NE(r.message().find(c.refusal), std::string::npos) << r.message();
         EXPECT_TRUE(img.px.empty());
     }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "export/SvgExport.h"
 #include "render/Random.h"
 #include "support/ExportPictures.h"
 
@@ -96,6 +97,8 @@ TEST(ExportFormats, TheExtensionNamesTheFormatInAnyCase) {
     for (const auto& [path, format] : cases) EXPECT_EQ(ExportFormatForPath(path), format) << path;
     EXPECT_STREQ(ExportExtension(ImageFormat::PNG8), "png");
     EXPECT_STREQ(ExportExtension(ImageFormat::JPEG), "jpg");
+    EXPECT_TRUE(IsSvgPath("a/logo.SVG"));
+    EXPECT_FALSE(IsSvgPath("logo.svg/out"));
 }
 
 // The window's Cancel: the progress hook stops the export after any object;
