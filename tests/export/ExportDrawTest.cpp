@@ -17,34 +17,50 @@ namespace {
 
 using test::Channel;
 using test::DrawExport;
-using test::ExportAt;
 using test::PixelAt;
 
 using ExportDraw = test::ExportTest;
 
-// At 100 % the export is the on-screen canvas: all of a fixed canvas, or the
-// logo's box cut from the canvas.
+// One red word with a solid black shadow thrown `distance` pixels along `angle`.
+void ShadowedWord(LeFile& doc, int angle, int distance) {
+    doc.AddObj(test::TextObject("Shade", test::SANS_BOLD, 50, 0, 0));
+    LogoParams& lt = doc.obj[0]->lt;
+    lt.color = {0, 240, 120};
+    lt.has_shadow = 1;
+    lt.shadow_angle = angle;
+    lt.shadow_distance = distance;
+    lt.shadow_opacity = 1.0f;
+}
+
+// At 100 % the export is the on-screen canvas: all of a fixed canvas, or cut
+// from it at the box of the objects and the shadows thrown past them, which
+// holds everything drawn.
 TEST_F(ExportDraw, OneHundredPercentIsTheOnScreenCanvas) {
-    test::TypicalLogo(lf);
-    lf.obj[1]->x = 13;  // an off-centre box
-    lf.canvas_w = 700;
-    lf.canvas_h = 260;
-    for (const int fixed : {1, 0}) {
-        lf.fixed_canvas = fixed;
-        const ExportLogo logo = OpenExport(lf);
-        const ExportImage img = DrawExport(lf, logo, ExportAt(100), 11);
-        EngineRandom().Seed(11);
-        lf.Update(2000, 2000, -1, -1);
-        const ObjectBitmap& ob = LeFile::ob;
-        int left = fixed ? 0 : 10000, top = fixed ? 0 : 10000;
-        for (int n = 0; n < lf.objs && !fixed; ++n) {
-            left = std::min(left, lf.obj[n]->x - lf.obj[n]->w / 2 + ob.dw / 2);
-            top = std::min(top, lf.obj[n]->y - lf.obj[n]->h / 2 + ob.dh / 2);
+    LeFile logos[6];
+    test::TypicalLogo(logos[0]);
+    logos[0].obj[1]->x = 13;  // an off-centre box
+    const int angles[] = {0, 90, 180, 270, 135};
+    for (int i = 0; i < 5; ++i) ShadowedWord(logos[i + 1], angles[i], 40);
+    for (LeFile& doc : logos)
+        for (const int fixed : {1, 0}) {
+            SCOPED_TRACE("logo " + std::to_string(&doc - logos) + (fixed ? ", fixed" : ""));
+            doc.fixed_canvas = fixed;
+            doc.canvas_w = 700;
+            doc.canvas_h = 400;
+            const ExportLogo logo = OpenExport(doc);
+            const ExportImage img = DrawExport(doc, logo, {}, 11);
+            EngineRandom().Seed(11);
+            doc.Update(2000, 2000, -1, -1);
+            const ObjectBitmap& ob = LeFile::ob;
+            const ObjectBox box = ExportBox(doc);
+            ASSERT_EQ(img.w, fixed ? ob.dw : logo.w);
+            ASSERT_EQ(img.h, fixed ? ob.dh : logo.h);
+            EXPECT_TRUE(test::IsPartOf(img, ob.dta, ob.dw, fixed ? 0 : box.left + ob.dw / 2,
+                                       fixed ? 0 : box.top + ob.dh / 2));
+            const std::uint32_t bg = HslToRgb(doc.bgc);
+            EXPECT_EQ(img.px.size() - std::count(img.px.begin(), img.px.end(), bg),
+                      ob.dta.size() - std::count(ob.dta.begin(), ob.dta.end(), bg));
         }
-        ASSERT_EQ(img.w, fixed ? ob.dw : logo.w);
-        ASSERT_EQ(img.h, fixed ? ob.dh : logo.h);
-        EXPECT_TRUE(test::IsPartOf(img, ob.dta, ob.dw, left, top)) << "fixed " << fixed;
-    }
 }
 
 // `big` reduced by `factor` (the rounded mean of each block) against `small`:
@@ -84,10 +100,10 @@ TEST_F(ExportDraw, ScaledExportsReducedMatchTheOneHundredPercentExport) {
         LeFile doc;
         test::LoadLogo(c.logo, doc);
         const ExportLogo logo = OpenExport(doc);
-        const ExportImage base = DrawExport(doc, logo, ExportAt(100));
+        const ExportImage base = DrawExport(doc, logo, {});
         for (const int factor : {2, 3, 4}) {
             SCOPED_TRACE(std::string(c.logo) + " at " + std::to_string(factor * 100) + " %");
-            const ExportImage big = DrawExport(doc, logo, ExportAt(100 * factor));
+            const ExportImage big = DrawExport(doc, logo, {.scale = 100 * factor});
             ASSERT_EQ(big.w, base.w * factor);
             ASSERT_EQ(big.h, base.h * factor);
             const auto [mae, psnr] = ReducedError(big, base, factor);
@@ -97,21 +113,25 @@ TEST_F(ExportDraw, ScaledExportsReducedMatchTheOneHundredPercentExport) {
     }
 }
 
+// Margins are background, also where objects reach past a fixed canvas.
 TEST_F(ExportDraw, MarginsAreBackground) {
     test::TypicalLogo(lf);
     lf.bgc = {0, 240, 180};
-    for (int n = 0; n < lf.objs; ++n) lf.obj[n]->lt.shadow_distance = 40;  // far out
+    lf.fixed_canvas = 1;
+    lf.canvas_w = 400;  // the logo reaches past it on every side
+    lf.canvas_h = 160;
+    for (int n = 0; n < lf.objs; ++n) lf.obj[n]->lt.grad = 0;  // no dither, cut differently
     const ExportLogo logo = OpenExport(lf);
-    const ExportImage plain = DrawExport(lf, logo, ExportAt(200));
-    const ExportImage framed = DrawExport(lf, logo, ExportAt(200, 12));
+    const ExportImage plain = DrawExport(lf, logo, {.scale = 200});
+    const ExportImage framed = DrawExport(lf, logo, {.scale = 200, .margin = 12});
     ASSERT_EQ(framed.w, plain.w + 24);
     ASSERT_EQ(framed.h, plain.h + 24);
     EXPECT_TRUE(test::IsPartOf(plain, framed.px, framed.w, 12, 12));
-    const test::PixelBox drawn = test::InkBox(framed.px, framed.w, 0xFFFFFF, HslToRgb(lf.bgc));
-    EXPECT_TRUE(drawn.left >= 12 && drawn.top >= 12 && drawn.right <= framed.w - 12 &&
-                drawn.bottom <= framed.h - 12)
-        << "drawn from " << drawn.left << "," << drawn.top << " to " << drawn.right << ","
-        << drawn.bottom;
+    // The logo's part as it was, so the margin's pixels are all background.
+    const std::uint32_t bg = HslToRgb(lf.bgc);
+    EXPECT_EQ(std::count(framed.px.begin(), framed.px.end(), bg) -
+                  std::count(plain.px.begin(), plain.px.end(), bg),
+              std::ssize(framed.px) - std::ssize(plain.px));
 }
 
 // Over any background, the transparent picture shows what an opaque export on
@@ -132,7 +152,8 @@ TEST_F(ExportDraw, TransparentPicturesCompositeBackToTheOpaqueExport) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const ExportLogo logo = OpenExport(c.logo);
-        const ExportImage clear = DrawExport(c.logo, logo, ExportAt(200, 6, true));
+        const ExportImage clear =
+            DrawExport(c.logo, logo, {.scale = 200, .margin = 6, .transparent = true});
         const auto solid = std::count(clear.alpha.begin(), clear.alpha.end(), 255);
         const auto clear_pixels = std::count(clear.alpha.begin(), clear.alpha.end(), 0);
         EXPECT_GT(solid, 1000);
@@ -141,7 +162,7 @@ TEST_F(ExportDraw, TransparentPicturesCompositeBackToTheOpaqueExport) {
         for (const HslF bgc : c.backgrounds) {
             c.logo.bgc = bgc;
             const std::uint32_t bg = HslToRgb(bgc);
-            const ExportImage opaque = DrawExport(c.logo, logo, ExportAt(200, 6));
+            const ExportImage opaque = DrawExport(c.logo, logo, {.scale = 200, .margin = 6});
             int worst = 0;
             for (std::size_t i = 0; i < opaque.px.size(); ++i)
                 for (int s = 0; s <= 16; s += 8) {
@@ -155,50 +176,11 @@ TEST_F(ExportDraw, TransparentPicturesCompositeBackToTheOpaqueExport) {
     }
 }
 
-TEST_F(ExportDraw, OversizedExportsAreRefusedBeforeDrawingAndTheLimitIsDrawnWhole) {
-    lf.AddObj(test::TextObject("A rather wide logo line", test::SANS, 60, 0, 0));
-    const ExportLogo logo = OpenExport(lf);
-    const ExportSize size = OutputSize(logo, 10000, 0);
-    ExportImage img;
-    const std::string too_large = DrawLogoImage(lf, logo, ExportAt(10000), img).message();
-    EXPECT_NE(too_large.find("The image would be " + std::to_string(size.w) + " x " +
-                             std::to_string(size.h) + " pixels"),
-              std::string::npos)
-        << too_large;
-    EXPECT_TRUE(img.px.empty());
-
-    // An object far larger than a small fixed canvas is refused by its own size.
-    lf.fixed_canvas = 1;
-    lf.canvas_w = lf.canvas_h = 100;
-    const std::string object_too_large =
-        DrawLogoImage(lf, OpenExport(lf), ExportAt(4000), img).message();
-    EXPECT_NE(object_too_large.find("At 4000 % an object of the logo would be"), std::string::npos)
-        << object_too_large;
-
-    // At the side limit the export is drawn whole, one percent more is refused.
-    LeFile edge;
-    edge.AddObj(test::TextObject("edge", test::SANS, 20, 2000, 0));
-    edge.fixed_canvas = 1;
-    edge.canvas_w = 4096;
-    edge.canvas_h = 40;
-    const ExportLogo edge_logo = OpenExport(edge);
-    const ExportImage whole = DrawExport(edge, edge_logo, ExportAt(400));
-    ASSERT_EQ(whole.w, 16384);
-    ASSERT_EQ(whole.h, 160);
-    // The text, centred 2000 pixels right of the centre, is there at 4 times that.
-    int dark = 0;
-    for (int y = 0; y < whole.h; ++y)
-        for (int x = 16000; x < 16384; ++x) dark += PixelAt(whole, x, y) == 0;
-    EXPECT_GT(dark, 200);
-    EXPECT_NE(DrawLogoImage(edge, edge_logo, ExportAt(401), img).message().find("would be"),
-              std::string::npos);
-}
-
 TEST_F(ExportDraw, ALogoWithAPictureIsDrawnAtOneHundredPercent) {
     lf.AddObj(test::BitmapObject(0, 0, 2, 1));
     lf.obj[0]->cbm = {0xFFFF0000u, 0x80993300u};  // opaque red, brown at alpha 128
     lf.bgc = {0, 0, 240};
-    const ExportImage img = DrawExport(lf, OpenExport(lf), ExportAt(400, 1));
+    const ExportImage img = DrawExport(lf, OpenExport(lf), {.scale = 400, .margin = 1});
     ASSERT_EQ(img.w, 4);
     ASSERT_EQ(img.h, 3);
     EXPECT_EQ(PixelAt(img, 1, 1), 0xFF0000u);
@@ -212,7 +194,7 @@ TEST_F(ExportDraw, AScaledExportDrawsTheGlyphsOfALineCutOnScreen) {
     line.resize(499);
     lf.AddObj(test::TextObject(line, test::SANS, 256, 0, 0));       // cut at 16384 pixels
     lf.AddObj(test::TextObject(".", test::SANS, 100, 10000, 400));  // the logo goes on
-    const ExportImage half = DrawExport(lf, OpenExport(lf), ExportAt(50));
+    const ExportImage half = DrawExport(lf, OpenExport(lf), {.scale = 50});
     const ObjectBox all = ExportBox(lf);
     const ObjectBox cut = BoxOf(*lf.obj[0]);
     const std::uint32_t bg = HslToRgb(lf.bgc);
@@ -225,54 +207,73 @@ TEST_F(ExportDraw, AScaledExportDrawsTheGlyphsOfALineCutOnScreen) {
     EXPECT_EQ(beyond, 0);
 }
 
-TEST_F(ExportDraw, AnObjectAtTheSizeBoundExportsAtOneHundredPercent) {
-    // Two glyphs spaced so that the object's box is 16383 pixels wide.
-    lf.AddObj(test::TextObject("II", test::SANS, 40, 0, 0));
-    lf.obj[0]->lt.spacing = 16000;
-    lf.obj[0]->Update();
-    lf.obj[0]->lt.spacing += 16383 - lf.obj[0]->w;
-    const ExportLogo logo = OpenExport(lf);
-    ASSERT_EQ(logo.w, 16383);
-    EXPECT_EQ(DrawExport(lf, logo, ExportAt(100)).w, 16383);
-    ExportImage larger;
-    EXPECT_FALSE(DrawLogoImage(lf, logo, ExportAt(101), larger));
-}
-
-// One red word with a solid black shadow thrown `distance` pixels along `angle`.
-void ShadowedWord(LeFile& doc, int angle, int distance) {
-    doc.AddObj(test::TextObject("Shade", test::SANS_BOLD, 50, 0, 0));
-    LogoParams& lt = doc.obj[0]->lt;
-    lt.color = {0, 240, 120};
-    lt.has_shadow = 1;
-    lt.shadow_angle = angle;
-    lt.shadow_distance = distance;
-    lt.shadow_opacity = 1.0f;
-}
-
-TEST_F(ExportDraw, TheExportHoldsShadowsThrownPastTheObjects) {
-    for (const int angle : {0, 90, 180, 270, 135}) {
-        SCOPED_TRACE("angle " + std::to_string(angle));
-        LeFile doc;
-        ShadowedWord(doc, angle, 40);
-        // A fixed canvas far larger than the logo shows all of it.
-        doc.fixed_canvas = 1;
-        doc.canvas_w = 600;
-        doc.canvas_h = 400;
-        const ExportImage all = DrawExport(doc, OpenExport(doc), ExportAt(100));
-        doc.fixed_canvas = 0;
-        const ExportLogo logo = OpenExport(doc);
-        const ExportImage img = DrawExport(doc, logo, ExportAt(100));
-        const ObjectBox box = ExportBox(doc);
-        ASSERT_EQ(img.w, logo.w);
-        const std::uint32_t bg = HslToRgb(doc.bgc);
-        EXPECT_TRUE(test::IsPartOf(img, all.px, all.w, 300 + static_cast<int>(box.left),
-                                   200 + static_cast<int>(box.top)));
-        int drawn = 0, held = 0;
-        for (const std::uint32_t p : all.px) drawn += p != bg;
-        for (const std::uint32_t p : img.px) held += p != bg;
-        EXPECT_EQ(held, drawn);
-        EXPECT_GE(logo.w + logo.h, doc.obj[0]->w + doc.obj[0]->h + 39);
+// Exports beyond the limits, in all or in one object (objects are drawn whole
+// before the picture cuts them), or asking a format for what it cannot hold,
+// are refused before anything is drawn; at the limits they are drawn whole.
+TEST_F(ExportDraw, ExportsBeyondTheLimitsAreRefusedAndAtThemDrawnWhole) {
+    lf.AddObj(test::TextObject("A rather wide logo line", test::SANS, 60, 0, 0));
+    const ExportSize size = OutputSize(OpenExport(lf), 10000, 0);
+    LeFile small = lf;  // on a fixed canvas far smaller than the object
+    small.fixed_canvas = 1;
+    small.canvas_w = small.canvas_h = 100;
+    LeFile edge;  // on a canvas 16384 pixels wide at 400 %, 2000 right of its centre
+    edge.AddObj(test::TextObject("edge", test::SANS, 20, 2000, 0));
+    edge.fixed_canvas = 1;
+    edge.canvas_w = 4096;
+    edge.canvas_h = 40;
+    LeFile bound;  // two glyphs spaced so that the object's box is 16383 pixels wide
+    bound.AddObj(test::TextObject("II", test::SANS, 40, 0, 0));
+    bound.obj[0]->lt.spacing = 16000;
+    bound.obj[0]->Update();
+    bound.obj[0]->lt.spacing += 16383 - bound.obj[0]->w;
+    const struct {
+        LeFile& doc;
+        ExportOptions options;
+        std::string refusal;
+    } cases[] = {
+        {lf,
+         {.scale = 10000},
+         "The image would be " + std::to_string(size.w) + " x " + std::to_string(size.h)},
+        {small, {.scale = 4000}, "At 4000 % an object of the logo would be"},
+        {edge, {.scale = 401}, "The image would be 16424 x 160 pixels"},
+        {bound, {.scale = 101}, "The image would be 16546 x "},
+        {lf, {.format = ImageFormat::JPEG, .transparent = true}, "JPEG cannot hold a transparent"},
+    };
+    for (const auto& c : cases) {
+        ExportImage img;
+        const Result r = DrawLogoImage(c.doc, OpenExport(c.doc), c.options, img);
+        EXPECT_NE(r.message().find(c.refusal), std::string::npos) << r.message();
+        EXPECT_TRUE(img.px.empty());
     }
+    const ExportImage whole = DrawExport(edge, OpenExport(edge), {.scale = 400});
+    ASSERT_EQ(whole.w, 16384);
+    ASSERT_EQ(whole.h, 160);
+    int dark = 0;  // the text, 4 times 2000 pixels right of the centre
+    for (int y = 0; y < whole.h; ++y)
+        for (int x = 16000; x < 16384; ++x) dark += PixelAt(whole, x, y) == 0;
+    EXPECT_GT(dark, 200);
+    const ExportLogo at_bound = OpenExport(bound);
+    ASSERT_EQ(at_bound.w, 16383);
+    EXPECT_EQ(DrawExport(bound, at_bound, {}).w, 16383);
+}
+
+// A text's first pen origin lands on the nearest pixel of its scaled place.
+TEST_F(ExportDraw, ScaledPenOriginsRoundToTheNearestPixel) {
+    lf.AddObj(test::TextObject("Pen", test::SANS, 40, 0, 0));
+    lf.fixed_canvas = 1;  // the origin is the canvas's centre
+    lf.canvas_w = lf.canvas_h = 200;
+    OpenExport(lf);
+    ScaledText text;
+    ASSERT_TRUE(RenderScaledText(lf, *lf.obj[0], {100, 0, 200, 200}, text));
+    // Moved to odd places: at 150 % half a pixel off the grid.
+    lf.obj[0]->x += 1 - (text.pen_x & 1);
+    lf.obj[0]->y += 1 - (text.pen_y & 1);
+    ASSERT_TRUE(RenderScaledText(lf, *lf.obj[0], {100, 0, 200, 200}, text));
+    const int x = text.pen_x, y = text.pen_y;
+    ASSERT_TRUE(x > 0 && y > 0 && x % 2 == 1 && y % 2 == 1) << x << "," << y;
+    ASSERT_TRUE(RenderScaledText(lf, *lf.obj[0], {150, 3, 306, 306}, text));
+    EXPECT_EQ(text.pen_x, (3 * x + 1) / 2 + 3);
+    EXPECT_EQ(text.pen_y, (3 * y + 1) / 2 + 3);
 }
 
 TEST_F(ExportDraw, TransparentGifBlendsPartlyTransparentPixelsWithTheBackground) {
@@ -282,10 +283,9 @@ TEST_F(ExportDraw, TransparentGifBlendsPartlyTransparentPixelsWithTheBackground)
     const std::uint32_t bg = HslToRgb(lf.bgc);
     ASSERT_EQ(bg, 0xD4D4D4u);
     const ExportLogo logo = OpenExport(lf);
-    const ExportImage plain = DrawExport(lf, logo, ExportAt(100, 0, true));  // colours as they are
-    ExportOptions gif_options = ExportAt(100, 0, true);
-    gif_options.format = ImageFormat::GIF8;
-    const ExportImage gif = DrawExport(lf, logo, gif_options);
+    const ExportImage plain = DrawExport(lf, logo, {.transparent = true});  // colours as they are
+    const ExportImage gif =
+        DrawExport(lf, logo, {.format = ImageFormat::GIF8, .transparent = true});
     ASSERT_EQ(gif.alpha, plain.alpha);
     std::vector<std::size_t> shadow;
     for (std::size_t i = 0; i < plain.px.size(); ++i) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "export/RgbaImage.h"
 
 namespace vx {
@@ -34,17 +36,23 @@ TEST(RgbaImage, ShrinkingAveragesCoverageAndTransparentPixelsLendNoColour) {
 }
 
 TEST(RgbaImage, FittingCentresInsideTheMarginOverTheBackground) {
-    const RgbaImage bar{4, 1, std::vector<std::uint32_t>(4, 0xFF00FF00)};
-    const RgbaImage fitted = FitImage(bar, 6, 6, 1, 0xFF0000FF);
-    for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 6; ++x) {
-            const bool bar_here = x >= 1 && x < 5 && y == 2;  // 4 x 1, centred at (6 - 1) / 2
-            EXPECT_EQ(fitted.px[static_cast<std::size_t>(y * 6 + x)],
-                      bar_here ? 0xFF00FF00u : 0xFF0000FFu)
-                << x << "," << y;
-        }
-    // A transparent background stays transparent around the logo.
-    EXPECT_EQ(FitImage(bar, 6, 6, 1, 0).px[0], 0u);
+    const std::uint32_t green = 0xFF00FF00, half_red = 0x80FF0000, blue = 0xFF0000FF;
+    const struct {
+        RgbaImage src;
+        std::uint32_t shown;           // over the blue background
+        int left, top, right, bottom;  // where it lands in 6 x 6 with a margin of 1
+    } cases[] = {
+        {{4, 1, Pixels(4, green)}, green, 1, 2, 5, 3},          // centred at (6 - 1) / 2
+        {{1, 2, Pixels(2, half_red)}, 0xFF80007F, 2, 1, 4, 5},  // enlarged to 2 x 4, at (6 - 2) / 2
+    };
+    for (const auto& c : cases) {
+        Pixels expected(36, blue);
+        for (int y = c.top; y < c.bottom; ++y)
+            std::fill_n(expected.begin() + y * 6 + c.left, c.right - c.left, c.shown);
+        EXPECT_EQ(FitImage(c.src, 6, 6, 1, blue).px, expected) << c.src.w << " x " << c.src.h;
+        // A transparent background stays transparent around the logo.
+        EXPECT_EQ(FitImage(c.src, 6, 6, 1, 0).px[0], 0u);
+    }
 }
 
 TEST(RgbaImage, FlatteningAndRecolouringKeepCoverage) {

@@ -40,17 +40,15 @@ double Psnr(const ExportImage& png, const std::vector<std::uint32_t>& svg, bool 
 struct Case {
     const char* name;
     const char* logo;
-    int scale = 100;
-    int margin = 0;
-    bool transparent = false;
+    ExportOptions options;
 };
 
 const Case CASES[] = {
-    {"typical", "typical"},   {"plain", "plain"},
-    {"bend", "bend"},         {"rotation", "rotation"},
-    {"gradient", "gradient"}, {"outline", "outline"},
-    {"shadow", "shadow"},     {"scaled_with_margins", "typical", 250, 12},
-    {"picture", "picture"},   {"transparent", "typical", 100, 4, true},
+    {"typical", "typical", {}},   {"plain", "plain", {}},
+    {"bend", "bend", {}},         {"rotation", "rotation", {}},
+    {"gradient", "gradient", {}}, {"outline", "outline", {}},
+    {"shadow", "shadow", {}},     {"scaled_with_margins", "typical", {.scale = 250, .margin = 12}},
+    {"picture", "picture", {}},   {"transparent", "typical", {.margin = 4, .transparent = true}},
 };
 
 class SvgExport : public test::ExportTest, public ::testing::WithParamInterface<Case> {};
@@ -59,10 +57,9 @@ TEST_P(SvgExport, RasterisesLikeThePngExport) {
     const Case& c = GetParam();
     test::LoadLogo(c.logo, lf);
     const ExportLogo logo = OpenExport(lf);
-    const ExportOptions options = test::ExportAt(c.scale, c.margin, c.transparent);
-    const ExportImage png = test::DrawExport(lf, logo, options);
+    const ExportImage png = test::DrawExport(lf, logo, c.options);
     const std::string svg = tmp.Path("logo.svg");
-    ASSERT_TRUE(SaveLogoSvg(lf, logo, options, svg));
+    ASSERT_TRUE(SaveLogoSvg(lf, logo, c.options, svg));
 
     ASSERT_EQ(std::system(("xmllint --noout " + svg).c_str()), 0) << "not well-formed XML";
     const std::string raster = tmp.Path("logo.png");
@@ -73,7 +70,7 @@ TEST_P(SvgExport, RasterisesLikeThePngExport) {
     ASSERT_TRUE(DecodePng(test::FileBytes(raster), drawn));
     ASSERT_EQ(drawn.w, png.w);
     ASSERT_EQ(drawn.h, png.h);
-    EXPECT_GE(Psnr(png, drawn.pixels, c.transparent), MIN_PSNR);
+    EXPECT_GE(Psnr(png, drawn.pixels, c.options.transparent), MIN_PSNR);
 }
 
 INSTANTIATE_TEST_SUITE_P(Logos, SvgExport, ::testing::ValuesIn(CASES),

@@ -26,7 +26,9 @@ protected:
     }
 };
 
-TEST_F(TemplatePreview, LeavesTheDocumentAndTheSharedCanvasAlone) {
+// Drawn from a copy: the edited document keeps its places and renderers, and
+// the shared canvas its pixels.
+TEST_F(TemplatePreview, DrawnFromACopyFitsTheLogoInTheCellAndGrowsItWhenHighlighted) {
     LeFile::ob.dta.assign(6, 0x123456);
     LeFile::ob.dw = 3;
     LeFile::ob.dh = 2;
@@ -34,17 +36,13 @@ TEST_F(TemplatePreview, LeavesTheDocumentAndTheSharedCanvasAlone) {
     TemplatePreviews out;
     ASSERT_TRUE(DrawTemplatePreviews(lf, out));
     for (int n = 0; n < lf.objs; ++n) {
-        EXPECT_EQ(lf.obj[n]->x, before.obj[n]->x);
-        EXPECT_EQ(lf.obj[n]->y, before.obj[n]->y);
+        EXPECT_EQ(std::pair(lf.obj[n]->x, lf.obj[n]->y),
+                  std::pair(before.obj[n]->x, before.obj[n]->y));
         EXPECT_EQ(lf.obj[n]->ft, nullptr) << "object " << n << " was rendered";
     }
     EXPECT_EQ(LeFile::ob.dta, std::vector<std::uint32_t>(6, 0x123456));
     EXPECT_EQ(LeFile::ob.dw, 3);
-}
 
-TEST_F(TemplatePreview, FitsTheLogoInTheCellAndGrowsItWhenHighlighted) {
-    TemplatePreviews out;
-    ASSERT_TRUE(DrawTemplatePreviews(lf, out));
     const std::uint32_t bg = HslToRgb(lf.bgc);
     for (const ExportImage* image : {&out.normal, &out.highlighted}) {
         ASSERT_EQ(image->w, TEMPLATE_PREVIEW_W);
@@ -64,8 +62,8 @@ TEST_F(TemplatePreview, FitsTheLogoInTheCellAndGrowsItWhenHighlighted) {
     EXPECT_LE(a.right, TEMPLATE_PREVIEW_W - 10);
     EXPECT_NEAR(a.left + a.right, TEMPLATE_PREVIEW_W, 6);
     EXPECT_GT(c.Width(), a.Width());
-    EXPECT_GE(c.left, 0);
-    EXPECT_LE(c.right, TEMPLATE_PREVIEW_W);
+    EXPECT_GE(c.left, 2);  // grown, but off the cell's edges
+    EXPECT_LE(c.right, TEMPLATE_PREVIEW_W - 2);
 }
 
 TEST_F(TemplatePreview, AnEmptyLogoGivesTheBareBackground) {

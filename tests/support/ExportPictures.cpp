@@ -16,14 +16,6 @@ void LoadLogo(const std::string& name, LeFile& lf) {
         if (lf.obj[n]->type == BITMAP_OBJECT) lf.obj[n]->file = folder + lf.obj[n]->file;
 }
 
-ExportOptions ExportAt(int percent, int margin, bool transparent) {
-    ExportOptions options;
-    options.scale = percent;
-    options.margin = margin;
-    options.transparent = transparent;
-    return options;
-}
-
 ExportImage DrawExport(LeFile& lf, const ExportLogo& logo, const ExportOptions& options,
                        std::uint32_t seed) {
     EngineRandom().Seed(seed);
@@ -33,8 +25,8 @@ ExportImage DrawExport(LeFile& lf, const ExportLogo& logo, const ExportOptions& 
 }
 
 ::testing::AssertionResult IsPartOf(const ExportImage& part,
-                                    const std::vector<std::uint32_t>& whole, int whole_w, int left,
-                                    int top) {
+                                    const std::vector<std::uint32_t>& whole, int whole_w,
+                                    long long left, long long top) {
     const auto rows = static_cast<long long>(whole.size()) / std::max(whole_w, 1);
     if (left < 0 || top < 0 || left + part.w > whole_w || top + part.h > rows)
         return ::testing::AssertionFailure() << "the part lies outside the picture";

@@ -30,8 +30,6 @@ protected:
 // the pictures it names lie beside it.
 void LoadLogo(const std::string& name, LeFile& lf);
 
-ExportOptions ExportAt(int percent, int margin = 0, bool transparent = false);
-
 // The export of `lf` with the gradient dither seeded by `seed`, so that two
 // drawings of one logo match.
 ExportImage DrawExport(LeFile& lf, const ExportLogo& logo, const ExportOptions& options,
@@ -47,8 +45,8 @@ inline int Channel(std::uint32_t p, int shift) {
 // Whether `part` equals the part of the `whole_w` wide picture `whole` that
 // starts at (left, top); else the first difference.
 ::testing::AssertionResult IsPartOf(const ExportImage& part,
-                                    const std::vector<std::uint32_t>& whole, int whole_w, int left,
-                                    int top);
+                                    const std::vector<std::uint32_t>& whole, int whole_w,
+                                    long long left, long long top);
 
 std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path);
 
