@@ -92,9 +92,12 @@ TEST_F(Canvas, ExtremePositionsAndSizesDoNotOverflow) {
     lf.AddObj(BitmapObject(INT_MAX, INT_MIN, 1, 1));
     lf.AddObj(BitmapObject(INT_MIN, INT_MAX, 1, 1));
     lf.obj[1]->w = INT_MAX;  // sizes from a file, with pixels that do not match
-    lf.Update(100, 100, -1, -1);
+    lf.Update(100, 100, 10, 10);
     EXPECT_EQ(LeFile::ob.dw, 100);
-    rec.reports.clear();  // the mismatched bitmap is reported
+    // Pixels that do not match the stated size are refused, not read past: on
+    // the canvas and in the view of the current object.
+    EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>(2, "cbm.size()==w*h"));
+    rec.reports.clear();
     int w = 0, h = 0;
     lf.CenterObjects(w, h);
     EXPECT_GE(w, 0);
@@ -123,11 +126,13 @@ TEST_F(Canvas, AFailedBitmapIsReadAgainOnlyOnceItsFileChanged) {
     ASSERT_TRUE(WritePngFile(good, px.data(), 1, 1, PngChannels::RGBA));
     const std::string path =
         tmp.Write("bitmap.png", std::vector<std::uint8_t>(fs::file_size(good)));
-    lf.AddObj(BitmapObject(0, 0, 0, 0));
+    lf.AddObj(BitmapObject(0, 0, 4, 4));
     LogoObject& bitmap = *lf.obj[0];
     bitmap.file = path;
+    bitmap.cbm.clear();  // not loaded yet
     lf.Update(100, 100, -1, -1);
     ASSERT_TRUE(bitmap.failed_load);
+    EXPECT_EQ(LeFile::ob.dta, std::vector<std::uint32_t>(LeFile::ob.dta.size(), WHITE));
     // A readable picture of the same size under the old time stamp is not looked at.
     const fs::file_time_type stamp = fs::last_write_time(path);
     fs::copy_file(good, path, fs::copy_options::overwrite_existing);
