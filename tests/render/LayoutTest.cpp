@@ -238,38 +238,37 @@ TEST_F(Layout, EffectsBlurOnceAtStrengthZero) {
 }
 
 // Rendered larger for export, the glyphs are drawn at the scaled size along the
-// line's on-screen pens. (That the effects grow with them, shadow distance and
-// blur spread, the export's scale-fidelity test shows.)
-TEST_F(Layout, ScaledTheObjectAndItsMarginGrow) {
-    const FtText one = Rendered(Text("Scaled", 40), 0, 1);
-    for (const double scale : {0.5, 2.0, 3.0, 4.5}) {
-        const FtText big = Rendered(Text("Scaled", 40), 0, 1, static_cast<float>(scale));
-        EXPECT_NEAR(big.szx, one.szx * scale, 2 * scale + 2) << scale;
-        EXPECT_NEAR(big.szy, one.szy * scale, 2 * scale + 2) << scale;
-        EXPECT_NEAR(big.org_x, one.org_x * scale, scale + 2) << scale;
-        EXPECT_NEAR(big.org_y, one.org_y * scale, scale + 2) << scale;
-    }
-    const FtText fitted = Rendered(Text("Wg", 30), 2, 0),
-                 big = Rendered(Text("Wg", 30), 2, 0, 2.0f);
-    EXPECT_NEAR(big.szy, 2 * fitted.szy, 4);
-    EXPECT_NEAR(big.szx, 2 * fitted.szx, 4);
-}
-
-// A kerned line with extra spacing, and a bent one, keep their pens' places
-// and turns.
-TEST_F(Layout, ScaledGlyphsFollowTheOnScreenPensAlongTheLineOrItsArc) {
+// line's on-screen pens, with their turns: the box, its margin for the effects
+// and the pens grow with the scale, in a fitting mode too, and a kerned line
+// with extra spacing and a bent one keep their places. (That the effects grow
+// with them, shadow distance and blur spread, the export's scale-fidelity test
+// shows.)
+TEST_F(Layout, ScaledTheBoxAndThePensGrowAndTheTurnsStay) {
     LogoParams kerned = Text("AVATAR WAVE", 23);  // kerned pairs at a small size
     kerned.spacing = 3;
     LogoParams bent = Text("Around the arc", 40);
     bent.has_transform = bent.has_bend = 1;
     bent.bend = 0.8f;
-    for (const LogoParams& lt : {kerned, bent}) {
-        const FtText one = Rendered(lt, 0, 0), big = Rendered(lt, 0, 0, 3.0f);
-        ASSERT_EQ(big.gp.size(), one.gp.size());
-        for (std::size_t n = 1; n < one.gp.size(); ++n) {
-            EXPECT_NEAR(big.gp[n].x - big.gp[0].x, 3 * (one.gp[n].x - one.gp[0].x), 4) << n;
-            EXPECT_NEAR(big.gp[n].y - big.gp[0].y, 3 * (one.gp[n].y - one.gp[0].y), 4) << n;
-            EXPECT_EQ(big.gp[n].matrix.xy, one.gp[n].matrix.xy) << lt.str << " " << n;
+    const struct {
+        LogoParams lt;
+        int mode, effects;
+    } cases[] = {{Text("Scaled", 40), 0, 1}, {Text("Wg", 30), 2, 0}, {kerned, 0, 0}, {bent, 0, 0}};
+    for (const auto& c : cases) {
+        const FtText one = Rendered(c.lt, c.mode, c.effects);
+        for (const double scale : {0.5, 2.0, 3.0, 4.5}) {
+            SCOPED_TRACE(c.lt.str + " at " + std::to_string(scale));
+            const FtText big = Rendered(c.lt, c.mode, c.effects, static_cast<float>(scale));
+            EXPECT_NEAR(big.szx, one.szx * scale, 2 * scale + 2);
+            EXPECT_NEAR(big.szy, one.szy * scale, 2 * scale + 2);
+            EXPECT_NEAR(big.org_x, one.org_x * scale, 2 * scale + 2);
+            EXPECT_NEAR(big.org_y, one.org_y * scale, 2 * scale + 2);
+            const auto &p = big.gp, &q = one.gp;  // the pens scaled and on screen
+            ASSERT_EQ(p.size(), q.size());
+            for (std::size_t n = 1; n < q.size(); ++n) {
+                EXPECT_NEAR(p[n].x - p[0].x, scale * (q[n].x - q[0].x), scale + 1) << n;
+                EXPECT_NEAR(p[n].y - p[0].y, scale * (q[n].y - q[0].y), scale + 1) << n;
+                EXPECT_EQ(p[n].matrix.xy, q[n].matrix.xy) << n;
+            }
         }
     }
 }
