@@ -207,23 +207,17 @@ TEST_F(Blit, GradientRunsAlongItsAngleWithEachTermTruncated) {
     EXPECT_EQ(Filled(8, 8, BlackToWhite(-90)), Filled(8, 8, BlackToWhite(270)));
 }
 
-// Opacity 1 at colour 1 and 0 at colour 2, over white: the right side keeps
-// the background, the dither clamped at 255.
-TEST_F(Blit, GradientFadesOutAndClampsTheDither) {
-    const Pixels out = Filled(10, 1, BlackToWhite(0, 1.0f, 0.0f), WHITE);
-    EXPECT_LE(out[0] & 0xFF, 7u);
-    EXPECT_GE(out[9] & 0xFF, 250u);
-}
-
+// Opacity 1 / 255 at colour 1 and 0 at colour 2: the first column carries
+// colour weight 1 (and its dither), keeping 2286000 / 2295000 of each channel
+// below, 15.94, 31.87 and 47.81 truncated; further right the weight truncates
+// to 0. At opacity 0 everywhere no pixel changes, not even by the dither.
 TEST_F(Blit, GradientLeavesPixelsItsColourDoesNotReachUntouched) {
-    // Opacity 0 everywhere: no dither, on black as on grey.
-    for (const std::uint32_t background : {0x000000u, 0x101010u})
+    const std::uint32_t back = 0x102030, n = Dither(1)[0];
+    for (const std::uint32_t background : {0x000000u, back})
         EXPECT_EQ(Filled(10, 1, BlackToWhite(0, 0.0f, 0.0f), background), Pixels(10, background));
-    // Opacity 1/255 at colour 1 only: the first column carries colour weight 1
-    // (and its dither); further right the weight truncates to 0.
-    const Pixels faint = Filled(10, 1, BlackToWhite(0, 1.5f / 255.0f, 0.0f), 0x101010);
-    EXPECT_EQ(faint[0] & 0xFF, 0x10 * (2295000 - 9000) / 2295000 + Dither(1)[0]);
-    EXPECT_EQ(Pixels(faint.begin() + 1, faint.end()), Pixels(9, 0x101010));
+    const Pixels faint = Filled(10, 1, BlackToWhite(0, 1.5f / 255.0f, 0.0f), back);
+    EXPECT_EQ(faint[0], PackRgb(15 + n, 31 + n, 47 + n));
+    EXPECT_EQ(Pixels(faint.begin() + 1, faint.end()), Pixels(9, back));
 }
 
 TEST_F(Blit, GradientDrawsOneNumberPerPaintedPixelOnly) {
