@@ -44,17 +44,6 @@ Bytes ReferenceBlur(const Bytes& s, int w, int h) {
     return out;
 }
 
-// `passes` passes of the filter, then the stretch.
-Bytes BlurredAndStretched(Bytes cov, int w, int h, int passes) {
-    Bytes spare(cov.size());
-    for (int p = 0; p < passes; ++p) {
-        BinomialBlur(cov.data(), spare.data(), w, h);
-        cov.swap(spare);
-    }
-    StretchToFullRange(cov);
-    return cov;
-}
-
 // A varied picture, an impulse in the corner (what spreads outside is lost,
 // nothing wraps), zero coverage, and tiny buffers that are all edge.
 TEST(BinomialBlur, MatchesTheFilterWrittenOutIncludingTheEdges) {
@@ -134,7 +123,8 @@ Bytes ReducedBlurWrittenOut(const Bytes& cov, int w, int h, int k, int passes) {
                 for (int x = i * k; x < std::min(w, (i + 1) * k); ++x) sum += cov[y * w + x];
             low[j * lw + i] = static_cast<std::uint8_t>(std::floor(sum / (k * k) + 0.5));
         }
-    low = BlurredAndStretched(low, lw, lh, passes);
+    for (int p = 0; p < passes; ++p) low = ReferenceBlur(low, lw, lh);
+    StretchToFullRange(low);
     // The neighbours along one axis and the weight of the second, in whole 256ths.
     const auto at = [](double u, int n) {
         u = std::clamp(u, 0.0, n - 1.0);
