@@ -145,6 +145,18 @@ TEST_F(Canvas, AFailedBitmapIsReadAgainOnlyOnceItsFileChanged) {
     EXPECT_FALSE(bitmap.failed_load);
 }
 
+TEST_F(Canvas, CenterObjectsMovesTheCommonBoxOntoTheCentre) {
+    int w = 7, h = 9;
+    lf.CenterObjects(w, h);  // an empty logo: nothing changes
+    EXPECT_EQ(std::tie(w, h), std::tuple(7, 9));
+    lf.AddObj(BitmapObject(-20, 0, 20, 10));  // left -30
+    lf.AddObj(BitmapObject(80, 10, 20, 10));  // right 90
+    lf.CenterObjects(w, h);
+    EXPECT_EQ(std::tie(w, h), std::tuple(120, 20));
+    EXPECT_EQ(std::tie(lf.obj[0]->x, lf.obj[0]->y, lf.obj[1]->x, lf.obj[1]->y),
+              std::tuple(-50, -5, 50, 5));
+}
+
 // Whole logos rendered with a fixed seed and compared with stored pictures,
 // pixel for pixel. The logos are project files in tests/data/render (see the
 // README there), the pictures live in tests/render/golden. To regenerate the
