@@ -79,24 +79,22 @@ TEST_F(Canvas, SizeExamples) {
     }
 }
 
-TEST_F(Canvas, MissingObjectsAndBadCurrentIndexAreReportedNotFollowed) {
-    lf.AddObj(BitmapObject(0, 0, 10, 10));
-    lf.objs = 2;  // obj[1] is missing
-    lf.cur = 5;
-    lf.Update(100, 100, 10, 10);
-    EXPECT_EQ(rec.FailedExpressions(), (std::vector<std::string>{"obj[n]!=NULL", "cur<objs"}));
-    rec.reports.clear();
-}
-
-TEST_F(Canvas, ExtremePositionsAndSizesDoNotOverflow) {
+// Document data from a file that does not hold together: a missing object, a
+// current index past the end, extreme positions, and a stated size the pixels
+// do not match (refused, not read past).
+TEST_F(Canvas, BrokenDocumentDataIsReportedNotFollowedAndDoesNotOverflow) {
     lf.AddObj(BitmapObject(INT_MAX, INT_MIN, 1, 1));
     lf.AddObj(BitmapObject(INT_MIN, INT_MAX, 1, 1));
-    lf.obj[1]->w = INT_MAX;  // sizes from a file, with pixels that do not match
+    lf.obj[1]->w = INT_MAX;
+    lf.AddObj(BitmapObject(0, 0, 4, 4));  // on the canvas, with one pixel of 16
+    lf.obj[2]->cbm.resize(1);
+    lf.objs = 4;  // obj[3] is missing
+    lf.cur = 5;
     lf.Update(100, 100, 10, 10);
-    EXPECT_EQ(LeFile::ob.dw, 100);
-    // Pixels that do not match the stated size are refused, not read past: on
-    // the canvas and in the view of the current object.
-    EXPECT_EQ(rec.FailedExpressions(), std::vector<std::string>(2, "cbm.size()==w*h"));
+    EXPECT_EQ(LeFile::ob.dta, std::vector<std::uint32_t>(100 * 100, WHITE));
+    const std::string refused = "cbm.size()==w*h";
+    EXPECT_EQ(rec.FailedExpressions(),
+              (std::vector<std::string>{"obj[n]!=NULL", refused, refused, "cur<objs"}));
     rec.reports.clear();
     int w = 0, h = 0;
     lf.CenterObjects(w, h);
