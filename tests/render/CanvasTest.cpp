@@ -193,7 +193,8 @@ TEST_P(GoldenImages, RenderExactly) {
 INSTANTIATE_TEST_SUITE_P(Logos, GoldenImages,
                          ::testing::Values("text_straight", "text_rotated", "text_bent_outside",
                                            "text_bent_inside", "outline_shadow", "gradient",
-                                           "shapes", "bitmap_alpha", "overlapping"),
+                                           "shapes", "bitmap_alpha", "overlapping",
+                                           "text_extremes"),
                          [](const auto& p) { return std::string(p.param); });
 
 }  // namespace
