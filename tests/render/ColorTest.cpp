@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <tuple>
 
 #include "document/ParamFields.h"
 #include "render/Color.h"
@@ -145,28 +144,26 @@ TEST_F(ColorShiftTest, CollectsTheBackgroundThenFiveColoursPerObject) {
     }
     LeFile empty;
     ColorShift shift;
-    shift.Collect(empty, true, false);
-    EXPECT_EQ(shift.size(), 0u);
+    shift.Collect(empty, true, true);
+    EXPECT_EQ(shift.size(), 1u);  // the background; an empty logo has no current object to miss
 }
 
-TEST_F(ColorShiftTest, CurrentOnlyLeavesTheOtherObjectsAndTheBackground) {
+// Only what was collected moves, each colour from where it started: the
+// current object alone leaves the others and the background; sliders back in
+// the middle restore every colour exactly, even from saturation 0.
+TEST_F(ColorShiftTest, ApplyMovesWhatWasCollectedAndTheMiddleRestoresIt) {
     const LeFile before = lf;
-    ColorShift shift;
-    shift.Collect(lf, true, false);
-    shift.Apply(0.5f, 0.0f, 0.5f);
-    for (int n = 0; n < lf.objs; ++n) EXPECT_EQ(lf.obj[n]->lt.color.s == 0, n == lf.cur) << n;
-    EXPECT_EQ(std::tie(lf.bgc.h, lf.bgc.s, lf.bgc.l),
-              std::tie(before.bgc.h, before.bgc.s, before.bgc.l));
-}
-
-TEST_F(ColorShiftTest, SlidersBackInTheMiddleRestoreEveryColourExactly) {
-    const LeFile before = lf;
-    ColorShift shift;
-    shift.Collect(lf, false, true);
-    shift.Apply(0.93f, 0.12f, 0.77f);
-    shift.Apply(0.5f, 0.5f, 0.5f);
-    std::string why;
-    EXPECT_TRUE(test::SameStoredDocument(lf, before, &why)) << why;
+    for (const bool everything : {false, true}) {
+        ColorShift shift;
+        shift.Collect(lf, !everything, everything);
+        shift.Apply(0.93f, 0.0f, 0.77f);
+        for (int n = 0; n < lf.objs; ++n)
+            EXPECT_EQ(lf.obj[n]->lt.color.s == 0, everything || n == lf.cur) << n;
+        EXPECT_EQ(lf.bgc.s == 0, everything);
+        shift.Apply(0.5f, 0.5f, 0.5f);
+        std::string why;
+        EXPECT_TRUE(test::SameStoredDocument(lf, before, &why)) << everything << ": " << why;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The pieces of outline and shadow, and their blur at a scale: on screen it is
-// the plain pass count; larger, the spread grows with the scale and the blur
-// runs reduced.
+// the plain pass count; larger, the blur runs reduced. (That the spread grows
+// with the scale the export's scale-fidelity test shows.)
 
 #include <gtest/gtest.h>
 
@@ -42,17 +42,6 @@ Bytes ReferenceBlur(const Bytes& s, int w, int h) {
             out[y * w + x] = static_cast<std::uint8_t>(sum / 256);
         }
     return out;
-}
-
-// `passes` passes of the filter, then the stretch.
-Bytes BlurredAndStretched(Bytes cov, int w, int h, int passes) {
-    Bytes spare(cov.size());
-    for (int p = 0; p < passes; ++p) {
-        BinomialBlur(cov.data(), spare.data(), w, h);
-        cov.swap(spare);
-    }
-    StretchToFullRange(cov);
-    return cov;
 }
 
 // A varied picture, an impulse in the corner (what spreads outside is lost,
@@ -121,9 +110,9 @@ TEST(EffectBlur, ReductionAndPassesFollowTheScale) {
 
 // The blur runs on a copy reduced k times: each k x k block replaced by its
 // mean, blurred, stretched, then enlarged bilinearly with pixel centres aligned
-// (beyond the outer centres the edge value holds). Written out here in exact
-// arithmetic, each step rounded to the nearest level as the engine does; with
-// k = 1 it is the plain passes stretched.
+// (beyond the outer centres the edge value holds). Written out here in floating
+// point with weights in 256ths, each step rounded to the nearest level as the
+// engine does; with k = 1 it is the plain passes stretched.
 Bytes ReducedBlurWrittenOut(const Bytes& cov, int w, int h, int k, int passes) {
     const int lw = (w + k - 1) / k, lh = (h + k - 1) / k;
     Bytes low(static_cast<std::size_t>(lw * lh));
@@ -134,12 +123,13 @@ Bytes ReducedBlurWrittenOut(const Bytes& cov, int w, int h, int k, int passes) {
                 for (int x = i * k; x < std::min(w, (i + 1) * k); ++x) sum += cov[y * w + x];
             low[j * lw + i] = static_cast<std::uint8_t>(std::floor(sum / (k * k) + 0.5));
         }
-    low = BlurredAndStretched(low, lw, lh, passes);
-    // The neighbours along one axis and the weight of the second.
+    for (int p = 0; p < passes; ++p) low = ReferenceBlur(low, lw, lh);
+    StretchToFullRange(low);
+    // The neighbours along one axis and the weight of the second, in whole 256ths.
     const auto at = [](double u, int n) {
         u = std::clamp(u, 0.0, n - 1.0);
         const int i0 = std::min(static_cast<int>(u), n - 1);
-        return std::tuple{i0, std::min(i0 + 1, n - 1), u - i0};
+        return std::tuple{i0, std::min(i0 + 1, n - 1), std::floor((u - i0) * 256) / 256};
     };
     Bytes out(cov.size());
     for (int y = 0; y < h; ++y)
@@ -155,12 +145,17 @@ Bytes ReducedBlurWrittenOut(const Bytes& cov, int w, int h, int k, int passes) {
     return out;
 }
 
-// On screen, and reduced twice and four times on sizes that leave partial
-// blocks, with values whose means and interpolations fall between levels:
-// truncating instead of rounding would show.
+// On screen, and reduced two to five times on sizes that leave partial blocks,
+// with values whose means and interpolations fall between levels: truncating
+// instead of rounding would show.
 TEST(EffectBlur, IsTheRoundedBlockMeanBlurredStretchedAndEnlarged) {
-    for (const auto& [scale, passes, k] :
-         {std::tuple{1.0f, 1, 1}, {1.0f, 4, 1}, {1.0f, 11, 1}, {2.0f, 4, 2}, {4.0f, 4, 4}}) {
+    for (const auto& [scale, passes, k] : {std::tuple{1.0f, 1, 1},
+                                           {1.0f, 4, 1},
+                                           {1.0f, 11, 1},
+                                           {2.0f, 4, 2},
+                                           {3.0f, 4, 3},
+                                           {4.0f, 4, 4},
+                                           {4.5f, 4, 5}}) {
         ASSERT_EQ(BlurReduction(scale, passes), k);
         const int w = 6 * k + 1, h = 4 * k + 3;
         const Bytes cov = Varied(w, h);
@@ -168,32 +163,6 @@ TEST(EffectBlur, IsTheRoundedBlockMeanBlurredStretchedAndEnlarged) {
         ASSERT_TRUE(EffectBlur(cov, w, h, passes, scale, eff));
         EXPECT_EQ(eff, ReducedBlurWrittenOut(cov, w, h, k, ScaledPassCount(passes, scale, k)))
             << "reduced " << k << " times";
-    }
-}
-
-// The spread (variance across a blurred stripe of width 2 x scale) at `scale`.
-double StripeVariance(float scale, int passes) {
-    const int w = 400, h = 200;
-    Bytes cov(static_cast<std::size_t>(w * h), 0), eff;
-    for (int y = 0; y < h; ++y)
-        std::fill_n(&cov[static_cast<std::size_t>(y * w + w / 2)], std::lround(2 * scale), 255);
-    EXPECT_TRUE(EffectBlur(cov, w, h, passes, scale, eff));
-    double sum = 0, mean = 0, spread = 0;
-    const std::uint8_t* row = &eff[static_cast<std::size_t>(h / 2 * w)];
-    for (int x = 0; x < w; ++x) sum += row[x], mean += row[x] * (x + 0.5);
-    mean /= sum;
-    for (int x = 0; x < w; ++x) spread += row[x] * (x + 0.5 - mean) * (x + 0.5 - mean);
-    return spread / sum;
-}
-
-// Odd and uneven reductions too, which no exact reference above follows.
-TEST(EffectBlur, SpreadGrowsWithTheSquareOfAnyScale) {
-    for (const int passes : {1, 4, 9}) {
-        const double screen = StripeVariance(1.0f, passes);
-        for (const float scale : {1.5f, 2.5f, 3.0f, 4.5f, 7.0f}) {
-            const double ratio = StripeVariance(scale, passes) / (screen * scale * scale);
-            EXPECT_NEAR(ratio, 1.0, 0.12) << passes << " passes at " << scale;
-        }
     }
 }
 
