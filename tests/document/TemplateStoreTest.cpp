@@ -91,7 +91,9 @@ TEST_F(TemplateStoreTest, PicturesFallBackAndWhatCannotBeReadIsReported) {
     for (int n = 0; n < 5; ++n) {
         const auto& c = cases[n];
         EXPECT_EQ(store.lfs[n].objs, n == 1 ? 0 : 1) << c.title;
-        if (n != 1) EXPECT_EQ(store.lfs[n].bgc.h, n + 1) << c.title;
+        if (n != 1) {
+            EXPECT_EQ(store.lfs[n].bgc.h, n + 1) << c.title;
+        }
         EXPECT_EQ(store.xia[n] ? store.xia[n]->w : 0, c.xia) << c.title;
         EXPECT_EQ(store.xib[n] ? store.xib[n]->w : 0, c.xib) << c.title;
     }

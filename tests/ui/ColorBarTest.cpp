@@ -80,7 +80,9 @@ TEST_F(BarTest, ModalPickerCancelRestoresTheWholeDocument) {
                 for (QPoint c : cells)
                     QTest::mouseClick(palette, Qt::LeftButton, {},
                                       palette->CellCentre(c.x(), c.y()));
-                if (!ok) EXPECT_FLOAT_EQ(Cur().outline_color.s, 240.0f) << "edited live";
+                if (!ok) {
+                    EXPECT_FLOAT_EQ(Cur().outline_color.s, 240.0f) << "edited live";
+                }
                 (ok ? picker->ok_button() : picker->cancel_button())->click();
             },
             [&] { QTest::mouseClick(effects->outline_swatch(), Qt::LeftButton); });
