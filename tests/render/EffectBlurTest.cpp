@@ -136,11 +136,10 @@ Bytes ReducedBlurWrittenOut(const Bytes& cov, int w, int h, int k, int passes) {
         for (int x = 0; x < w; ++x) {
             const auto [x0, x1, fx] = at((x + 0.5) / k - 0.5, lw);
             const auto [y0, y1, fy] = at((y + 0.5) / k - 0.5, lh);
-            const auto row = [&](int r) {
-                return low[r * lw + x0] * (1 - fx) + low[r * lw + x1] * fx;
-            };
+            const double top = low[y0 * lw + x0] * (1 - fx) + low[y0 * lw + x1] * fx;
+            const double bottom = low[y1 * lw + x0] * (1 - fx) + low[y1 * lw + x1] * fx;
             out[y * w + x] =
-                static_cast<std::uint8_t>(std::floor(row(y0) * (1 - fy) + row(y1) * fy + 0.5));
+                static_cast<std::uint8_t>(std::floor(top * (1 - fy) + bottom * fy + 0.5));
         }
     return out;
 }
