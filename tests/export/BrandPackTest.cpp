@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 #include "codecs/Image.h"
 #include "export/BrandPack.h"
@@ -85,8 +84,7 @@ TEST_F(BrandPackTest, EveryFileIsWrittenAndReadsBackAtItsSize) {
     }
     // The folder holds the pack and nothing else: no temporaries, README.txt
     // naming every file.
-    std::ifstream readme(pack / "README.txt");
-    const std::string text{std::istreambuf_iterator<char>(readme), {}};
+    const std::string text = test::FileText(pack / "README.txt");
     std::size_t count = 0;
     for (const auto& entry : fs::directory_iterator(pack)) {
         ++count;

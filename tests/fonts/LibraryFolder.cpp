@@ -6,15 +6,8 @@
 #include <filesystem>
 
 #include "shell/ProgramFolder.h"
-#include "shell/ReadFile.h"
 
 namespace vx::test {
-
-Bytes FileBytes(const std::string& path) {
-    Bytes bytes;
-    EXPECT_TRUE(ReadWholeFile(path, 1 << 24, bytes)) << path;
-    return bytes;
-}
 
 Bytes TestFont(const std::string& name) {
     return FileBytes(std::string(VX_TEST_FONTS_DIR) + "/" + name);

@@ -17,8 +17,7 @@ namespace vx::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The bytes of the file at `path`, of a test font ("sym-a.ttf", ...).
-Bytes FileBytes(const std::string& path);
+// The bytes of a test font ("sym-a.ttf", ...).
 Bytes TestFont(const std::string& name);
 // A record of `label` holding the test font `name`.
 LibraryRecord Record(const std::string& name, const std::string& label = "L");

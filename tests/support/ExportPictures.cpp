@@ -1,8 +1,6 @@
 #include "support/ExportPictures.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "document/ProjectFile.h"
 #include "render/Random.h"
@@ -40,11 +38,6 @@ ExportImage DrawExport(LeFile& lf, const ExportLogo& logo, const ExportOptions& 
                        << PixelAt(part, x, y) << " instead of " << want;
         }
     return ::testing::AssertionSuccess();
-}
-
-std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 PixelBox InkBox(const std::vector<std::uint32_t>& px, int w, std::uint32_t mask,

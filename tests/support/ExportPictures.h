@@ -48,8 +48,6 @@ inline int Channel(std::uint32_t p, int shift) {
                                     const std::vector<std::uint32_t>& whole, int whole_w,
                                     long long left, long long top);
 
-std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path);
-
 // A rectangle of a picture, right and bottom exclusive.
 struct PixelBox {
     int left = 0, top = 0, right = 0, bottom = 0;

@@ -1,10 +1,7 @@
 #include "support/SampleImages.h"
 
-#include <fstream>
-#include <iterator>
-#include <stdexcept>
-
 #include "codecs/Image.h"
+#include "support/TempDir.h"
 
 namespace vx::test {
 
@@ -55,9 +52,7 @@ std::string SamplePath(const std::string& name) {
 }
 
 Bytes ReadSample(const std::string& name) {
-    std::ifstream in(SamplePath(name), std::ios::binary);
-    if (!in) throw std::runtime_error("missing sample " + name);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
+    return FileBytes(SamplePath(name));
 }
 
 }  // namespace vx::test

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 
 #include "shell/AtomicFile.h"
 
@@ -22,6 +24,17 @@ std::string TempDir::Write(const std::string& name, const std::vector<std::uint8
     const std::string path = Path(name);
     EXPECT_TRUE(WriteFileAtomically(path, bytes)) << path;
     return path;
+}
+
+std::string FileText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_TRUE(in.is_open()) << path;
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path) {
+    const std::string text = FileText(path);
+    return {text.begin(), text.end()};
 }
 
 }  // namespace vx::test

@@ -25,4 +25,8 @@ private:
     std::shared_ptr<void> remover_;  // its deleter removes the folder
 };
 
+// The whole content of the file at `path` (a failed check if it cannot be opened).
+std::string FileText(const std::filesystem::path& path);
+std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path);
+
 }  // namespace vx::test

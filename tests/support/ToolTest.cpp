@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "document/ProjectFile.h"
+#include "support/TempDir.h"
 
 namespace vx::test {
 
@@ -59,13 +59,11 @@ void ToolTest::UseShippedTool() {
 }
 
 std::vector<std::uint8_t> ToolTest::Bytes(const std::string& name) const {
-    const std::string text = Text(name);
-    return {text.begin(), text.end()};
+    return FileBytes(Path(name));
 }
 
 std::string ToolTest::Text(const std::string& name) const {
-    std::ifstream in(Path(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    return FileText(Path(name));
 }
 
 std::string ToolTest::Write(const std::string& name, const std::string& text) const {

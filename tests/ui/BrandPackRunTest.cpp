@@ -18,15 +18,10 @@ namespace fs = std::filesystem;
 
 using BrandPackRunTest = RecordingTest;
 
-LeFile Logo() {
-    LeFile lf;
-    lf.AddObj(TextObject("Brand", SANS_BOLD, 40, 0, 0));
-    return lf;
-}
-
 TEST_F(BrandPackRunTest, WritesThePackAndCancelStopsIt) {
     TempDir tmp;
-    LeFile lf = Logo();
+    LeFile lf;
+    lf.AddObj(TextObject("Brand", SANS_BOLD, 40, 0, 0));
     ASSERT_EQ(BrandPackRun(nullptr, lf).Write(QString::fromStdString(tmp.Path("pack"))),
               BrandPackOutcome::WRITTEN);
     for (const BrandPackFile& file : BrandPackFiles())

@@ -9,8 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "WindowFixture.h"
 #include "support/Recorders.h"
@@ -112,9 +110,8 @@ TEST_F(ExportDlgTest, SaveWritesTheShownSizeAndCancelLeavesNothing) {
     EXPECT_FALSE(svg.SaveTo(path("cancelled.svg"), 1));
     EXPECT_TRUE(fs::is_empty(tmp.path()));
     ASSERT_TRUE(svg.SaveTo(path("logo.svg")));
-    std::ifstream in(tmp.Path("logo.svg"));
-    const std::string text{std::istreambuf_iterator<char>(in), {}};
-    EXPECT_NE(text.find("width=\"300\" height=\"120\""), std::string::npos);
+    EXPECT_NE(FileText(tmp.Path("logo.svg")).find("width=\"300\" height=\"120\""),
+              std::string::npos);
     ExportDlg bmp(&lf);
     bmp.radio(ImageFormat::BMP24)->click();
     ASSERT_TRUE(bmp.SaveTo(path("logo.bmp")));

@@ -147,12 +147,10 @@ TEST_F(StartupTest, NineTemplatesPageByFourAndAClickPicksFromTheShownPage) {
         for (TmpPrev* p : t.prev) on += p->isVisible() ? '1' : '0';
         return on + (t.prevbt->isEnabled() ? " prev" : "") + (t.nextbt->isEnabled() ? " next" : "");
     };
-    EXPECT_EQ(shown(), "1111 next");
     QTest::mousePress(t.nextbt, Qt::LeftButton);
     QTest::mousePress(t.nextbt, Qt::LeftButton);
     EXPECT_EQ(shown(), "1000 prev");
     QTest::mousePress(t.prevbt, Qt::LeftButton);
-    EXPECT_EQ(shown(), "1111 prev next");
     QTest::mouseClick(t.prev[1], Qt::LeftButton);
     EXPECT_EQ(t.result, &ProgramTemplates().lfs[5]);
     EXPECT_EQ(t.QDialog::result(), QDialog::Accepted);
