@@ -25,11 +25,7 @@ int FtText::Gradient(const LogoParams& lt, std::uint32_t* out, int bw, int bh, i
     const ClipRange rows = Clip(boy, szy, bh);
     if (cols.empty() || rows.empty()) return 0;
 
-    const GradientByte c1 = GradientEndColour(lt.grad_color1);
-    const GradientByte c2 = GradientEndColour(lt.grad_color2);
-    const auto op1 = static_cast<std::uint32_t>(UnitWeight(lt.grad_opacity1));
-    const auto op2 = static_cast<std::uint32_t>(UnitWeight(lt.grad_opacity2));
-    const GradientDirection dir = GradientDirectionOf(lt.grad_angle);
+    const auto [c1, c2, op1, op2, dir] = GradientEndsOf(lt);
 
     // The column and row terms of t, each truncated on its own.
     const auto w = static_cast<std::uint32_t>(szx);

@@ -27,4 +27,10 @@ GradientByte GradientEndColour(const HslF& c) {
     return {byte(f.r), byte(f.g), byte(f.b)};
 }
 
+GradientEnds GradientEndsOf(const LogoParams& lt) {
+    const auto weight = [](float v) { return static_cast<std::uint32_t>(UnitWeight(v)); };
+    return {GradientEndColour(lt.grad_color1), GradientEndColour(lt.grad_color2),
+            weight(lt.grad_opacity1), weight(lt.grad_opacity2), GradientDirectionOf(lt.grad_angle)};
+}
+
 }  // namespace vx

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "document/HslF.h"
+#include "document/LogoParams.h"
 
 namespace vx {
 
@@ -29,5 +30,14 @@ struct GradientByte {
     std::uint32_t r, g, b;
 };
 GradientByte GradientEndColour(const HslF& c);
+
+// What the fill and the bar's preview read from an object's gradient fields:
+// the end colours, their opacities as weights 0..255 and the direction.
+struct GradientEnds {
+    GradientByte c1, c2;
+    std::uint32_t op1, op2;
+    GradientDirection dir;
+};
+GradientEnds GradientEndsOf(const LogoParams& lt);
 
 }  // namespace vx

@@ -19,11 +19,7 @@ void PaintGradientPreview(const LogoParams& lt, std::vector<std::uint32_t>& px, 
     px.clear();
     const auto area = CheckedArea(w, h);
     if (w <= 0 || h <= 0 || !area || !AllocBuffer(px, *area)) return;
-    const GradientByte c1 = GradientEndColour(lt.grad_color1);
-    const GradientByte c2 = GradientEndColour(lt.grad_color2);
-    const auto op1 = static_cast<std::uint32_t>(UnitWeight(lt.grad_opacity1));
-    const auto op2 = static_cast<std::uint32_t>(UnitWeight(lt.grad_opacity2));
-    const GradientDirection dir = GradientDirectionOf(lt.grad_angle);
+    const auto [c1, c2, op1, op2, dir] = GradientEndsOf(lt);
     const auto uw = static_cast<std::uint32_t>(w);
     const auto uh = static_cast<std::uint32_t>(h);
     RandomSource& random = EngineRandom();
